@@ -1,0 +1,10 @@
+#include <QApplication>
+
+#include "ui/mainwindow.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  MainWindow window;
+  window.start();
+  return app.exec();
+}
