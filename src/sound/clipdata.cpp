@@ -1,0 +1,68 @@
+#include "sound/clipdata.h"
+
+#include <sndfile.h>
+
+#include <QFile>
+#include <QString>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// libsndfile reads the WAVE image straight from memory through these callbacks.
+struct MemoryFile {
+  const char* data = nullptr;
+  sf_count_t size = 0;
+  sf_count_t pos = 0;
+};
+
+sf_count_t memLength(void* user) { return static_cast<MemoryFile*>(user)->size; }
+
+sf_count_t memSeek(sf_count_t offset, int whence, void* user) {
+  auto* f = static_cast<MemoryFile*>(user);
+  sf_count_t base = 0;
+  if (whence == SEEK_CUR) base = f->pos;
+  if (whence == SEEK_END) base = f->size;
+  f->pos = std::clamp<sf_count_t>(base + offset, 0, f->size);
+  return f->pos;
+}
+
+sf_count_t memRead(void* ptr, sf_count_t count, void* user) {
+  auto* f = static_cast<MemoryFile*>(user);
+  const sf_count_t n = std::clamp<sf_count_t>(count, 0, f->size - f->pos);
+  if (n > 0) std::memcpy(ptr, f->data + f->pos, static_cast<std::size_t>(n));
+  f->pos += n;
+  return n;
+}
+
+sf_count_t memWrite(const void*, sf_count_t, void*) { return 0; }
+
+sf_count_t memTell(void* user) { return static_cast<MemoryFile*>(user)->pos; }
+
+}  // namespace
+
+std::optional<ClipSamples> decodeClip(std::string_view name) {
+  QFile file(QStringLiteral(":/clips/%1.wav")
+                 .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))));
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  const QByteArray bytes = file.readAll();
+
+  MemoryFile mem{bytes.constData(), bytes.size(), 0};
+  SF_VIRTUAL_IO io{memLength, memSeek, memRead, memWrite, memTell};
+  SF_INFO info{};
+  SNDFILE* sf = sf_open_virtual(&io, SFM_READ, &info, &mem);
+  if (sf == nullptr) return std::nullopt;
+
+  ClipSamples clip;
+  if (info.frames > 0 && info.channels >= 1 && info.channels <= 8 && info.samplerate >= 1000 &&
+      info.samplerate <= 192000) {
+    clip.rate = info.samplerate;
+    clip.channels = info.channels;
+    clip.samples.resize(static_cast<std::size_t>(info.frames * info.channels));
+    const sf_count_t got = sf_readf_short(sf, clip.samples.data(), info.frames);
+    clip.samples.resize(static_cast<std::size_t>(std::max<sf_count_t>(got, 0) * info.channels));
+  }
+  sf_close(sf);
+  if (clip.samples.empty()) return std::nullopt;
+  return clip;
+}
