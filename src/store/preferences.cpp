@@ -1,0 +1,37 @@
+#include "store/preferences.h"
+
+#include <algorithm>
+
+namespace {
+const std::string kFirstRun = "none";
+const std::string kTrue = "True";
+const std::string kFalse = "False";
+}  // namespace
+
+bool Preferences::readFlag(const std::string& key) {
+  std::string value = store_.readOr(key, kFirstRun);
+  // Only the exact default marks a first run; "None" is just another value, and false.
+  if (value == kFirstRun) {
+    store_.write(key, kTrue);
+    return true;
+  }
+  std::transform(value.begin(), value.end(), value.begin(),
+                 [](char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; });
+  return value == "TRUE";
+}
+
+void Preferences::writeFlag(const std::string& key, bool on) {
+  store_.write(key, on ? kTrue : kFalse);
+}
+
+void Preferences::do_check_sound(int wave_devices) {
+  sound_ok = wave_devices > 0;
+  sound_on = sound_ok;
+  if (sound_ok) sound_on = readFlag(kSoundOn);
+}
+
+bool Preferences::toggle(const char* key, bool& flag) {
+  flag = !flag;
+  writeFlag(key, flag);
+  return flag;
+}

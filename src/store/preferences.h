@@ -1,0 +1,47 @@
+#pragma once
+// The three on/off preferences: sound, automatic win detection and the splash window.
+// Each is read once at start-up and written as "True" or "False" whenever it is toggled.
+
+#include <string>
+
+#include "store/keyvaluestore.h"
+
+class Preferences {
+ public:
+  static constexpr const char* kSoundOn = "SoundOn";
+  static constexpr const char* kAutoWin = "AutoWin";
+  static constexpr const char* kSplashOn = "SplashOn";
+
+  explicit Preferences(KeyValueStore& store) : store_(store) {}
+
+  // A key never written before (read back as "none") is written "True" and reads as on;
+  // otherwise the value is on exactly when it is "TRUE" in any mix of capitals.
+  bool readFlag(const std::string& key);
+  // Writes "True" or "False" at once; a failed write leaves the flag as set in memory.
+  void writeFlag(const std::string& key, bool on);
+
+  // Start-up. With at least one wave output device the sound is on unless "SoundOn" says
+  // otherwise; without one the sound is off and "SoundOn" is neither read nor written.
+  void do_check_sound(int wave_devices);
+  void check_autowin() { auto_win = readFlag(kAutoWin); }
+  void check_splash() { splash_on = readFlag(kSplashOn); }
+
+  // The menu handlers: flip the flag and write it; the new value is returned.
+  bool mnusound_Click() { return toggle(kSoundOn, sound_on); }
+  bool mnuautowin_Click() { return toggle(kAutoWin, auto_win); }
+  bool mnusplash_Click() { return toggle(kSplashOn, splash_on); }
+
+  // The check mark of "&Sound On": without a device the item is disabled and keeps the
+  // check mark it was created with.
+  bool soundChecked() const { return sound_ok ? sound_on : true; }
+
+  bool sound_ok = false;
+  bool sound_on = false;
+  bool auto_win = false;
+  bool splash_on = false;
+
+ private:
+  bool toggle(const char* key, bool& flag);
+
+  KeyValueStore& store_;
+};

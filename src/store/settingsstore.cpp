@@ -1,0 +1,189 @@
+#include "store/settingsstore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+#include <string_view>
+#include <utility>
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t\r\v\f";
+// A copy killed between creating the lock file and filling it in leaves a lock without
+// an owner; after this long such a lock is taken over.
+constexpr int kStaleLockMs = 5000;
+constexpr int kLockWaitMs = 10000;
+
+std::string_view trimmed(std::string_view text) {
+  const size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+bool sameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
+// A value in double quotes keeps its blanks; the quotes themselves are not part of it.
+std::string_view unquoted(std::string_view value) {
+  if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+    return value.substr(1, value.size() - 2);
+  return value;
+}
+
+std::string quotedIfNeeded(std::string value) {
+  // A value is one line of the file.
+  for (char& c : value)
+    if (c == '\n' || c == '\r') c = ' ';
+  const bool blankEdge = !value.empty() && (kBlanks.find(value.front()) != std::string_view::npos ||
+                                            kBlanks.find(value.back()) != std::string_view::npos);
+  if (blankEdge || unquoted(value).size() != value.size()) return '"' + value + '"';
+  return value;
+}
+
+// Where a key of the section stands in the text, and where a new key would go.
+struct Place {
+  bool found = false;
+  size_t lineBegin = 0, lineEnd = 0;  // the key's last line, without its line end
+  std::string_view value;
+  bool sectionFound = false;
+  size_t insertAt = 0;        // just after the last line of the section's last block
+  bool insertAfterUnended = false;  // that line is the last of the file and has no line end
+};
+
+Place locate(std::string_view text, std::string_view group, std::string_view key) {
+  Place place;
+  bool inGroup = false;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    const size_t eol = text.find('\n', pos);
+    const size_t end = eol == std::string_view::npos ? text.size() : eol;
+    const size_t next = eol == std::string_view::npos ? text.size() : eol + 1;
+    const std::string_view line = trimmed(text.substr(pos, end - pos));
+    const size_t close = line.find(']');
+    if (!line.empty() && line.front() == '[' && close != std::string_view::npos) {
+      inGroup = sameName(trimmed(line.substr(1, close - 1)), group);
+      if (inGroup) {
+        place.sectionFound = true;
+        place.insertAt = next;
+        place.insertAfterUnended = eol == std::string_view::npos;
+      }
+    } else if (inGroup && !line.empty()) {
+      place.insertAt = next;
+      place.insertAfterUnended = eol == std::string_view::npos;
+      const size_t equals = line.find('=');
+      const bool comment = line.front() == ';' || line.front() == '#';
+      if (!comment && equals != std::string_view::npos &&
+          sameName(trimmed(line.substr(0, equals)), key)) {
+        place.found = true;
+        place.lineBegin = pos;
+        place.lineEnd = end;
+        place.value = unquoted(trimmed(line.substr(equals + 1)));
+      }
+    }
+    pos = next;
+  }
+  return place;
+}
+
+// The text with `key` set to `value`: the key's line is replaced, or a line is added to
+// the section, or the section is added at the end. Nothing else changes.
+std::string assigned(const std::string& text, std::string_view group, const std::string& key,
+                     const std::string& value) {
+  const std::string eol = text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
+  const std::string line = key + '=' + quotedIfNeeded(value);
+  const Place place = locate(text, group, key);
+  std::string result = text;
+  if (place.found) {
+    const bool keepCr = place.lineEnd > place.lineBegin && text[place.lineEnd - 1] == '\r';
+    result.replace(place.lineBegin, place.lineEnd - place.lineBegin, keepCr ? line + '\r' : line);
+  } else if (place.sectionFound) {
+    result.insert(place.insertAt, place.insertAfterUnended ? eol + line + eol : line + eol);
+  } else {
+    if (!result.empty() && result.back() != '\n') result += eol;
+    if (!result.empty()) result += eol;
+    result += '[' + std::string(group) + ']' + eol + line + eol;
+  }
+  return result;
+}
+
+enum class FileRead { Absent, Read, Failed };
+
+FileRead readWhole(const QString& path, std::string& text) {
+  QFile file(path);
+  if (!file.exists()) return FileRead::Absent;
+  if (!file.open(QIODevice::ReadOnly)) return FileRead::Failed;
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) return FileRead::Failed;
+  text.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
+  return FileRead::Read;
+}
+
+}  // namespace
+
+SettingsStore::SettingsStore(QString path, std::string group)
+    : path_(std::move(path)), group_(std::move(group)) {}
+
+QString SettingsStore::defaultPath() {
+  QString folder = qEnvironmentVariable("XDG_CONFIG_HOME");
+  if (folder.isEmpty() || QDir::isRelativePath(folder)) folder = QDir::homePath() + "/.config";
+  return folder + "/Vellander Software.conf";
+}
+
+std::optional<std::string> SettingsStore::read(const std::string& key) const {
+  if (auto it = pending_.find(key); it != pending_.end()) return it->second;
+  std::string text;
+  if (readWhole(path_, text) != FileRead::Read) return std::nullopt;
+  const Place place = locate(text, group_, key);
+  if (!place.found) return std::nullopt;
+  return std::string(place.value);
+}
+
+bool SettingsStore::write(const std::string& key, const std::string& value) {
+  pending_[key] = value;
+  return flush();
+}
+
+bool SettingsStore::writeMany(const std::vector<std::pair<std::string, std::string>>& values) {
+  for (const auto& [key, value] : values) pending_[key] = value;
+  return flush();
+}
+
+bool SettingsStore::flush() {
+  if (!QDir().mkpath(QFileInfo(path_).absolutePath())) return false;
+
+  // One writer at a time, also across copies of the program; the file is read again
+  // under the lock so that another copy's changes are kept.
+  QLockFile lock(path_ + ".lock");
+  lock.setStaleLockTime(kStaleLockMs);
+  if (!lock.tryLock(kLockWaitMs)) return false;
+
+  std::string text;
+  const FileRead state = readWhole(path_, text);
+  if (state == FileRead::Failed) return false;
+  std::string changed = text;
+  for (const auto& [key, value] : pending_) changed = assigned(changed, group_, key, value);
+
+  if (state == FileRead::Absent || changed != text) {
+    // The new text goes to a temporary file that replaces the old file only when it is
+    // complete: a full disk or a kill leaves the old file as it was.
+    QSaveFile out(path_);
+    out.setDirectWriteFallback(false);
+    if (!out.open(QIODevice::WriteOnly)) return false;
+    const auto size = static_cast<qint64>(changed.size());
+    if (out.write(changed.data(), size) != size) {
+      out.cancelWriting();
+      return false;
+    }
+    if (!out.commit()) return false;
+  }
+  pending_.clear();
+  return true;
+}

@@ -1,0 +1,41 @@
+#pragma once
+// The settings file: INI text, one section of the program's keys, readable and editable
+// by hand ("SoundOn=True", "Name1=Tam Vellander", "Rounds1=20").
+//
+// The file is read as bytes and changed one line at a time, so everything else in it
+// (other sections, comments, lines that are not INI, bytes that are not UTF-8) is kept
+// exactly as it was. A change is written through a lock file and a temporary file that
+// replaces the old one in one step: a reader, a second copy of the program or a kill in
+// the middle of a write never sees half a file. Nothing touches the file except a write.
+
+#include <QString>
+#include <map>
+
+#include "store/keyvaluestore.h"
+
+class SettingsStore : public KeyValueStore {
+ public:
+  static constexpr const char* kGroup = "Brindlemark";
+
+  explicit SettingsStore(QString path, std::string group = kGroup);
+
+  // $XDG_CONFIG_HOME/Vellander Software.conf, or ~/.config/ when the variable is unset
+  // or not an absolute path.
+  static QString defaultPath();
+
+  std::optional<std::string> read(const std::string& key) const override;
+  bool write(const std::string& key, const std::string& value) override;
+  // All values in one replacement of the file.
+  bool writeMany(const std::vector<std::pair<std::string, std::string>>& values) override;
+
+  const QString& path() const { return path_; }
+
+ private:
+  // Applies every value not yet on disk to the file; true when the file holds them all.
+  bool flush();
+
+  QString path_;
+  std::string group_;
+  // Written values that have not reached the disk yet; they win over the file.
+  std::map<std::string, std::string> pending_;
+};

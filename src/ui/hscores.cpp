@@ -1,0 +1,83 @@
+#include "ui/hscores.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <array>
+
+#include "store/highscores.h"
+#include "ui/fonts.h"
+#include "ui/twips.h"
+
+namespace {
+
+// A name longer than this (only from a file edited by hand) is shown cut short; the
+// table keeps it whole.
+constexpr qsizetype kShownNameLength = 200;
+
+QLabel* label(QWidget* parent, const QString& name, const QString& caption, QRect at,
+              const QFont& font) {
+  auto* lbl = new QLabel(parent);
+  lbl->setObjectName(name);
+  lbl->setTextFormat(Qt::PlainText);  // a name is shown as typed, never as markup
+  lbl->setText(caption);
+  lbl->setGeometry(at);
+  lbl->setFont(font);
+  return lbl;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect at) {
+  auto* cmd = new QPushButton(caption, parent);
+  cmd->setObjectName(name);
+  cmd->setGeometry(at);
+  return cmd;
+}
+
+}  // namespace
+
+hscores::hscores(HighScores& scores, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      scores_(scores) {
+  setObjectName("hscores");
+  setWindowTitle("                Cricket High Scores");
+  setFixedSize(twips(3555), twips(3765));
+
+  const QFont heading = classicFont(kSansFace, 13.5, true);
+  const QFont entry = classicFont(kSansFace, 9.75, true);
+  label(this, "Label1", "Player Name", twipsRect(180, 135, 1365, 375), heading);
+  label(this, "Label2", "Rounds", twipsRect(2070, 135, 1320, 375), heading);
+
+  auto* line = new QFrame(this);
+  line->setObjectName("Line1");
+  line->setFrameStyle(QFrame::HLine | QFrame::Plain);
+  line->setLineWidth(1);
+  line->setGeometry(twips(90), twips(540), twips(3420) - twips(90), 1);
+
+  constexpr std::array<int, HighScores::kEntries> playerTop{810, 1260, 1710, 2160, 2610};
+  constexpr std::array<int, HighScores::kEntries> roundsTop{810, 1250, 1710, 2160, 2610};
+  for (size_t i = 0; i < HighScores::kEntries; ++i) {
+    const auto& e = scores_.hstable[i];
+    QString name = QString::fromStdString(e.Name);
+    if (name.size() > kShownNameLength)
+      name.truncate(name[kShownNameLength - 1].isHighSurrogate() ? kShownNameLength - 1
+                                                                 : kShownNameLength);
+    label(this, QString("lblplayer_%1").arg(i), name, twipsRect(90, playerTop[i], 1995, 330),
+          entry);
+    label(this, QString("lblrounds_%1").arg(i), QString::number(e.Rounds),
+          twipsRect(2475, roundsTop[i], 735, 330), entry);
+  }
+
+  auto* Command1 = button(this, "Command1", "Reset to Default", twipsRect(180, 3300, 1395, 375));
+  auto* cmdok = button(this, "cmdok", "Back to the Game", twipsRect(1860, 3330, 1545, 375));
+  connect(Command1, &QPushButton::clicked, this, &hscores::Command1_Click);
+  connect(cmdok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+// The built-in table goes to the store and is read back; the dialog closes at once,
+// without showing it.
+void hscores::Command1_Click() {
+  scores_.fill_hstable();
+  scores_.Get_Hscores();
+  accept();
+}

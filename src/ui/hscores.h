@@ -1,0 +1,19 @@
+#pragma once
+// The Cricket high-score table: five names with their rounds, "Reset to Default" and
+// "Back to the Game". Created when opened, destroyed when closed.
+
+#include <QDialog>
+
+class HighScores;
+
+class hscores : public QDialog {
+  Q_OBJECT
+ public:
+  // The labels are filled from `scores.hstable` here; open it with exec().
+  explicit hscores(HighScores& scores, QWidget* parent = nullptr);
+
+ private:
+  void Command1_Click();
+
+  HighScores& scores_;
+};
