@@ -7,6 +7,7 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "session.h"
@@ -243,7 +244,7 @@ TEST_P(OutsideAGame, EveryInputIsIgnored) {
   if (!inPlay) {
     s.game.boardClick(spot.x, spot.y);
     for (int i = 0; i <= kTargets; ++i) s.game.CmdHit_Click(i);
-    for (char32_t ch : U"+0-5") s.game.keyTyped(ch);
+    for (char32_t ch : std::u32string_view(U"+0-5")) s.game.keyTyped(ch);
     s.game.Advance_Player();
   }
   EXPECT_NE(s.game.mnuundo_Click(), UndoResult::Done);

@@ -7,6 +7,7 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "session.h"
@@ -184,7 +185,7 @@ TEST_P(CricketKeys, DigitsMarkAndPlusPasses) {
   Session s;
   s.start(c.type, 2, 0, c.useBoard);
   const GameState before = s.state();
-  for (char32_t ch : U"0955-.1234") s.game.keyTyped(ch);
+  for (char32_t ch : std::u32string_view(U"0955-.1234")) s.game.keyTyped(ch);
   if (!c.keysWork) {
     EXPECT_EQ(s.state(), before);
     return;
