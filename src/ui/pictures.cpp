@@ -1,12 +1,514 @@
 #include "ui/pictures.h"
 
-// Placeholder pictures until the drawn ones land.
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <numbers>
+#include <random>
+
+#include "input/board.h"
+
 namespace pictures {
-QImage boardImage() { QImage i(480, 480, QImage::Format_RGB32); i.fill(Qt::black); return i; }
-QPixmap markPixmap(int) { QPixmap p(45, 45); p.fill(Qt::black); return p; }
-QIcon windowIcon() { return {}; }
-QPixmap dartPixmap() { QPixmap p(32, 32); p.fill(Qt::gray); return p; }
-QPixmap aboutBanner() { QPixmap p(213, 47); p.fill(Qt::darkGreen); return p; }
-QPixmap splashPicture() { QPixmap p(379, 117); p.fill(Qt::darkGreen); return p; }
-QPixmap eggPicture() { QPixmap p(200, 150); p.fill(Qt::darkRed); return p; }
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr int kPx = board::kPicturePixels;          // 480
+constexpr double kCentrePx = kPx / 2.0;             // 240: the board centre, in pixels
+constexpr double kTwipsPerPx = board::kTwipsPerPixel;
+
+// The board's colours.
+constexpr QRgb kGround = qRgb(0, 0, 0);
+constexpr QRgb kBand = qRgb(34, 34, 36);        // the number ring beyond the doubles
+constexpr QRgb kDarkBed = qRgb(22, 20, 19);
+constexpr QRgb kLightBed = qRgb(238, 224, 184);  // cream
+constexpr QRgb kRed = qRgb(206, 36, 40);
+constexpr QRgb kGreen = qRgb(22, 134, 64);
+constexpr QRgb kWire = qRgb(196, 198, 204);
+
+// Where a sector sits clockwise from the top (0 for 20, 1 for 1, ...); -1 for no sector.
+int clockwiseIndex(int number) {
+  const auto& order = board::kClockwise;
+  const auto* it = std::find(order.begin(), order.end(), number);
+  return it == order.end() ? -1 : static_cast<int>(it - order.begin());
+}
+
+// The sectors at even places clockwise from the 20 are dark with red doubles and trebles,
+// the others light with green ones.
+bool darkSector(int number) { return clockwiseIndex(number) % 2 == 0; }
+
+// The colour of a classified point. The inner bull is told apart by classifying with the
+// double bull on, so that it carries multiplier 2.
+QRgb bedColour(const board::Hit& hit) {
+  if (hit.number == 0) return kBand;
+  if (hit.number == 25) return hit.multiplier == 2 ? kRed : kGreen;
+  const bool dark = darkSector(hit.number);
+  if (hit.multiplier == 1) return dark ? kDarkBed : kLightBed;
+  return dark ? kRed : kGreen;
+}
+
+// A small key that differs between any two beds (and the bulls), for spotting boundaries.
+int bedKey(const board::Hit& hit) { return hit.number * 4 + hit.multiplier; }
+
+board::Hit hitAtTwips(double x, double y) {
+  return board::hitAt(static_cast<float>(x), static_cast<float>(y), true);
+}
+
+// A little grain for the sisal beds, the same every time.
+int grain(int x, int y) {
+  uint32_t h = static_cast<uint32_t>(x) * 73856093u ^ static_cast<uint32_t>(y) * 19349663u;
+  h ^= h >> 13;
+  h *= 0x5bd1e995u;
+  h ^= h >> 15;
+  return static_cast<int>(h % 9u) - 4;
+}
+
+QRgb shade(QRgb c, int d) {
+  auto ch = [d](int v) { return std::clamp(v + d, 0, 255); };
+  return qRgb(ch(qRed(c)), ch(qGreen(c)), ch(qBlue(c)));
+}
+
+QRgb mix(QRgb a, QRgb b, double t) {
+  auto ch = [t](int x, int y) { return static_cast<int>(std::lround(x + (y - x) * t)); };
+  return qRgb(ch(qRed(a), qRed(b)), ch(qGreen(a), qGreen(b)), ch(qBlue(a), qBlue(b)));
+}
+
+// The number ring: a dark disc up to the picture's edge with a thin rim, and the twenty
+// numbers upright in white around it, each at the middle of its sector.
+void paintBand(QImage& image) {
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QPointF centre(kCentrePx, kCentrePx);
+  p.setPen(QPen(QColor(120, 122, 128), 1.2));
+  p.setBrush(QColor(kBand));
+  p.drawEllipse(centre, kCentrePx - 1.0, kCentrePx - 1.0);
+
+  QFont font("Liberation Sans");
+  font.setBold(true);
+  font.setPixelSize(24);
+  p.setFont(font);
+  p.setPen(QColor(246, 246, 240));
+  const double numberRadius = (board::kDoubleOuter / kTwipsPerPx + kCentrePx) / 2.0 + 1.0;
+  for (std::size_t i = 0; i < board::kClockwise.size(); ++i) {
+    const double a = kPi / 2 - static_cast<double>(i) * 2 * kPi / 20;  // from 3 o'clock, upwards
+    const QPointF at(kCentrePx + numberRadius * std::cos(a), kCentrePx - numberRadius * std::sin(a));
+    const QRectF box(at.x() - 20, at.y() - 14, 40, 28);
+    p.drawText(box, Qt::AlignCenter, QString::number(board::kClockwise[i]));
+  }
+}
+
+QImage renderBoard() {
+  QImage image(kPx, kPx, QImage::Format_RGB32);
+  image.fill(kGround);
+  paintBand(image);
+
+  // The bed under every pixel corner, classified as the rules classify a click.
+  std::vector<int> corner(static_cast<std::size_t>((kPx + 1) * (kPx + 1)));
+  for (int y = 0; y <= kPx; ++y)
+    for (int x = 0; x <= kPx; ++x)
+      corner[static_cast<std::size_t>(y * (kPx + 1) + x)] =
+          bedKey(hitAtTwips(x * kTwipsPerPx, y * kTwipsPerPx));
+  auto cornerKey = [&](int x, int y) { return corner[static_cast<std::size_t>(y * (kPx + 1) + x)]; };
+
+  for (int y = 0; y < kPx; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < kPx; ++x) {
+      const QPointF mid = boardPixelTwips(x, y);
+      const board::Hit hit = hitAtTwips(mid.x(), mid.y());
+      const int key = bedKey(hit);
+      const bool whole = cornerKey(x, y) == key && cornerKey(x + 1, y) == key &&
+                         cornerKey(x, y + 1) == key && cornerKey(x + 1, y + 1) == key;
+      if (whole) {
+        // A pixel inside one bed has that bed's colour; misses keep the number ring.
+        if (hit.number != 0) line[x] = shade(bedColour(hit), grain(x, y));
+        continue;
+      }
+      // A pixel that a boundary crosses: the beds it covers, blended, under a thin wire.
+      constexpr int n = 4;
+      int r = 0, g = 0, b = 0, same = 0;
+      for (int j = 0; j < n; ++j) {
+        for (int i = 0; i < n; ++i) {
+          const board::Hit sub = hitAtTwips((x + (i + 0.5) / n) * kTwipsPerPx,
+                                            (y + (j + 0.5) / n) * kTwipsPerPx);
+          const QRgb c = sub.number == 0 ? line[x] : bedColour(sub);
+          r += qRed(c), g += qGreen(c), b += qBlue(c);
+          same += bedKey(sub) == key;
+        }
+      }
+      const QRgb blended = qRgb(r / (n * n), g / (n * n), b / (n * n));
+      const double split = 1.0 - std::abs(2.0 * same / (n * n) - 1.0);  // 1 when cut in half
+      line[x] = mix(blended, kWire, 0.15 + 0.45 * split);
+    }
+  }
+  return image;
+}
+
+// One chalk stroke along a path: many small grains scattered across its width, some
+// faint, with the odd gap, as chalk leaves on a slate.
+void chalk(QImage& image, const QPainterPath& path, double width, std::minstd_rand& rng) {
+  std::uniform_real_distribution<double> across(-width / 2, width / 2);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  const double length = path.length();
+  for (double s = 0; s <= length; s += 0.35) {
+    const double t = path.percentAtLength(s);
+    const QPointF at = path.pointAtPercent(t);
+    const double a = path.angleAtPercent(t) * kPi / 180.0;
+    const QPointF normal(std::sin(a), std::cos(a));  // angles run anticlockwise, y down
+    for (int k = 0; k < 3; ++k) {
+      const double off = across(rng);
+      if (unit(rng) < 0.12) continue;  // where the chalk skipped
+      const double edge = std::abs(off) / (width / 2);
+      const int alpha = static_cast<int>(255 * (1.0 - 0.55 * edge * edge) * (0.55 + 0.45 * unit(rng)));
+      p.setBrush(QColor(250, 250, 244, alpha));
+      const double dot = 0.55 + 0.5 * unit(rng);
+      p.drawEllipse(at + normal * off, dot, dot);
+    }
+  }
+}
+
+QImage renderMark(int marks) {
+  QImage image(45, 45, QImage::Format_RGB32);
+  image.fill(Qt::black);
+  std::minstd_rand rng(static_cast<std::minstd_rand::result_type>(1000 + marks));  // fixed start value
+  const bool circled = marks >= 3;
+  const double lo = circled ? 12.5 : 9.5, hi = circled ? 32.5 : 35.5;
+  QPainterPath slash(QPointF(lo, hi + 0.5));
+  slash.quadTo(QPointF(22.0, 23.8), QPointF(hi, lo - 0.5));
+  chalk(image, slash, 4.6, rng);
+  if (marks >= 2) {
+    QPainterPath back(QPointF(lo + 0.5, lo));
+    back.quadTo(QPointF(23.5, 21.5), QPointF(hi + 0.5, hi));
+    chalk(image, back, 4.2, rng);
+  }
+  if (circled) {
+    QPainterPath ring;
+    ring.moveTo(22.5 + 18.5, 22.0);
+    // A hand-drawn circle: a little uneven and closing with a slight overlap.
+    for (int d = 0; d <= 372; d += 4) {
+      const double a = d * kPi / 180.0;
+      const double rad = 18.5 + 0.7 * std::sin(a * 2.0 + 0.6) - (d > 340 ? 0.6 : 0.0);
+      ring.lineTo(22.5 + rad * std::cos(a), 22.0 - rad * std::sin(a));
+    }
+    chalk(image, ring, 3.8, rng);
+  }
+  return image;
+}
+
+// A dartboard of ideal 18-degree sectors for the icons and the small windows' pictures,
+// drawn inside `box` (which should be square).
+void paintSimpleBoard(QPainter& p, const QRectF& box, bool withNumbers) {
+  const QPointF c = box.center();
+  const double R = box.width() / 2;
+  const double small = R < 14;  // the 16 and 22 pixel icons: fewer, stronger rings
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(kBand));
+  p.drawEllipse(c, R, R);
+  const double scale = (small ? 0.9 : withNumbers ? 0.78 : 0.84) * R / board::kDoubleOuter;
+  struct Ring {
+    double outer;
+    bool coloured;
+  };
+  const std::array<Ring, 4> rings = {{{board::kDoubleOuter, true},
+                                      {board::kDoubleInner, false},
+                                      {board::kTripleOuter, true},
+                                      {board::kTripleInner, false}}};
+  for (const Ring& ring : rings) {
+    const double r = ring.outer * scale;
+    const QRectF disc(c.x() - r, c.y() - r, 2 * r, 2 * r);
+    for (int i = 0; i < 20; ++i) {
+      const bool dark = i % 2 == 0;
+      const QRgb col = ring.coloured ? (dark ? kRed : kGreen) : (dark ? kDarkBed : kLightBed);
+      p.setBrush(QColor(col));
+      // Qt's angles run anticlockwise from 3 o'clock in 1/16 degree; sector i is centred
+      // 18 i degrees clockwise from the top.
+      const int start = static_cast<int>(std::lround((90.0 - 18.0 * i - 9.0) * 16));
+      p.drawPie(disc, start, 18 * 16);
+    }
+  }
+  // Small icons get wider bulls so that the red still covers the middle pixels.
+  const double innerBull = std::max(board::kInnerBull * scale, small ? R * 0.2 : 1.6);
+  const double outerBull = std::max(board::kOuterBull * scale, small ? R * 0.36 : innerBull * 2.2);
+  p.setBrush(QColor(kGreen));
+  p.drawEllipse(c, outerBull, outerBull);
+  p.setBrush(QColor(kRed));
+  p.drawEllipse(c, innerBull, innerBull);
+  if (R >= 24) {
+    // Wires on the larger sizes.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(kWire), std::max(0.5, R / 220.0)));
+    for (const Ring& ring : rings) p.drawEllipse(c, ring.outer * scale, ring.outer * scale);
+    for (int i = 0; i < 20; ++i) {
+      const double a = (90.0 - 18.0 * i - 9.0) * kPi / 180.0;
+      const QPointF dir(std::cos(a), -std::sin(a));
+      p.drawLine(c + dir * outerBull, c + dir * board::kDoubleOuter * scale);
+    }
+  }
+  if (withNumbers) {
+    QFont font("Liberation Sans");
+    font.setBold(true);
+    font.setPixelSize(std::max(6, static_cast<int>(R * 0.13)));
+    p.setFont(font);
+    p.setPen(QColor(246, 246, 240));
+    const double nr = R * 0.89;
+    for (std::size_t i = 0; i < board::kClockwise.size(); ++i) {
+      const double a = kPi / 2 - static_cast<double>(i) * 2 * kPi / 20;
+      const QPointF at(c.x() + nr * std::cos(a), c.y() - nr * std::sin(a));
+      p.drawText(QRectF(at.x() - R * 0.2, at.y() - R * 0.12, R * 0.4, R * 0.24), Qt::AlignCenter,
+                 QString::number(board::kClockwise[i]));
+    }
+  }
+  p.restore();
+}
+
+// A dart lying along the x axis, point at the origin, flights towards +x; `len` long.
+void paintDart(QPainter& p, double len) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  const double u = len / 100.0;
+  // The steel point.
+  QLinearGradient steel(0, -1.5 * u, 0, 1.5 * u);
+  steel.setColorAt(0, QColor(235, 238, 242));
+  steel.setColorAt(1, QColor(110, 114, 122));
+  p.setPen(Qt::NoPen);
+  p.setBrush(steel);
+  QPolygonF point;
+  point << QPointF(0, 0) << QPointF(26 * u, -2.2 * u) << QPointF(26 * u, 2.2 * u);
+  p.drawPolygon(point);
+  // The barrel, knurled.
+  QLinearGradient brass(0, -5 * u, 0, 5 * u);
+  brass.setColorAt(0, QColor(250, 226, 140));
+  brass.setColorAt(0.45, QColor(212, 168, 64));
+  brass.setColorAt(1, QColor(120, 86, 24));
+  p.setBrush(brass);
+  p.drawRoundedRect(QRectF(25 * u, -5 * u, 30 * u, 10 * u), 3 * u, 3 * u);
+  if (len >= 40) {
+    p.setPen(QPen(QColor(110, 80, 20, 170), std::max(0.6, 0.9 * u)));
+    for (double x = 30; x < 53; x += 4) p.drawLine(QPointF(x * u, -4.2 * u), QPointF(x * u, 4.2 * u));
+    p.setPen(Qt::NoPen);
+  }
+  // The shaft.
+  p.setBrush(QColor(30, 30, 34));
+  p.drawRect(QRectF(55 * u, -2.6 * u, 22 * u, 5.2 * u));
+  // The flights: two kites, one seen edge-on as a stripe.
+  QLinearGradient flight(70 * u, 0, 100 * u, 0);
+  flight.setColorAt(0, QColor(200, 24, 32));
+  flight.setColorAt(1, QColor(250, 80, 60));
+  p.setBrush(flight);
+  QPolygonF kite;
+  kite << QPointF(68 * u, 0) << QPointF(80 * u, -13 * u) << QPointF(100 * u, -14 * u)
+       << QPointF(98 * u, 0);
+  p.drawPolygon(kite);
+  QPolygonF lower;
+  lower << QPointF(68 * u, 0) << QPointF(80 * u, 13 * u) << QPointF(100 * u, 14 * u)
+        << QPointF(98 * u, 0);
+  p.setBrush(QColor(150, 14, 24));
+  p.drawPolygon(lower);
+  p.setPen(QPen(QColor(255, 255, 255, 200), std::max(0.5, 1.2 * u)));
+  p.drawLine(QPointF(70 * u, 0), QPointF(99 * u, 0));
+  p.restore();
+}
+
+QImage renderIcon(int size) {
+  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  const double inset = size >= 64 ? size / 64.0 : 0.0;
+  paintSimpleBoard(p, QRectF(inset, inset, size - 2 * inset, size - 2 * inset), false);
+  return image;
+}
+
+QImage renderDart() {
+  QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.translate(3.5, 28.5);
+  p.rotate(-45);
+  paintDart(p, 38);
+  return image;
+}
+
+// "Brindlemark" in gold with a dark outline and a soft shadow, its left edge at x,
+// baseline at y.
+void paintTitle(QPainter& p, const QPointF& at, int pixelSize, double top, double bottom) {
+  QFont font("P052");
+  font.setBold(true);
+  font.setItalic(true);
+  font.setPixelSize(pixelSize);
+  QPainterPath text;
+  text.addText(at, font, QStringLiteral("Brindlemark"));
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.translate(1.5, 1.8);
+  p.fillPath(text, QColor(0, 0, 0, 150));
+  p.translate(-1.5, -1.8);
+  QLinearGradient gold(0, top, 0, bottom);
+  gold.setColorAt(0.0, QColor(255, 246, 196));
+  gold.setColorAt(0.5, QColor(240, 192, 72));
+  gold.setColorAt(1.0, QColor(170, 110, 24));
+  p.setPen(QPen(QColor(60, 30, 0), std::max(1.0, pixelSize / 24.0)));
+  p.setBrush(gold);
+  p.drawPath(text);
+  p.restore();
+}
+
+void paintBackdrop(QPainter& p, const QRect& r) {
+  QLinearGradient g(r.topLeft(), r.bottomLeft());
+  g.setColorAt(0, QColor(18, 70, 40));
+  g.setColorAt(1, QColor(4, 24, 12));
+  p.fillRect(r, g);
+}
+
+QImage renderBanner() {
+  QImage image(213, 47, QImage::Format_RGB32);
+  QPainter p(&image);
+  paintBackdrop(p, image.rect());
+  paintSimpleBoard(p, QRectF(4, 3.5, 40, 40), false);
+  paintTitle(p, QPointF(50, 32), 27, 10, 34);
+  p.setPen(QColor(240, 192, 72, 160));
+  p.drawLine(49, 40, 208, 40);
+  return image;
+}
+
+QImage renderSplash() {
+  QImage image(379, 117, QImage::Format_RGB32);
+  QPainter p(&image);
+  paintBackdrop(p, image.rect());
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  QPainterPath round;
+  round.addEllipse(QRectF(6, 4.5, 108, 108));
+  p.save();
+  p.setClipPath(round);
+  p.drawImage(QRectF(6, 4.5, 108, 108), boardImage());
+  p.restore();
+  paintTitle(p, QPointF(130, 60), 41, 24, 64);
+  QFont font("Liberation Sans");
+  font.setPixelSize(15);
+  font.setLetterSpacing(QFont::AbsoluteSpacing, 2.5);
+  p.setFont(font);
+  p.setPen(QColor(226, 232, 220));
+  p.drawText(QRectF(126, 74, 248, 22), Qt::AlignHCenter | Qt::AlignVCenter,
+             QStringLiteral("DARTS SCORE KEEPER"));
+  p.setPen(QPen(QColor(240, 192, 72, 170), 1));
+  p.drawLine(QPointF(134, 100.5), QPointF(366, 100.5));
+  return image;
+}
+
+QImage renderEgg() {
+  QImage image(240, 160, QImage::Format_RGB32);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  // The middle of the board, close up.
+  const QRectF middle(kCentrePx - 60, kCentrePx - 40, 120, 80);
+  p.drawImage(QRectF(0, 0, 240, 160), boardImage(), middle);
+  // Rays behind the bull.
+  const QPointF bull(120, 80);
+  p.setPen(Qt::NoPen);
+  for (int i = 0; i < 16; ++i) {
+    QPainterPath ray;
+    const double a = i * kPi / 8, w = 0.07;
+    ray.moveTo(bull);
+    ray.lineTo(bull + QPointF(std::cos(a - w), std::sin(a - w)) * 300);
+    ray.lineTo(bull + QPointF(std::cos(a + w), std::sin(a + w)) * 300);
+    ray.closeSubpath();
+    p.fillPath(ray, QColor(255, 230, 120, 60));
+  }
+  // The dart, stuck in the bull and coming in from the upper right.
+  QRadialGradient shadow(bull + QPointF(8, 10), 30);
+  shadow.setColorAt(0, QColor(0, 0, 0, 120));
+  shadow.setColorAt(1, QColor(0, 0, 0, 0));
+  p.setBrush(shadow);
+  p.drawEllipse(bull + QPointF(8, 10), 30, 14);
+  p.save();
+  p.translate(bull);
+  p.rotate(-32);
+  paintDart(p, 132);
+  p.restore();
+  // The word.
+  QFont font("Liberation Sans");
+  font.setBold(true);
+  font.setItalic(true);
+  font.setPixelSize(40);
+  QPainterPath text;
+  text.addText(QPointF(0, 0), font, QStringLiteral("Bullseye!"));
+  const QRectF b = text.boundingRect();
+  text.translate(120 - b.center().x(), 150 - b.bottom());
+  p.setPen(QPen(QColor(20, 10, 0), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(text);
+  QLinearGradient fill(0, 115, 0, 150);
+  fill.setColorAt(0, QColor(255, 250, 170));
+  fill.setColorAt(1, QColor(255, 170, 30));
+  p.setPen(Qt::NoPen);
+  p.setBrush(fill);
+  p.drawPath(text);
+  return image;
+}
+
+}  // namespace
+
+QPointF boardPixelTwips(int px, int py) {
+  return {px * kTwipsPerPx + kTwipsPerPx / 2, py * kTwipsPerPx + kTwipsPerPx / 2};
+}
+
+QImage boardImage() {
+  static const QImage image = renderBoard();
+  return image;
+}
+
+QPixmap markPixmap(int marks) {
+  static const std::array<QImage, 3> images = {renderMark(1), renderMark(2), renderMark(3)};
+  return QPixmap::fromImage(images[static_cast<std::size_t>(std::clamp(marks, 1, 3) - 1)]);
+}
+
+QImage iconImage(int size) {
+  static const std::array<QImage, std::size(kIconSizes)> images = [] {
+    std::array<QImage, std::size(kIconSizes)> made;
+    for (std::size_t i = 0; i < made.size(); ++i) made[i] = renderIcon(kIconSizes[i]);
+    return made;
+  }();
+  for (std::size_t i = 0; i < images.size(); ++i)
+    if (kIconSizes[i] == size) return images[i];
+  return renderIcon(size);
+}
+
+QIcon windowIcon() {
+  QIcon icon;
+  for (int size : kIconSizes) icon.addPixmap(QPixmap::fromImage(iconImage(size)));
+  return icon;
+}
+
+QPixmap dartPixmap() {
+  static const QImage image = renderDart();
+  return QPixmap::fromImage(image);
+}
+
+QPixmap aboutBanner() {
+  static const QImage image = renderBanner();
+  return QPixmap::fromImage(image);
+}
+
+QPixmap splashPicture() {
+  static const QImage image = renderSplash();
+  return QPixmap::fromImage(image);
+}
+
+QPixmap eggPicture() {
+  static const QImage image = renderEgg();
+  return QPixmap::fromImage(image);
+}
+
 }  // namespace pictures

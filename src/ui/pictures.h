@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QPointF>
 
 namespace pictures {
 
@@ -14,6 +15,16 @@ QIcon windowIcon();            // a small dartboard, several sizes
 QPixmap dartPixmap();          // 32 x 32, one dart of the darts-remaining display
 QPixmap aboutBanner();         // 213 x 47
 QPixmap splashPicture();       // 379 x 117
-QPixmap eggPicture();          // the hidden window's picture
+QPixmap eggPicture();          // the hidden window's picture, 240 x 160
+
+// The twip point that a pixel of the board picture stands for: the middle of the pixel,
+// (px * 15 + 7.5, py * 15 + 7.5). The board is coloured by classifying exactly this point,
+// so a click anywhere on a pixel scores the bed whose colour that pixel shows.
+QPointF boardPixelTwips(int px, int py);
+
+// The window icon's sizes in pixels, smallest first, and the icon drawn at one size
+// (transparent around the board).
+inline constexpr int kIconSizes[] = {16, 22, 32, 48, 64, 128, 256};
+QImage iconImage(int size);
 
 }  // namespace pictures
