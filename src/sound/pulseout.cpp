@@ -61,6 +61,15 @@ class Connection {
            pa_mainloop_dispatch(loop_) >= 0;
   }
 
+  // Serves the connection until the given time; false if the server fails first.
+  bool idleUntil(Clock::time_point end) {
+    while (Clock::now() < end) {
+      if (!alive()) return false;
+      step(end);
+    }
+    return alive();
+  }
+
   // Waits for a server operation to complete.
   bool finish(pa_operation* op, Clock::time_point deadline) {
     if (op == nullptr) return false;
@@ -143,16 +152,17 @@ bool playToEnd(const ClipSamples& clip, Clock::time_point deadline) {
     sent += n;
   }
 
-  // The server reports the drain once the sink has taken the last sample; the sample
-  // is heard only after the sink's own latency. The stream clock counts what has
-  // been heard, so wait until it reaches the clip's length.
+  // The server reports the drain once the sink has taken the last sample, but that
+  // sample is heard only after the sink's latency (and the stream clock stops with the
+  // drain). So ask for fresh timing and wait out what the stream has not yet played.
   if (!conn.finish(pa_stream_drain(s, nullptr, nullptr), deadline) || !streamOk()) return false;
+  if (!conn.finish(pa_stream_update_timing_info(s, nullptr, nullptr), deadline) || !streamOk())
+    return false;
   const pa_usec_t length = pa_bytes_to_usec(total, &spec);
-  auto heard = [&] {
-    pa_usec_t t = 0;
-    return pa_stream_get_time(s, &t) == 0 && t >= length;
-  };
-  return conn.runUntil([&] { return heard() || !stream.good(); }, deadline) && streamOk();
+  pa_usec_t heard = 0;
+  if (pa_stream_get_time(s, &heard) != 0) heard = 0;
+  const auto end = Clock::now() + microseconds(length > heard ? length - heard : 0);
+  return conn.idleUntil(std::min(end, deadline)) && end <= deadline && streamOk();
 }
 
 int countOutputs(Clock::time_point deadline) {
