@@ -1,29 +1,216 @@
 #include "ui/frmgame.h"
 
+#include <QButtonGroup>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <algorithm>
+
+#include "ui/fonts.h"
+#include "ui/twips.h"
 
 QString Cap_it(const QString& intext) {
   if (intext.isEmpty()) return intext;
-  return intext.left(1).toUpper() + intext.mid(1).toLower();
+  // The first character may be a surrogate pair; it is raised as a whole.
+  const qsizetype firstLen =
+      (intext.size() > 1 && intext[0].isHighSurrogate() && intext[1].isLowSurrogate()) ? 2 : 1;
+  const QString first = intext.left(firstLen);
+  QString raised = first.toUpper();
+  if (firstLen == 1) {
+    // Digraph letters have a title form of their own ("ǆ" starts a name as "ǅ", not "Ǆ").
+    const char32_t cp = first[0].unicode();
+    const char32_t title = QChar::toTitleCase(cp);
+    if (title != QChar::toUpper(cp)) raised = QString(QChar(static_cast<char16_t>(title)));
+  }
+  // A capital sigma that ends a word lowers to the final form ("ΑΛΕΞΗΣ" -> "Αλεξης").
+  QString rest = intext.mid(firstLen);
+  for (qsizetype i = 0; i < rest.size(); ++i) {
+    if (rest[i] != QChar(0x03A3)) continue;
+    const QChar before = i > 0 ? rest[i - 1] : intext[firstLen - 1];
+    const bool endsWord = i + 1 == rest.size() || !rest[i + 1].isLetter();
+    if ((before.isLetter() || before.isMark()) && endsWord) rest[i] = QChar(0x03C2);
+  }
+  return raised + rest.toLower();
 }
 
-// Placeholder until the full dialog lands.
-frmgame::frmgame(GameOptions& options, QWidget* parent) : QDialog(parent), options_(options) {
+namespace {
+
+// A narrow gap between an option's circle and its caption, as in the classic look.
+class NarrowOptionStyle : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    if (metric == PM_RadioButtonLabelSpacing) return 3;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
+};
+
+}  // namespace
+
+void fitOptionCaptions(QWidget* dialog) {
+  const auto options = dialog->findChildren<QRadioButton*>();
+  // Made after the options, so the dialog deletes it after them.
+  auto* style = new NarrowOptionStyle;
+  style->setParent(dialog);
+  for (QRadioButton* opt : options) {
+    opt->setStyle(style);
+    const QRect at = opt->geometry();
+    QStyleOptionButton look;
+    look.initFrom(opt);
+    look.text = opt->text();
+    const int caption = style->subElementRect(QStyle::SE_RadioButtonContents, &look, opt).width();
+    const int needed = at.width() - caption + opt->fontMetrics().horizontalAdvance(opt->text()) + 1;
+    // Up to the border line of the frame, which is one pixel wide.
+    const int room = opt->parentWidget()->width() - at.left() - 1;
+    opt->resize(std::max(at.width(), std::min(needed, room)), at.height());
+  }
+}
+
+namespace {
+
+QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, QRect at) {
+  auto* box = new QGroupBox(caption, parent);
+  box->setObjectName(name);
+  box->setGeometry(at);
+  return box;
+}
+
+QRadioButton* option(QWidget* parent, const QString& name, const QString& caption, QRect at) {
+  auto* opt = new QRadioButton(caption, parent);
+  opt->setObjectName(name);
+  opt->setGeometry(at);
+  return opt;
+}
+
+}  // namespace
+
+frmgame::frmgame(GameOptions& options, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      options_(options) {
   setObjectName("frmgame");
   setWindowTitle("Choose Your Game...");
+  setFont(classicFont(kSansFace, 9.75));
+  setFixedSize(twips(5040), twips(4335));
+
+  auto* Frame1 = frame(this, "Frame1", "Players:", twipsRect(60, 120, 2235, 1815));
+  constexpr std::array<int, kSeats + 1> seatTop{0, 300, 660, 1020, 1380};
+  for (int i = 1; i <= kSeats; ++i) {
+    const int height = i == 4 ? 255 : 315;
+    optplay_[i] = option(Frame1, QString("optplay_%1").arg(i), QString::number(i),
+                         twipsRect(240, seatTop[i], 495, height));
+    txtname_[i] = new QLineEdit(QString("Player %1").arg(i), Frame1);
+    txtname_[i]->setObjectName(QString("txtname_%1").arg(i));
+    txtname_[i]->setGeometry(twipsRect(780, seatTop[i], 1275, 285));
+  }
+
+  auto* Frame2 = frame(this, "Frame2", "Game Type", twipsRect(60, 2040, 2235, 2175));
+  const std::array<QString, 5> gameCaption{"Cricket", "Random Cricket", "301", "501",
+                                           "Random Countdown"};
+  constexpr std::array<int, 5> gameWidth{1095, 1755, 1335, 1455, 1995};
+  for (int i = 0; i < 5; ++i) {
+    optgame_[i] = option(Frame2, QString("optgame_%1").arg(i), gameCaption[i],
+                         twipsRect(180, 300 + 360 * i, gameWidth[i], 255));
+  }
+
+  auto* Frame3 =
+      frame(this, "Frame3", "301/501/Countdown Options", twipsRect(2460, 1320, 2475, 1395));
+  const std::array<QString, 3> ctopCaption{"Any In/Out", "Double In/Out", "Triple In/Out"};
+  constexpr std::array<int, 3> ctopWidth{1635, 1515, 1515};
+  for (int i = 0; i < 3; ++i) {
+    optctop_[i] = option(Frame3, QString("optctop_%1").arg(i), ctopCaption[i],
+                         twipsRect(480, 300 + 360 * i, ctopWidth[i], 255));
+  }
+
+  auto* Frame4 = frame(this, "Frame4", "Double Bull", twipsRect(2460, 2880, 2475, 795));
+  optbull_[1] = option(Frame4, "optbull_1", "Active", twipsRect(180, 360, 915, 255));
+  optbull_[2] = option(Frame4, "optbull_2", "Inactive", twipsRect(1260, 360, 975, 255));
+
+  auto* Frame5 = frame(this, "Frame5", "Cricket Options", twipsRect(2460, 120, 2475, 1035));
+  optboard_[1] =
+      option(Frame5, "optboard_1", "Use Board Picture", twipsRect(240, 300, 1995, 195));
+  optboard_[2] =
+      option(Frame5, "optboard_2", "Use Buttons Instead", twipsRect(240, 660, 1935, 195));
+
+  auto* cmdstart = new QPushButton("Lets Begin", this);
+  cmdstart->setObjectName("cmdstart");
+  cmdstart->setGeometry(twipsRect(2520, 3840, 2415, 375));
+  cmdstart->setDefault(true);
+  connect(cmdstart, &QPushButton::clicked, this, &frmgame::cmdstart_Click);
+
+  // The initial selections, then the groups; from here on every selection is stored.
+  optplay_[2]->setChecked(true);
+  optgame_[0]->setChecked(true);
+  optctop_[0]->setChecked(true);
+  optbull_[1]->setChecked(true);
+  optboard_[1]->setChecked(true);
+  QButtonGroup* play = makeGroup(&frmgame::optplay_Click);
+  QButtonGroup* game = makeGroup(&frmgame::optgame_Click);
+  QButtonGroup* ctop = makeGroup(&frmgame::optctop_Click);
+  QButtonGroup* bull = makeGroup(&frmgame::optbull_Click);
+  QButtonGroup* board = makeGroup(&frmgame::optboard_Click);
+  for (int i = 1; i <= kSeats; ++i) play->addButton(optplay_[i], i);
+  for (int i = 0; i < 5; ++i) game->addButton(optgame_[i], i);
+  for (int i = 0; i < 3; ++i) ctop->addButton(optctop_[i], i);
+  for (int i = 1; i <= 2; ++i) {
+    bull->addButton(optbull_[i], i);
+    board->addButton(optboard_[i], i);
+  }
+
+  // Loading: the defaults match the options selected above.
   options_.use_board = true;
   options_.num_players = 2;
   options_.game_type = kCricket;
   options_.double_bull = true;
   options_.in_out_rule = 0;
-  for (int i = 1; i <= kSeats; ++i) {
-    txtname_[i] = new QLineEdit(QString("Player %1").arg(i), this);
-    txtname_[i]->setObjectName(QString("txtname_%1").arg(i));
-  }
-  auto* start = new QPushButton("Lets Begin", this);
-  start->setObjectName("cmdstart");
-  connect(start, &QPushButton::clicked, this, [this] { begun_ = true; accept(); });
+  optplay_Click(2);
+  optgame_Click(0);
+  fitOptionCaptions(this);
+}
+
+QButtonGroup* frmgame::makeGroup(void (frmgame::*handler)(int)) {
+  auto* group = new QButtonGroup(this);
+  group->setExclusive(true);
+  connect(group, &QButtonGroup::idToggled, this, [this, handler](int id, bool checked) {
+    if (checked) (this->*handler)(id);
+  });
+  return group;
+}
+
+void frmgame::optplay_Click(int Index) {
+  // A disabled box keeps its text: seats beyond the players still get their names.
+  for (int k = 2; k <= kSeats; ++k) txtname_[k]->setEnabled(k <= Index);
+  options_.num_players = static_cast<int16_t>(Index);
+}
+
+void frmgame::optgame_Click(int Index) {
+  // The selection inside the group being disabled stays as it is, and so does its value.
+  const bool countdown = Index >= k301;
+  for (QRadioButton* opt : optctop_) opt->setEnabled(countdown);
+  for (int i = 1; i <= 2; ++i) optboard_[i]->setEnabled(!countdown);
+  options_.game_type = static_cast<int16_t>(Index);
+}
+
+void frmgame::optctop_Click(int Index) {
+  constexpr std::array<int16_t, 3> multiplier{0, 2, 3};
+  options_.in_out_rule = multiplier[static_cast<std::size_t>(Index)];
+}
+
+void frmgame::optbull_Click(int Index) { options_.double_bull = Index == 1; }
+
+void frmgame::optboard_Click(int Index) { options_.use_board = Index == 1; }
+
+void frmgame::cmdstart_Click() {
+  begun_ = true;
+  accept();
+}
+
+void frmgame::showEvent(QShowEvent* event) {
+  begun_ = false;
+  QDialog::showEvent(event);
 }
 
 std::array<std::string, kSeats + 1> frmgame::names() const {

@@ -4,13 +4,24 @@
 #include <QDialog>
 #include <QString>
 #include <array>
+#include <string>
 
 #include "game/game.h"
 
+class QButtonGroup;
 class QLineEdit;
+class QRadioButton;
 
-// The first character raised, every other lowered ("mary ANN" -> "Mary ann").
+// The first character raised, every other lowered ("mary ANN" -> "Mary ann"). Works on
+// whole characters, so a name starting outside the basic plane keeps both halves of its
+// first character; nothing is trimmed.
 QString Cap_it(const QString& intext);
+
+// The dialogs draw their option buttons with a narrow gap before the caption, as the
+// classic look has it, and let an option whose caption needs more room than its table
+// width grow to the right, at most to the edge of its frame. Called once the dialog's
+// controls are all in place.
+void fitOptionCaptions(QWidget* dialog);
 
 class frmgame : public QDialog {
   Q_OBJECT
@@ -22,8 +33,27 @@ class frmgame : public QDialog {
   // True once "Lets Begin" was pressed in the latest showing.
   bool begun() const { return begun_; }
 
+  // The option handlers, called with the index of the option the user selected. Each
+  // stores its value at once.
+  void optplay_Click(int Index);
+  void optgame_Click(int Index);
+  void optctop_Click(int Index);
+  void optbull_Click(int Index);
+  void optboard_Click(int Index);
+  void cmdstart_Click();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
+  QButtonGroup* makeGroup(void (frmgame::*handler)(int));
+
   GameOptions& options_;
+  std::array<QRadioButton*, kSeats + 1> optplay_{};
   std::array<QLineEdit*, kSeats + 1> txtname_{};
+  std::array<QRadioButton*, 5> optgame_{};
+  std::array<QRadioButton*, 3> optctop_{};
+  std::array<QRadioButton*, 3> optbull_{};
+  std::array<QRadioButton*, 3> optboard_{};
   bool begun_ = false;
 };

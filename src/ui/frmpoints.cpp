@@ -1,12 +1,99 @@
 #include "ui/frmpoints.h"
 
+#include <QButtonGroup>
+#include <QGroupBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
 
-// Placeholder until the full dialog lands.
-frmpoints::frmpoints(int num_players, QWidget* parent) : QDialog(parent) {
-  Q_UNUSED(num_players);
+#include "ui/fonts.h"
+#include "ui/frmgame.h"
+#include "ui/twips.h"
+
+namespace {
+
+QRadioButton* option(QWidget* parent, const QString& name, const QString& caption, QRect at) {
+  auto* opt = new QRadioButton(caption, parent);
+  opt->setObjectName(name);
+  opt->setGeometry(at);
+  return opt;
+}
+
+// Calls handler(id) when the option with that id becomes the selected one of its group.
+template <typename Handler>
+QButtonGroup* group(QObject* owner, Handler handler) {
+  auto* g = new QButtonGroup(owner);
+  g->setExclusive(true);
+  QObject::connect(g, &QButtonGroup::idToggled, owner, [handler](int id, bool checked) {
+    if (checked) handler(id);
+  });
+  return g;
+}
+
+}  // namespace
+
+frmpoints::frmpoints(int num_players, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
   setObjectName("frmpoints");
-  auto* ok = new QPushButton("OK", this);
-  ok->setObjectName("Command1");
-  connect(ok, &QPushButton::clicked, this, [this] { confirmed_ = true; accept(); });
+  setWindowTitle(QString());
+  setFont(classicFont(kSansFace, 9.75));
+  setFixedSize(twips(2880), twips(3960));
+
+  auto* Frame2 = new QGroupBox("Player:", this);
+  Frame2->setObjectName("Frame2");
+  Frame2->setGeometry(twipsRect(90, 45, 735, 1545));
+  QButtonGroup* seats = group(this, [this](int id) { optplayer_Click(id); });
+  const int players = std::clamp(num_players, 1, 4);
+  for (int i = 1; i <= 4; ++i) {
+    auto* opt = option(Frame2, QString("optplayer_%1").arg(i), QString::number(i),
+                       twipsRect(180, 270 + 315 * (i - 1), 500, 195));
+    opt->setEnabled(i <= players);
+    opt->setChecked(i == 1);
+    seats->addButton(opt, i);
+  }
+
+  auto* add = option(this, "Option5", "Add", twipsRect(90, 1935, 690, 330));
+  auto* subtract = option(this, "Option6", "Subtract", twipsRect(90, 2520, 960, 330));
+  add->setChecked(true);
+  QButtonGroup* sign = group(this, [this](int id) { id == 5 ? Option5_Click() : Option6_Click(); });
+  sign->addButton(add, 5);
+  sign->addButton(subtract, 6);
+
+  auto* Frame1 = new QGroupBox("How many points?", this);
+  Frame1->setObjectName("Frame1");
+  Frame1->setGeometry(twipsRect(1170, 45, 1635, 3480));
+  QButtonGroup* points = group(this, [this](int id) { optpoints_Click(id); });
+  for (std::size_t k = 0; k < kAmounts.size(); ++k) {
+    // Eleven amounts a column; the second column sits 45 twips lower from its second row on.
+    const int row = static_cast<int>(k % 11);
+    const bool second = k >= 11;
+    const int left = second ? 855 : 225;
+    const int top = 360 + 270 * row + (second && row > 0 ? 45 : 0);
+    const int amount = kAmounts[k];
+    auto* opt = option(Frame1, QString("optpoints_%1").arg(amount), QString::number(amount),
+                       twipsRect(left, top, 735, 240));
+    opt->setChecked(amount == 1);
+    points->addButton(opt, amount);
+  }
+
+  auto* Command1 = new QPushButton("OK", this);
+  Command1->setObjectName("Command1");
+  Command1->setGeometry(twipsRect(855, 3600, 1140, 330));
+  Command1->setDefault(true);
+  connect(Command1, &QPushButton::clicked, this, &frmpoints::Command1_Click);
+  fitOptionCaptions(this);
+}
+
+void frmpoints::optpoints_Click(int Index) { edit_points = Index; }
+
+void frmpoints::optplayer_Click(int Index) { edit_player = Index; }
+
+void frmpoints::Option5_Click() { edit_add = true; }
+
+void frmpoints::Option6_Click() { edit_add = false; }
+
+void frmpoints::Command1_Click() {
+  confirmed_ = true;
+  accept();
 }

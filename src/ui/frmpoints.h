@@ -2,6 +2,9 @@
 // The score-editing dialog: an amount, add or subtract, and a seat.
 
 #include <QDialog>
+#include <array>
+
+class QRadioButton;
 
 class frmpoints : public QDialog {
   Q_OBJECT
@@ -11,8 +14,19 @@ class frmpoints : public QDialog {
   int edit_points = 1;
   bool edit_add = true;
   int edit_player = 1;
-  // True only when the dialog was closed with "OK".
+  // True only when the dialog was closed with "OK"; the close box and Escape change nothing.
   bool confirmed() const { return confirmed_; }
+
+  // The handlers, each storing one choice.
+  void optpoints_Click(int Index);
+  void optplayer_Click(int Index);
+  void Option5_Click();
+  void Option6_Click();
+  void Command1_Click();
+
+  // The amounts on offer, in the order of the two columns.
+  static constexpr std::array<int, 22> kAmounts{1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
+                                                12, 13, 14, 15, 16, 17, 18, 19, 20, 25, 50};
 
  private:
   bool confirmed_ = false;
