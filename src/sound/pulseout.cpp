@@ -103,9 +103,9 @@ class Stream {
   pa_stream* s_;
 };
 
-// Target buffer on the server: short, so that the clip starts at once and its end is
-// heard soon after the last byte was sent.
-constexpr pa_usec_t kBufferUsec = 50'000;
+// The whole clip is handed to the server before it starts to play, so that a busy
+// machine cannot starve the clip in the middle; longer clips than this are streamed.
+constexpr std::size_t kMaxBuffer = 4u << 20;
 
 }  // namespace
 
@@ -121,14 +121,16 @@ bool playToEnd(const ClipSamples& clip, Clock::time_point deadline) {
   if (stream.get() == nullptr) return false;
   pa_stream* s = stream.get();
 
+  const auto* data = reinterpret_cast<const uint8_t*>(clip.samples.data());
+  const std::size_t total = clip.samples.size() * sizeof(int16_t);
   pa_buffer_attr attr{};
-  attr.maxlength = static_cast<uint32_t>(-1);
-  attr.tlength = static_cast<uint32_t>(pa_usec_to_bytes(kBufferUsec, &spec));
-  attr.prebuf = static_cast<uint32_t>(-1);
+  attr.maxlength = static_cast<uint32_t>(kMaxBuffer);
+  attr.tlength = static_cast<uint32_t>(std::min(total, kMaxBuffer));
+  attr.prebuf = attr.tlength;
   attr.minreq = static_cast<uint32_t>(-1);
   attr.fragsize = static_cast<uint32_t>(-1);
-  const auto flags = static_cast<pa_stream_flags_t>(
-      PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE | PA_STREAM_ADJUST_LATENCY);
+  const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_INTERPOLATE_TIMING |
+                                                    PA_STREAM_AUTO_TIMING_UPDATE);
   if (pa_stream_connect_playback(s, nullptr, &attr, flags, nullptr, nullptr) < 0) return false;
   auto streamIs = [&](pa_stream_state_t want) { return pa_stream_get_state(s) == want; };
   auto streamOk = [&] { return conn.alive() && stream.good(); };
@@ -137,8 +139,6 @@ bool playToEnd(const ClipSamples& clip, Clock::time_point deadline) {
     return false;
 
   // Hand over the samples as fast as the server takes them.
-  const auto* data = reinterpret_cast<const uint8_t*>(clip.samples.data());
-  const std::size_t total = clip.samples.size() * sizeof(int16_t);
   std::size_t sent = 0;
   while (sent < total) {
     const std::size_t room = pa_stream_writable_size(s);
