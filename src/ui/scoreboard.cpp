@@ -1,0 +1,274 @@
+#include "ui/scoreboard.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleOptionButton>
+
+#include "ui/fonts.h"
+#include "ui/pictures.h"
+#include "ui/twips.h"
+
+namespace {
+
+constexpr std::array<int, 5> kCellLeft = {0, 240, 1500, 9800, 11140};
+constexpr std::array<int, 5> kCompactLeft = {0, 60, 1260, 9700, 10860};
+const QColor kRed(255, 0, 0);
+const QColor kBlue(0, 0, 255);
+const QColor kGreen(0, 255, 0);
+const QColor kDarkBlue(0, 0, 192);
+
+void setTextColour(QLabel* label, const QColor& colour) {
+  QPalette pal = label->palette();
+  if (pal.color(QPalette::WindowText) == colour) return;
+  pal.setColor(QPalette::WindowText, colour);
+  label->setPalette(pal);
+}
+
+// A button whose caption wraps onto several lines when it is wider than the button.
+class WrappingButton : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    QStyleOptionButton opt;
+    initStyleOption(&opt);
+    opt.text.clear();
+    style()->drawControl(QStyle::CE_PushButton, &opt, &p, this);
+    p.setPen(palette().color(QPalette::ButtonText));
+    p.drawText(rect().adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWordWrap,
+               text().trimmed());
+  }
+};
+
+// Sets a label's text, shortened with an ellipsis when it does not fit its box; the
+// whole text stays in the tooltip and for screen readers.
+void setFittedText(QLabel* label, const QString& text) {
+  const QString shown = label->fontMetrics().elidedText(text, Qt::ElideRight, label->width());
+  if (label->text() != shown) label->setText(shown);
+  if (label->toolTip() != text) label->setToolTip(shown == text ? QString() : text);
+  if (label->accessibleName() != text) label->setAccessibleName(text);
+}
+
+QFrame* whiteLine(QWidget* area, const QString& name) {
+  auto* line = new QFrame(area);
+  line->setObjectName(name);
+  line->setAutoFillBackground(true);
+  QPalette pal = line->palette();
+  pal.setColor(QPalette::Window, Qt::white);
+  line->setPalette(pal);
+  return line;
+}
+
+// A white line between two points in twips, one pixel wide.
+void placeLine(QFrame* line, int x1, int y1, int x2, int y2) {
+  const int left = twips(std::min(x1, x2));
+  const int top = twips(std::min(y1, y2));
+  line->setGeometry(left, top, std::max(1, twips(std::abs(x2 - x1))),
+                    std::max(1, twips(std::abs(y2 - y1))));
+}
+
+}  // namespace
+
+int ImgPos(int row, int seat) { return 4 * (row - 1) + seat; }
+
+Scoreboard::Scoreboard(QWidget* area, std::function<void(int)> onButton) : QObject(area) {
+  for (int i = 1; i <= 3; ++i) {
+    // The three mark pictures live outside the visible area, as the cells' sources.
+    auto* slash = new QLabel(area);
+    slash->setObjectName(QString("ImgSlash_%1").arg(i));
+    slash->setPixmap(pictures::markPixmap(i));
+    slash->setGeometry(twipsRect(-700, i == 1 ? 3360 : i == 2 ? 4380 : 5460, 675, 675));
+    ImgSlash_[static_cast<std::size_t>(i)] = slash;
+  }
+  do_imgloads(area);
+  load_buttons(area, onButton);
+  load_labels(area);
+  load_cricknums(area);
+  for (std::size_t i = 0; i < 4; ++i) {
+    Line2_[i] = whiteLine(area, QString("Line2_%1").arg(i));
+    Line3_[i] = whiteLine(area, QString("Line3_%1").arg(i));
+  }
+  placeLines(true);
+}
+
+void Scoreboard::do_imgloads(QWidget* area) {
+  ImgChalk_[0] = new QLabel(area);
+  ImgChalk_[0]->setObjectName("ImgChalk_0");
+  ImgChalk_[0]->setGeometry(twipsRect(-1400, 0, 675, 675));
+  int top = -240;
+  int k = 1;
+  while (k < 29) {
+    top += 900;
+    for (int j = 1; j <= 4; ++j) {
+      auto* cell = new QLabel(area);
+      cell->setObjectName(QString("ImgChalk_%1").arg(k));
+      cell->setGeometry(twipsRect(kCellLeft[static_cast<std::size_t>(j)], top, 675, 675));
+      cell->hide();  // shown with the Cricket columns
+      ImgChalk_[static_cast<std::size_t>(k)] = cell;
+      ++k;
+    }
+  }
+}
+
+void Scoreboard::load_buttons(QWidget* area, const std::function<void(int)>& onButton) {
+  int top = -240;
+  for (int i = 0; i <= 7; ++i) {
+    auto* button = new WrappingButton(i == 0 ? "  next player" : "", area);
+    button->setObjectName(QString("CmdHit_%1").arg(i));
+    button->setFocusPolicy(Qt::NoFocus);
+    if (i == 0) {
+      button->setGeometry(twipsRect(5670, 50, 675, 500));
+      button->setFont(classicFont(kSerifFace, 10, true));
+    } else {
+      top += 900;
+      button->setGeometry(twipsRect(5670, top, 675, 675));
+      button->setFont(classicFont(kSerifFace, 14.25, true));
+    }
+    button->hide();
+    connect(button, &QPushButton::clicked, this, [onButton, i] { onButton(i); });
+    CmdHit_[static_cast<std::size_t>(i)] = button;
+  }
+}
+
+void Scoreboard::load_labels(QWidget* area) {
+  for (int seat = 1; seat <= kSeats; ++seat) {
+    auto* name = new QLabel(seat == 1 ? "Player" : "", area);
+    name->setObjectName(QString("lblplayer_%1").arg(seat));
+    setTextColour(name, kDarkBlue);
+    auto* score = new QLabel("0", area);
+    score->setObjectName(QString("lblpscore_%1").arg(seat));
+    setTextColour(score, kRed);
+    name->hide();
+    score->hide();
+    lblplayer_[static_cast<std::size_t>(seat)] = name;
+    lblpscore_[static_cast<std::size_t>(seat)] = score;
+  }
+  position_labels(true);
+}
+
+void Scoreboard::load_cricknums(QWidget* area) {
+  for (int i = 0; i < 14; ++i) {
+    auto* label = new QLabel(i == 0 ? "20" : "", area);
+    label->setObjectName(QString("lblnum_%1").arg(i));
+    label->setFont(classicFont(kSansFace, 12, true, true));
+    setTextColour(label, kRed);
+    label->hide();  // shown with a Cricket game
+    lblnum_[static_cast<std::size_t>(i)] = label;
+  }
+  for (int i = 0; i <= 6; ++i) {
+    const int y = -110 + 900 * (i + 1);
+    lblnum_[static_cast<std::size_t>(i)]->setGeometry(twipsRect(960, y, 495, 375));
+    lblnum_[static_cast<std::size_t>(i + 7)]->setGeometry(twipsRect(10560, y, 495, 375));
+  }
+}
+
+void Scoreboard::placeLines(bool cricket) {
+  placeLine(Line3_[0], 1200, 120, 1200, 480);
+  placeLine(Line3_[1], 10800, 120, 10800, 480);
+  placeLine(Line3_[2], 1200, 6840, 1200, 7200);
+  placeLine(Line3_[3], 10800, 6840, 10800, 7200);
+  const int top = cricket ? 480 : 1620;
+  const int bottom = cricket ? 6840 : 5280;
+  placeLine(Line2_[0], 60, top, 2400, top);
+  placeLine(Line2_[1], 9540, top, 11880, top);
+  placeLine(Line2_[2], 60, bottom, 2400, bottom);
+  placeLine(Line2_[3], 9480, bottom, 11820, bottom);
+  for (QFrame* line : Line3_) line->setVisible(cricket);
+}
+
+void Scoreboard::position_labels(bool compact) {
+  for (int seat = 1; seat <= kSeats; ++seat) {
+    QLabel* name = lblplayer_[static_cast<std::size_t>(seat)];
+    QLabel* score = lblpscore_[static_cast<std::size_t>(seat)];
+    if (compact) {
+      const int left = kCompactLeft[static_cast<std::size_t>(seat)];
+      name->setGeometry(twipsRect(left, 120, 1035, 315));
+      score->setGeometry(twipsRect(left, 6900, 1035, 315));
+      name->setFont(classicFont(kSansFace, 10, true));
+    } else {
+      // Seats 1 and 3 in the column left of the board, 2 and 4 right of it.
+      const int left = (seat % 2 == 1) ? 60 : 9700;
+      const bool upper = seat <= 2;
+      name->setGeometry(twipsRect(left, upper ? 1000 : 4700, 2235, 735));
+      score->setGeometry(twipsRect(left, upper ? 2000 : 5700, 2235, 735));
+      name->setFont(classicFont(kSansFace, 16, true));
+    }
+  }
+}
+
+void Scoreboard::render(const Game& game) {
+  const GameState& s = game.state();
+  const GameOptions& o = game.options;
+  if (s.game_on || started_) {
+    started_ = true;
+    const int layout = s.cricket_form ? 1 : 0;
+    if (layout != layoutShown_) {
+      position_labels(s.cricket_form);
+      placeLines(s.cricket_form);
+      layoutShown_ = layout;
+    }
+  }
+  const int seats = started_ ? o.num_players : 0;
+  for (int seat = 1; seat <= kSeats; ++seat) {
+    const auto i = static_cast<std::size_t>(seat);
+    QLabel* name = lblplayer_[i];
+    QLabel* score = lblpscore_[i];
+    const bool shown = seat <= seats;
+    name->setVisible(shown);
+    score->setVisible(shown);
+    if (!shown) continue;
+    setTextColour(name, s.green[i] ? kGreen : kBlue);
+    setFittedText(name, QString::fromStdString(s.names[i]));
+    const QFont scoreFont = classicFont(kSerifFace, s.score_pt[i], true, true);
+    if (score->font() != scoreFont) score->setFont(scoreFont);
+    setFittedText(score, QString::number(game.player(seat).Score()));
+  }
+  seatsShown_ = seats;
+
+  const bool cricket = started_ && s.cricket_form;
+  for (std::size_t i = 0; i < 14; ++i) {
+    lblnum_[i]->setVisible(cricket);
+    if (!cricket) continue;
+    const auto target = (i % 7) + 1;
+    const int n = s.cricknums[target];
+    lblnum_[i]->setText(n == 25 ? QString("B") : QString::number(n));
+  }
+  for (int row = 1; row <= kTargets; ++row) {
+    for (int seat = 1; seat <= kSeats; ++seat) {
+      QLabel* cell = ImgChalk_[static_cast<std::size_t>(ImgPos(row, seat))];
+      cell->setVisible(cricket);
+      if (!cricket) continue;
+      const int number = s.cricknums[static_cast<std::size_t>(row)];
+      const int count = seat <= o.num_players ? game.player(seat).TimesHit(number) : 0;
+      const int marks = std::min(count, 3);
+      if (cell->property("marks").toInt() != marks || cell->property("marks").isNull()) {
+        cell->setProperty("marks", marks);
+        if (marks == 0) {
+          cell->clear();
+        } else {
+          cell->setPixmap(ImgSlash_[static_cast<std::size_t>(marks)]->pixmap());
+        }
+      }
+      const QString meaning =
+          QString("%1, %2: %3 mark%4")
+              .arg(QString::fromStdString(s.names[static_cast<std::size_t>(seat)]),
+                   number == 25 ? QString("Bull") : QString::number(number))
+              .arg(count)
+              .arg(count == 1 ? "" : "s");
+      if (cell->accessibleName() != meaning) cell->setAccessibleName(meaning);
+    }
+  }
+
+  for (int i = 0; i <= 7; ++i) {
+    QPushButton* button = CmdHit_[static_cast<std::size_t>(i)];
+    button->setVisible(i == 0 ? s.next_button_shown : !s.board_shown);
+    if (i >= 1 && started_) {
+      const int n = s.cricknums[static_cast<std::size_t>(i)];
+      if (n != 0) button->setText(i == 7 ? QString("Bull") : QString::number(n));
+    }
+  }
+}

@@ -1,0 +1,62 @@
+#include "ui/statuspanels.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+#include "game/game.h"
+#include "ui/fonts.h"
+#include "ui/pictures.h"
+
+namespace {
+
+// Width of each panel in pixels; the values get the room they need for their longest text.
+constexpr std::array<int, 13> kWidth = {0, 48, 118, 78, 124, 62, 40, 50, 36, 108, 34, 34, 34};
+constexpr std::array<const char*, 13> kCaption = {
+    "", "Player:", "", "Mouse Over:", "", "Total Hit:", "", "Round:", "", "Darts Remaining:",
+    "", "", ""};
+
+}  // namespace
+
+StatusPanels::StatusPanels(QWidget* parent) : QWidget(parent) {
+  setObjectName("StatusBar1");
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, QColor(212, 208, 200));
+  pal.setColor(QPalette::WindowText, Qt::black);
+  setPalette(pal);
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(1, 2, 1, 1);
+  row->setSpacing(2);
+  const QPixmap dart = pictures::dartPixmap().scaled(22, 22, Qt::KeepAspectRatio,
+                                                     Qt::SmoothTransformation);
+  for (std::size_t n = 1; n <= 12; ++n) {
+    auto* label = new QLabel(this);
+    label->setObjectName(QString("StatusBar1_%1").arg(n));
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setFont(classicFont(kSansFace, 8.25));
+    label->setFixedWidth(kWidth[n]);
+    if (n >= 10) {
+      label->setPixmap(dart);
+      label->setAlignment(Qt::AlignCenter);
+      label->setAccessibleName("Dart left");
+    } else {
+      label->setText(kCaption[n]);
+    }
+    row->addWidget(label);
+    panels_[n] = label;
+  }
+  row->addStretch(1);
+}
+
+void StatusPanels::render(const GameState& s) {
+  for (std::size_t n : {2u, 4u, 6u, 8u}) {
+    const QString text = QString::fromStdString(s.panel[n]);
+    if (panels_[n]->text() != text) {
+      panels_[n]->setText(text);
+      panels_[n]->setAccessibleName(QString(kCaption[n - 1]) + " " + text);
+    }
+  }
+  for (std::size_t n = 9; n <= 12; ++n) {
+    if (panels_[n]->isVisibleTo(this) != s.panel_shown[n]) panels_[n]->setVisible(s.panel_shown[n]);
+  }
+}
