@@ -130,8 +130,7 @@ frmgame::frmgame(GameOptions& options, QWidget* parent)
   optbull_[2] = option(Frame4, "optbull_2", "Inactive", twipsRect(1260, 360, 975, 255));
 
   auto* Frame5 = frame(this, "Frame5", "Cricket Options", twipsRect(2460, 120, 2475, 1035));
-  optboard_[1] =
-      option(Frame5, "optboard_1", "Use Board Picture", twipsRect(240, 300, 1995, 195));
+  optboard_[1] = option(Frame5, "optboard_1", "Use Board Picture", twipsRect(240, 300, 1995, 195));
   optboard_[2] =
       option(Frame5, "optboard_2", "Use Buttons Instead", twipsRect(240, 660, 1935, 195));
 

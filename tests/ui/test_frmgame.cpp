@@ -9,7 +9,6 @@
 #include <QtTest>
 
 #include "ui/fonts.h"
-
 #include "ui/frmgame.h"
 #include "ui/twips.h"
 
@@ -217,24 +216,28 @@ void TestFrmgame::options_store_at_once_data() {
     change(o);
     return o;
   };
-  QTest::newRow("Double In/Out") << "optgame_2" << "optctop_1" << with([](GameOptions& o) {
-    o.game_type = k301;
-    o.in_out_rule = 2;
-  });
-  QTest::newRow("Triple In/Out") << "optgame_3" << "optctop_2" << with([](GameOptions& o) {
-    o.game_type = k501;
-    o.in_out_rule = 3;
-  });
-  QTest::newRow("Bull inactive") << "optgame_4" << "optbull_2" << with([](GameOptions& o) {
-    o.game_type = kRandomCountdown;
-    o.double_bull = false;
-  });
-  QTest::newRow("Buttons") << "optgame_1" << "optboard_2" << with([](GameOptions& o) {
-    o.game_type = kRandomCricket;
-    o.use_board = false;
-  });
-  QTest::newRow("Three players") << "optgame_0" << "optplay_3"
-                                 << with([](GameOptions& o) { o.num_players = 3; });
+  QTest::newRow("Double In/Out") << "optgame_2"
+                                 << "optctop_1" << with([](GameOptions& o) {
+                                      o.game_type = k301;
+                                      o.in_out_rule = 2;
+                                    });
+  QTest::newRow("Triple In/Out") << "optgame_3"
+                                 << "optctop_2" << with([](GameOptions& o) {
+                                      o.game_type = k501;
+                                      o.in_out_rule = 3;
+                                    });
+  QTest::newRow("Bull inactive") << "optgame_4"
+                                 << "optbull_2" << with([](GameOptions& o) {
+                                      o.game_type = kRandomCountdown;
+                                      o.double_bull = false;
+                                    });
+  QTest::newRow("Buttons") << "optgame_1"
+                           << "optboard_2" << with([](GameOptions& o) {
+                                o.game_type = kRandomCricket;
+                                o.use_board = false;
+                              });
+  QTest::newRow("Three players") << "optgame_0"
+                                 << "optplay_3" << with([](GameOptions& o) { o.num_players = 3; });
 }
 
 void TestFrmgame::options_store_at_once() {
@@ -340,7 +343,8 @@ void TestFrmgame::names_are_capitalised_for_every_seat() {
   GameOptions o;
   frmgame dlg(o);
   const QStringList typed{"SCORPION", " bob", "", "mcDonald"};
-  for (int i = 1; i <= 4; ++i) child<QLineEdit>(dlg, QString("txtname_%1").arg(i))->setText(typed[i - 1]);
+  for (int i = 1; i <= 4; ++i)
+    child<QLineEdit>(dlg, QString("txtname_%1").arg(i))->setText(typed[i - 1]);
   const auto n = dlg.names();  // two players: seats 3 and 4 still get their names
   QCOMPARE(n[1], std::string("Scorpion"));
   QCOMPARE(n[2], std::string(" bob"));
@@ -396,7 +400,8 @@ void TestFrmgame::every_caption_fits() {
     // Inside its frame, and clear of the circle of an option to its right.
     QVERIFY2(r->geometry().right() < r->parentWidget()->width() - 1, qPrintable(r->objectName()));
     for (auto* other : r->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
-      const bool sameRow = other->y() < r->geometry().bottom() && r->y() < other->geometry().bottom();
+      const bool sameRow =
+          other->y() < r->geometry().bottom() && r->y() < other->geometry().bottom();
       if (sameRow && other->x() > r->x())
         QVERIFY2(r->x() + caption.left() + text <= other->x(),
                  qPrintable(r->objectName() + " runs into " + other->objectName()));

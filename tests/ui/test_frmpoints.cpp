@@ -8,7 +8,6 @@
 #include <QtTest>
 
 #include "ui/fonts.h"
-
 #include "ui/frmpoints.h"
 #include "ui/twips.h"
 
@@ -41,8 +40,6 @@ class TestFrmpoints : public QObject {
   void seats_enabled_up_to_the_players();
   void every_amount_is_its_own_index_data();
   void every_amount_is_its_own_index();
-  void add_and_subtract_exclude_each_other();
-  void seat_choice();
   void ok_confirms_the_choice_data();
   void ok_confirms_the_choice();
   void closing_otherwise_changes_nothing_data();
@@ -92,8 +89,8 @@ void TestFrmpoints::controls_at_their_places_data() {
   const int secondAmount[] = {12, 13, 14, 15, 16, 17, 18, 19, 20, 25, 50};
   const int secondTop[] = {360, 675, 945, 1215, 1485, 1755, 2025, 2295, 2565, 2835, 3105};
   for (int k = 0; k < 11; ++k)
-    row(QString("optpoints_%1").arg(secondAmount[k]), QString::number(secondAmount[k]),
-        "Frame1", twipsRect(855, secondTop[k], 735, 240));
+    row(QString("optpoints_%1").arg(secondAmount[k]), QString::number(secondAmount[k]), "Frame1",
+        twipsRect(855, secondTop[k], 735, 240));
   row("Command1", "OK", "frmpoints", twipsRect(855, 3600, 1140, 330));
 }
 
@@ -161,38 +158,6 @@ void TestFrmpoints::every_amount_is_its_own_index() {
   QVERIFY(!child(dlg, QString("optpoints_%1").arg(amount))->isChecked());
 }
 
-void TestFrmpoints::add_and_subtract_exclude_each_other() {
-  frmpoints dlg(2);
-  dlg.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-  auto* add = child(dlg, "Option5");
-  auto* subtract = child(dlg, "Option6");
-  click(subtract);
-  QCOMPARE(dlg.edit_add, false);
-  QVERIFY(!add->isChecked());
-  click(subtract);  // a second click keeps it chosen
-  QCOMPARE(dlg.edit_add, false);
-  QVERIFY(subtract->isChecked());
-  click(add);
-  QCOMPARE(dlg.edit_add, true);
-  QVERIFY(!subtract->isChecked());
-  // The sign is a group of its own: choosing it leaves amount and seat alone.
-  QVERIFY(child(dlg, "optpoints_1")->isChecked());
-  QVERIFY(child(dlg, "optplayer_1")->isChecked());
-}
-
-void TestFrmpoints::seat_choice() {
-  frmpoints dlg(3);
-  dlg.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-  click(child(dlg, "optplayer_3"));
-  QCOMPARE(dlg.edit_player, 3);
-  QVERIFY(!child(dlg, "optplayer_1")->isChecked());
-  click(child(dlg, "optplayer_2"));
-  QCOMPARE(dlg.edit_player, 2);
-  QCOMPARE(dlg.edit_points, 1);
-}
-
 void TestFrmpoints::ok_confirms_the_choice_data() {
   QTest::addColumn<QStringList>("clicks");
   QTest::addColumn<int>("points");
@@ -202,6 +167,8 @@ void TestFrmpoints::ok_confirms_the_choice_data() {
   QTest::newRow("25 off seat 2") << QStringList{"optpoints_25", "Option6", "optplayer_2"} << 25
                                  << false << 2;
   QTest::newRow("50 to seat 4") << QStringList{"optplayer_4", "optpoints_50"} << 50 << true << 4;
+  QTest::newRow("subtract then add again")
+      << QStringList{"Option6", "optplayer_3", "Option5", "optpoints_7"} << 7 << true << 3;
 }
 
 void TestFrmpoints::ok_confirms_the_choice() {
@@ -220,6 +187,7 @@ void TestFrmpoints::ok_confirms_the_choice() {
   QCOMPARE(dlg.edit_points, points);
   QCOMPARE(dlg.edit_add, add);
   QCOMPARE(dlg.edit_player, seat);
+  QCOMPARE(child(dlg, "Option6")->isChecked(), !add);
 }
 
 void TestFrmpoints::closing_otherwise_changes_nothing_data() {
@@ -255,7 +223,8 @@ void TestFrmpoints::every_caption_fits() {
     // Inside its frame, and clear of the circle of an option to its right.
     QVERIFY2(r->geometry().right() < r->parentWidget()->width() - 1, qPrintable(r->objectName()));
     for (auto* other : r->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
-      const bool sameRow = other->y() < r->geometry().bottom() && r->y() < other->geometry().bottom();
+      const bool sameRow =
+          other->y() < r->geometry().bottom() && r->y() < other->geometry().bottom();
       if (sameRow && other->x() > r->x())
         QVERIFY2(r->x() + caption.left() + text <= other->x(),
                  qPrintable(r->objectName() + " runs into " + other->objectName()));
