@@ -7,10 +7,24 @@
 #include <QMenuBar>
 #include <QMessageBox>
 
+#include "shell/centring.h"
+#include "shell/chord.h"
+#include "shell/help.h"
+#include "shell/links.h"
+#include "shell/trayicon.h"
+#include "sound/wavresmod.h"
+#include "store/highscores.h"
+#include "store/preferences.h"
+#include "store/settingsstore.h"
 #include "ui/boardwidget.h"
 #include "ui/fonts.h"
+#include "ui/frmabout.h"
+#include "ui/frmegg.h"
 #include "ui/frmgame.h"
 #include "ui/frmpoints.h"
+#include "ui/frmsplash.h"
+#include "ui/hscores.h"
+#include "ui/pictures.h"
 #include "ui/scoreboard.h"
 #include "ui/statuspanels.h"
 #include "ui/twips.h"
@@ -44,6 +58,13 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), clips_(std::make_unique<WindowClips>(*this)), game_(*clips_) {
   setObjectName("MainWindow");
   setWindowTitle("Brindlemark 1.4");
+  setWindowIcon(pictures::windowIcon());
+  countAudioOutputs = [] { return waveOutGetNumDevs(); };
+  showSplash = [this] {
+    frmsplash splash(this);
+    splash.exec();
+  };
+  links_ = std::make_unique<LinkOpener>();
   askYesNo = [this](const QString& text, const QString& title) {
     return askWithQuestion(this, text, title);
   };
@@ -93,6 +114,8 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
 
+void MainWindow::setLinkOpener(std::unique_ptr<LinkOpener> links) { links_ = std::move(links); }
+
 void MainWindow::buildMenus() {
   auto addItem = [this](QMenu* menu, const char* name, const QString& caption) {
     QAction* action = menu->addAction(caption);
@@ -103,7 +126,8 @@ void MainWindow::buildMenus() {
   mnufile->setObjectName("mnufile");
   connect(addItem(mnufile, "mnunew", "&New Game"), &QAction::triggered, this,
           &MainWindow::mnunew_Click);
-  addItem(mnufile, "mnuhigh", "&High Scores");
+  connect(addItem(mnufile, "mnuhigh", "&High Scores"), &QAction::triggered, this,
+          &MainWindow::mnuhigh_Click);
   mnufile->addSeparator()->setObjectName("mnuline1");
   connect(addItem(mnufile, "mnuexit", "E&xit"), &QAction::triggered, this,
           &MainWindow::mnuexit_Click);
@@ -117,6 +141,19 @@ void MainWindow::buildMenus() {
     a->setCheckable(true);
     a->setChecked(true);
   }
+  // Each toggle is written at once; the menu then shows what the preference now says.
+  connect(mnusound_, &QAction::triggered, this, [this] {
+    prefs_->mnusound_Click();
+    applyPreferences();
+  });
+  connect(mnuautowin_, &QAction::triggered, this, [this] {
+    prefs_->mnuautowin_Click();
+    applyPreferences();
+  });
+  connect(mnusplash_, &QAction::triggered, this, [this] {
+    prefs_->mnusplash_Click();
+    applyPreferences();
+  });
 
   QMenu* mnuscore = menuBar()->addMenu("&Score");
   mnuscore->setObjectName("mnuscore");
@@ -127,13 +164,73 @@ void MainWindow::buildMenus() {
 
   QMenu* mnuhelp = menuBar()->addMenu("&Help");
   mnuhelp->setObjectName("mnuhelp");
-  addItem(mnuhelp, "mnucontents", "&Contents");
-  addItem(mnuhelp, "mnuabout", "&About");
+  connect(addItem(mnuhelp, "mnucontents", "&Contents"), &QAction::triggered, this,
+          &MainWindow::mnucontents_Click);
+  connect(addItem(mnuhelp, "mnuabout", "&About"), &QAction::triggered, this,
+          &MainWindow::mnuabout_Click);
 }
 
 void MainWindow::start() {
+  // The settings file and the game's starting values (set when the game was made).
+  store_ = std::make_unique<SettingsStore>(SettingsStore::defaultPath());
+  prefs_ = std::make_unique<Preferences>(*store_);
+  scores_ = std::make_unique<HighScores>(*store_);
+  // The notification-area icon.
+  tray_ = std::make_unique<TrayIcon>(this, windowIcon());
+  // The sound device and the sound preference.
+  prefs_->do_check_sound(countAudioOutputs ? countAudioOutputs() : 0);
+  if (prefs_->sound_ok && !playClip) {
+    playClip = [](Clip clip) { play_wavres(clipName(clip)); };
+  }
+  applyPreferences();
+  // Mark cells, buttons, labels and the number columns were made with the window.
   show();
   refresh();
+  prefs_->check_autowin();
+  applyPreferences();
+  game_.onCricketWin = [this](const std::string& name, int16_t rounds) {
+    scores_->check_HScores(name, rounds);
+  };
+  scores_->Get_Hscores();
+  installPictureChord(this, [this] { openPictureWindow(); });
+  prefs_->check_splash();
+  applyPreferences();
+  if (prefs_->splash_on && showSplash) showSplash();
+}
+
+void MainWindow::applyPreferences() {
+  game_.sound_ok = prefs_->sound_ok;
+  game_.sound_on = prefs_->sound_on;
+  game_.auto_win = prefs_->auto_win;
+  mnusound_->setEnabled(prefs_->sound_ok);
+  mnusound_->setChecked(prefs_->soundChecked());
+  mnuautowin_->setChecked(prefs_->auto_win);
+  mnusplash_->setChecked(prefs_->splash_on);
+}
+
+void MainWindow::playHidden(Clip clip) {
+  // The hidden clips need only a sound device, whatever the sound preference says.
+  if (game_.sound_ok) clips_->play(clip);
+}
+
+void MainWindow::mnuhigh_Click() {
+  hscores dialog(*scores_, this);
+  centreOnFirstShow(&dialog);
+  dialog.exec();
+}
+
+void MainWindow::mnuabout_Click() {
+  frmabout dialog(*links_, [this] { playHidden(Clip::ONLYONE); }, this);
+  centreOnEveryActivation(&dialog);
+  dialog.exec();
+}
+
+void MainWindow::mnucontents_Click() { showHelp(this); }
+
+void MainWindow::openPictureWindow() {
+  frmegg dialog([this] { playHidden(Clip::WELLDONE); }, this);
+  centreOnEveryActivation(&dialog);
+  dialog.exec();
 }
 
 void MainWindow::refresh() {
@@ -147,7 +244,10 @@ void MainWindow::refresh() {
 
 void MainWindow::mnunew_Click() {
   if (game_.state().game_on && !askYesNo("Are you Sure", "Start New Game")) return;
-  if (!newGameDialog_) newGameDialog_ = new frmgame(game_.options, this);
+  if (!newGameDialog_) {
+    newGameDialog_ = new frmgame(game_.options, this);
+    centreOnEveryActivation(newGameDialog_);
+  }
   newGameDialog_->exec();
   if (newGameDialog_->begun()) game_.letsBegin(newGameDialog_->names());
   game_.reset_game();
@@ -165,6 +265,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::endProgram() {
+  if (tray_) tray_->remove();
   hide();
   QCoreApplication::exit(0);
 }
@@ -180,6 +281,7 @@ void MainWindow::mnuundo_Click() {
 void MainWindow::mnuescore_Click() {
   if (!game_.state().escore_enabled) return;
   frmpoints dialog(game_.options.num_players, this);
+  centreOnEveryActivation(&dialog);
   dialog.exec();
   if (dialog.confirmed()) game_.editScore(dialog.edit_player, dialog.edit_points, dialog.edit_add);
   refresh();

@@ -9,7 +9,12 @@
 #include "game/game.h"
 
 class BoardWidget;
+class HighScores;
+class LinkOpener;
+class Preferences;
 class Scoreboard;
+class SettingsStore;
+class TrayIcon;
 class StatusPanels;
 class frmgame;
 class QAction;
@@ -30,14 +35,24 @@ class MainWindow : public QMainWindow {
   // Questions and messages, replaceable so that tests can answer them.
   std::function<bool(const QString& text, const QString& title)> askYesNo;
   std::function<void(const QString& text, const QString& title)> tellOk;
-  // Plays a clip to its end; empty until a sound device is set up.
+  // Plays a clip to its end; set by start-up when the machine has an audio output.
   std::function<void(Clip)> playClip;
+  // Counts the audio outputs at start-up; tests replace it.
+  std::function<int()> countAudioOutputs;
+  // Shows the splash window at start-up when the preference is on; tests replace it.
+  std::function<void()> showSplash;
+  // Opens web addresses; tests replace it so that no browser starts.
+  void setLinkOpener(std::unique_ptr<LinkOpener> links);
 
   // Menu commands
   void mnunew_Click();
   void mnuexit_Click();
   void mnuundo_Click();
   void mnuescore_Click();
+  void mnuhigh_Click();
+  void mnuabout_Click();
+  void mnucontents_Click();
+  void openPictureWindow();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,9 +62,16 @@ class MainWindow : public QMainWindow {
   class WindowClips;
   void buildMenus();
   void endProgram();
+  void applyPreferences();
+  void playHidden(Clip clip);
 
   std::unique_ptr<WindowClips> clips_;
   Game game_;
+  std::unique_ptr<SettingsStore> store_;
+  std::unique_ptr<Preferences> prefs_;
+  std::unique_ptr<HighScores> scores_;
+  std::unique_ptr<TrayIcon> tray_;
+  std::unique_ptr<LinkOpener> links_;
   QWidget* area_ = nullptr;
   BoardWidget* picboard_ = nullptr;
   Scoreboard* scoreboard_ = nullptr;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -44,16 +45,30 @@ QPoint bedPixel(int sector, double radiusTwips) {
 
 }  // namespace
 
+// Starts the window as the program does, with a sound device whose clips are recorded
+// and without the splash window.
+void start(MainWindow& w, QStringList* heard = nullptr) {
+  w.countAudioOutputs = [] { return 1; };
+  w.showSplash = nullptr;
+  w.playClip = [heard](Clip c) {
+    if (heard) heard->append(QString::fromUtf8(clipName(c).data(), int(clipName(c).size())));
+  };
+  w.start();
+}
+
 class TestMainWindow : public QObject {
   Q_OBJECT
+  std::unique_ptr<QTemporaryDir> config_;
+
  private slots:
   void init() {
-    qputenv("XDG_CONFIG_HOME", QDir::tempPath().toUtf8() + "/brindlemark-test-config");
+    config_ = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CONFIG_HOME", config_->path().toUtf8());
   }
 
   void shouldHaveDefaultValues() {
     MainWindow w;
-    w.start();
+    start(w);
     QCOMPARE(w.windowTitle(), QString("Brindlemark 1.4"));
     QCOMPARE(w.centralWidget()->size(), QSize(793, 508));
     const struct { const char* name; const char* caption; bool enabled; bool checked; } items[] = {
@@ -86,7 +101,7 @@ class TestMainWindow : public QObject {
 
   void countdownGameUsesTheLargeLayout() {
     MainWindow w;
-    w.start();
+    start(w);
     newGame(w, k501, 3);
     QVERIFY(action(w, "mnuescore")->isEnabled());
     QVERIFY(!action(w, "mnuundo")->isEnabled());
@@ -111,7 +126,7 @@ class TestMainWindow : public QObject {
 
   void cricketOnButtonsAndKeys() {
     MainWindow w;
-    w.start();
+    start(w);
     newGame(w, kCricket, 2, false);
     QVERIFY(!w.findChild<QWidget*>("picboard")->isVisible());
     const char* captions[] = {"20", "19", "18", "17", "16", "15", "Bull"};
@@ -140,7 +155,7 @@ class TestMainWindow : public QObject {
 
   void boardClicksScoreWhereTheyLand() {
     MainWindow w;
-    w.start();
+    start(w);
     newGame(w, k301, 2);
     QWidget* board = w.findChild<QWidget*>("picboard");
     // No pointer movement before the clicks: each dart counts where it lands.
@@ -159,7 +174,7 @@ class TestMainWindow : public QObject {
 
   void newGameDuringAGameAsks() {
     MainWindow w;
-    w.start();
+    start(w);
     newGame(w, k301, 2);
     w.game().editScore(1, 50, false);
     QString asked;
@@ -177,9 +192,36 @@ class TestMainWindow : public QObject {
     QVERIFY(w.isVisible());
   }
 
+  void preferencesAndHighScoresReachTheFile() {
+    {
+      MainWindow w;
+      QStringList heard;
+      start(w, &heard);
+      action(w, "mnusound")->trigger();  // sound off, written at once
+      QVERIFY(!action(w, "mnusound")->isChecked());
+      newGame(w, kCricket, 1, false);
+      for (int target = 1; target <= 7; ++target) {
+        for (int mark = 0; mark < 3; ++mark) w.findChild<QPushButton*>(QString("CmdHit_%1").arg(target))->click();
+      }
+      QVERIFY(!w.game().state().game_on);  // a one-player game is won by closing everything
+      QVERIFY(heard.isEmpty());             // with the sound off, not a clip
+    }
+    QFile file(config_->path() + "/Vellander Software.conf");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    QVERIFY(text.contains("[Brindlemark]"));
+    QVERIFY(text.contains("SoundOn=False"));
+    QVERIFY(text.contains("AutoWin=True"));
+    QVERIFY(text.contains("Name1=Player 1"));
+    QVERIFY(text.contains("Rounds1=1"));
+    MainWindow again;  // the next start reads what was written
+    start(again);
+    QVERIFY(!action(again, "mnusound")->isChecked());
+  }
+
   void refusedUndoSaysSo() {
     MainWindow w;
-    w.start();
+    start(w);
     newGame(w, kCricket, 2, false);
     QString told;
     w.tellOk = [&told](const QString& text, const QString& title) { told = title + ": " + text; };
