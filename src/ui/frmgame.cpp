@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "ui/fonts.h"
+#include "ui/fixedwindow.h"
 #include "ui/twips.h"
 
 QString Cap_it(const QString& intext) {
@@ -95,6 +96,7 @@ frmgame::frmgame(GameOptions& options, QWidget* parent)
   setWindowTitle("Choose Your Game...");
   setFont(classicFont(kSansFace, 9.75));
   setFixedSize(twips(5040), twips(4335));
+  makeFixedDialog(this);
 
   auto* Frame1 = frame(this, "Frame1", "Players:", twipsRect(60, 120, 2235, 1815));
   constexpr std::array<int, kSeats + 1> seatTop{0, 300, 660, 1020, 1380};

@@ -8,6 +8,7 @@
 
 #include "ui/fonts.h"
 #include "ui/frmgame.h"
+#include "ui/fixedwindow.h"
 #include "ui/twips.h"
 
 namespace {
@@ -39,6 +40,7 @@ frmpoints::frmpoints(int num_players, QWidget* parent)
   setWindowTitle(QString());
   setFont(classicFont(kSansFace, 9.75));
   setFixedSize(twips(2880), twips(3960));
+  makeFixedDialog(this);
 
   auto* Frame2 = new QGroupBox("Player:", this);
   Frame2->setObjectName("Frame2");

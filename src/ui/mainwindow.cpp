@@ -17,6 +17,7 @@
 #include "store/preferences.h"
 #include "store/settingsstore.h"
 #include "ui/boardwidget.h"
+#include "ui/fixedwindow.h"
 #include "ui/fonts.h"
 #include "ui/frmabout.h"
 #include "ui/frmegg.h"
@@ -59,6 +60,7 @@ MainWindow::MainWindow(QWidget* parent)
   setObjectName("MainWindow");
   setWindowTitle("Brindlemark 1.4");
   setWindowIcon(pictures::windowIcon());
+  makeFixedMainWindow(this);
   countAudioOutputs = [] { return waveOutGetNumDevs(); };
   showSplash = [this] {
     frmsplash splash(this);
