@@ -1,0 +1,71 @@
+#include "ui/frmegg.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <utility>
+
+#include "shell/centring.h"
+#include "ui/pictures.h"
+#include "ui/twips.h"
+
+namespace {
+
+QFont sansFont(double points, bool bold) {
+  QFont font("MS Sans Serif");
+  font.setPixelSize(qRound(points * 96 / 72));
+  font.setBold(bold);
+  return font;
+}
+
+}  // namespace
+
+frmegg::frmegg(std::function<void()> onPictureClick, QWidget* parent)
+    : QDialog(parent), onPictureClick_(std::move(onPictureClick)) {
+  setObjectName("frmegg");
+  setWindowTitle("You Found It");
+  setModal(true);
+  setFixedSize(twips(3600), twips(4020));
+  setFont(sansFont(8.25, false));
+
+  auto* image = new QLabel(this);
+  image->setObjectName("Image1");
+  image->setGeometry(twipsRect(300, 180, 3000, 2250));
+  image->setPixmap(pictures::eggPicture().scaled(image->size(), Qt::KeepAspectRatio,
+                                                 Qt::SmoothTransformation));
+  image->setAlignment(Qt::AlignCenter);
+  image->setCursor(Qt::PointingHandCursor);
+  image->installEventFilter(this);
+  Image1_ = image;
+
+  auto* label1 = new QLabel("Bullseye! You found the back room of the board.", this);
+  label1->setObjectName("Label1");
+  label1->setGeometry(twipsRect(120, 2520, 3360, 330));
+  label1->setFont(sansFont(9.75, true));
+  label1->setAlignment(Qt::AlignCenter);
+
+  auto* label2 = new QLabel("Click the picture for a word of praise.", this);
+  label2->setObjectName("Label2");
+  label2->setGeometry(twipsRect(120, 2880, 3360, 285));
+  label2->setAlignment(Qt::AlignCenter);
+
+  auto* close = new QPushButton("Close", this);
+  close->setObjectName("Command1");
+  close->setGeometry(twipsRect(1080, 3420, 1440, 375));
+  close->setDefault(true);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+  centreOnEveryActivation(this);
+}
+
+bool frmegg::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Image1_ && event->type() == QEvent::MouseButtonRelease) {
+    const auto* release = static_cast<QMouseEvent*>(event);
+    if (release->button() == Qt::LeftButton &&
+        Image1_->rect().contains(release->position().toPoint()) && onPictureClick_)
+      onPictureClick_();
+    return false;
+  }
+  return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The hidden picture window: a picture, two short texts and a close button.
+
+#include <QDialog>
+#include <functional>
+
+class frmegg : public QDialog {
+  Q_OBJECT
+ public:
+  // onPictureClick runs on each left click on the picture.
+  explicit frmegg(std::function<void()> onPictureClick, QWidget* parent = nullptr);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  std::function<void()> onPictureClick_;
+  QWidget* Image1_ = nullptr;
+};
