@@ -240,6 +240,10 @@ void MainWindow::refresh() {
   scoreboard_->render(game_);
   status_->render(s);
   picboard_->setVisible(s.board_shown);
+  // Screen readers hear the bed under the pointer, or of the last dart, with the board.
+  const QString bed = QString::fromStdString(s.panel[4]);
+  const QString boardName = bed.isEmpty() ? QString("Dartboard") : "Dartboard, " + bed;
+  if (picboard_->accessibleName() != boardName) picboard_->setAccessibleName(boardName);
   mnuundo_->setEnabled(s.undo_enabled);
   mnuescore_->setEnabled(s.escore_enabled);
 }

@@ -41,6 +41,8 @@ StatusPanels::StatusPanels(QWidget* parent) : QWidget(parent) {
       label->setAccessibleName("Dart left");
     } else {
       label->setText(kCaption[n]);
+      // A value panel that is still empty is read out with its caption.
+      if (n % 2 == 0) label->setAccessibleName(QString(kCaption[n - 1]) + " ");
     }
     row->addWidget(label);
     panels_[n] = label;
