@@ -1,0 +1,61 @@
+// One dart in the rules library: a click on the board classified and scored, in a
+// countdown game and in a Cricket game (clips off). Google Benchmark; the median and the
+// 99th percentile are taken over repeated runs of many darts.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "game/game.h"
+
+namespace {
+
+class SilentClips : public ClipPlayer {
+ public:
+  void play(Clip) override {}
+};
+
+// Points spread over the whole picture on the pixel grid, the way a pointer reports them.
+std::vector<std::array<float, 2>> spots() {
+  std::vector<std::array<float, 2>> out;
+  for (int i = 0; i < 4096; ++i) {
+    out.push_back({static_cast<float>((i * 37) % 480 * 15), static_cast<float>((i * 91 + 13) % 480 * 15)});
+  }
+  return out;
+}
+
+void oneDart(benchmark::State& state, int16_t type) {
+  SilentClips clips;
+  Game game(clips, [] { return 0.5f; });
+  game.options.game_type = type;
+  game.options.num_players = 2;
+  game.sound_on = false;
+  game.reset_game();
+  const auto at = spots();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    if (!game.state().game_on) game.reset_game();
+    const auto& p = at[i++ & 4095];
+    game.boardClick(p[0], p[1]);
+    benchmark::DoNotOptimize(game.state().turn_total);
+  }
+}
+
+double p99(const std::vector<double>& v) {
+  std::vector<double> sorted = v;
+  std::sort(sorted.begin(), sorted.end());
+  return sorted[static_cast<std::size_t>(0.99 * static_cast<double>(sorted.size() - 1))];
+}
+
+void configure(benchmark::internal::Benchmark* b) {
+  b->Repetitions(100)->MinTime(0.005)->ReportAggregatesOnly(true)->ComputeStatistics("p99", p99)->Unit(benchmark::kNanosecond);
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(oneDart, countdown, int16_t{k501})->Apply(configure);
+BENCHMARK_CAPTURE(oneDart, cricket, int16_t{kCricket})->Apply(configure);
+
+BENCHMARK_MAIN();

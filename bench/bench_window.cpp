@@ -1,0 +1,149 @@
+// The real main window, started exactly as the program starts it (QApplication, the font
+// substitutes, MainWindow, start()), with the splash and the sound device left out.
+// scripts/run-bench runs it beside bare_window under Xvfb. Modes:
+//   first-paint        ends at the first paint of the main window (start-up time)
+//   full-game          then plays a whole Cricket game through game() and refresh()
+//                      (peak memory, measured from outside)
+//   clicks [N]         then clicks the board picture N times with real mouse events and
+//                      prints the time from each press until the window has repainted
+#include <QApplication>
+#include <QMouseEvent>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <numbers>
+#include <vector>
+
+#include "input/board.h"
+#include "ui/fonts.h"
+#include "ui/mainwindow.h"
+
+namespace {
+
+// Counts the paint events of every widget in one window.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget& window) : window_(window) {}
+  long paints = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      auto* widget = qobject_cast<QWidget*>(watched);
+      if (widget && widget->window() == &window_) ++paints;
+    }
+    return false;
+  }
+
+ private:
+  QWidget& window_;
+};
+
+// The middle of the triple bed of a number, or the inner bull for 25, in twips.
+QPointF tripleOf(int number) {
+  if (number == 25) return {board::kCentreTwips, board::kCentreTwips};
+  const auto at = std::find(board::kClockwise.begin(), board::kClockwise.end(), number);
+  const double angle = static_cast<double>(at - board::kClockwise.begin()) * std::numbers::pi / 10;
+  const double r = (board::kTripleInner + board::kTripleOuter) / 2;
+  return {board::kCentreTwips + r * std::sin(angle), board::kCentreTwips - r * std::cos(angle)};
+}
+
+// CPU time of this thread: the program's own work, whatever else the machine is doing.
+double threadMs() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+void waitForPaint(const PaintCounter& counter, long before) {
+  const auto start = std::chrono::steady_clock::now();
+  while (counter.paints == before &&
+         std::chrono::steady_clock::now() - start < std::chrono::milliseconds(200)) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+  }
+}
+
+void newGame(MainWindow& w, int16_t type) {
+  Game& g = w.game();
+  g.options.game_type = type;
+  g.options.num_players = 2;
+  g.options.use_board = true;
+  g.sound_on = false;
+  g.letsBegin({"", "Ann", "Bob", "", ""});
+  g.reset_game();
+  w.refresh();
+}
+
+void fullGame(MainWindow& w) {
+  newGame(w, kCricket);
+  // Each player aims at the next target in turn (a triple closes a number, the inner bull
+  // counts two marks); the first player closes the bull first and wins.
+  static constexpr int kAims[] = {20, 19, 18, 17, 16, 15, 25};
+  int thrown[kSeats + 1] = {};
+  for (int guard = 0; w.game().state().game_on && guard < 1000; ++guard) {
+    const int seat = w.game().state().cur_player;
+    const QPointF at = tripleOf(kAims[std::min(6, thrown[seat]++)]);
+    w.game().boardClick(static_cast<float>(at.x()), static_cast<float>(at.y()));
+    w.refresh();
+    QCoreApplication::processEvents();
+  }
+  if (w.game().state().game_on) std::fprintf(stderr, "the game did not end\n");
+}
+
+int clicks(MainWindow& w, const PaintCounter& counter, int count) {
+  auto* board = w.findChild<QWidget*>("picboard");
+  if (!board) return 1;
+  newGame(w, k501);
+  std::vector<double> ms;
+  std::vector<double> cpu;
+  for (int i = 0; i < count; ++i) {
+    if (!w.game().state().game_on) newGame(w, k501);
+    // Points all over the picture, on the pixel grid a pointer reports.
+    const QPointF pixel((i * 37) % board::kPicturePixels, (i * 91 + 13) % board::kPicturePixels);
+    const long before = counter.paints;
+    const auto start = std::chrono::steady_clock::now();
+    const double cpuStart = threadMs();
+    QMouseEvent press(QEvent::MouseButtonPress, pixel, board->mapToGlobal(pixel), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(board, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, pixel, board->mapToGlobal(pixel),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(board, &release);
+    waitForPaint(counter, before);
+    cpu.push_back(threadMs() - cpuStart);
+    ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                     .count());
+  }
+  std::sort(ms.begin(), ms.end());
+  std::sort(cpu.begin(), cpu.end());
+  const auto at = [](const std::vector<double>& v, double q) {
+    return v[static_cast<std::size_t>(q * static_cast<double>(v.size() - 1))];
+  };
+  std::printf("click-to-repaint %d clicks: median %.3f ms, p99 %.3f ms, max %.3f ms\n", count,
+              at(ms, 0.5), at(ms, 0.99), ms.back());
+  std::printf("click-to-repaint cpu: median %.3f ms, p99 %.3f ms\n", at(cpu, 0.5), at(cpu, 0.99));
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  const char* mode = argc > 1 ? argv[1] : "first-paint";
+  QApplication app(argc, argv);
+  installFontSubstitutes();
+  MainWindow window;
+  window.countAudioOutputs = [] { return 0; };
+  window.showSplash = nullptr;
+  PaintCounter counter(window);
+  app.installEventFilter(&counter);
+  window.start();
+  waitForPaint(counter, 0);
+  while (counter.paints == 0) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  if (std::strcmp(mode, "full-game") == 0) fullGame(window);
+  if (std::strcmp(mode, "clicks") == 0) return clicks(window, counter, argc > 2 ? std::max(10, std::atoi(argv[2])) : 3000);
+  return 0;
+}
