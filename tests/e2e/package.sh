@@ -41,10 +41,14 @@ closure=$(apt-cache depends --recurse --no-recommends --no-suggests --no-conflic
             --no-breaks --no-replaces --no-enhances $depends 2>/dev/null \
           | sed -n 's/^ *\(Pre\)\?Depends: <\?\([^>]*\)>\?$/\2/p; s/^\([^ ].*\)$/\1/p' \
           | sed 's/:.*//' | sort -u)
-for lib in $(ldd "$root/usr/bin/brindlemark" | awk '/=>/ {print $3}'); do
-  pkg=$(dpkg -S "$(realpath "$lib")" 2>/dev/null | head -1 | cut -d: -f1) \
-    || pkg=$(dpkg -S "$lib" | head -1 | cut -d: -f1)
-  grep -qx "$pkg" <<<"$closure" || fail "$lib comes from $pkg, which the package does not pull in"
+# Merged /usr: dpkg knows a library under the folder its package put it in.
+libs=$(ldd "$root/usr/bin/brindlemark" | awk '/=>/ {print $3}' | xargs -n1 realpath)
+owned=$(dpkg -S $libs $(sed 's|^/usr/|/|' <<<"$libs") 2>/dev/null || true)
+for lib in $libs; do
+  grep -q "${lib#/usr}\$" <<<"$owned" || fail "no package owns $lib"
+done
+for pkg in $(sed 's/[:,].*//' <<<"$owned" | sort -u); do
+  grep -qx "$pkg" <<<"$closure" || fail "a library comes from $pkg, which the package does not pull in"
 done
 
 # The program from the package starts and shows its window.
