@@ -1,6 +1,7 @@
 #include "ui/frmabout.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -54,6 +55,17 @@ void makeLink(QLabel* l) {
   l->setFont(font);
 }
 
+
+// Where the stand-in for "MS Sans Serif" runs wider than the original face, the text is
+// set a little smaller rather than cut off at the fixed width of its label.
+void fitText(QLabel* l) {
+  QFont font = l->font();
+  while (font.pixelSize() > 8 &&
+         QFontMetrics(font).horizontalAdvance(l->text()) > l->width() - 2)
+    font.setPixelSize(font.pixelSize() - 1);
+  l->setFont(font);
+}
+
 }  // namespace
 
 frmabout::frmabout(LinkOpener& links, std::function<void()> onSecret, QWidget* parent)
@@ -90,6 +102,8 @@ frmabout::frmabout(LinkOpener& links, std::function<void()> onSecret, QWidget* p
                   twipsRect(240, 360, 3255, 255), false);
   makeLink(Label1_);
   Label1_->installEventFilter(this);
+
+  for (QLabel* l : {lblmyname_, lblmyemail_, Label1_, Label2_}) fitText(l);
 
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("cmdok");

@@ -1,6 +1,7 @@
 #include "ui/frmegg.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -17,6 +18,17 @@ QFont sansFont(double points, bool bold) {
   font.setPixelSize(qRound(points * 96 / 72));
   font.setBold(bold);
   return font;
+}
+
+
+// Where the stand-in for "MS Sans Serif" runs wider than the original face, the text is
+// set a little smaller rather than cut off at the fixed width of its label.
+void fitText(QLabel* l) {
+  QFont font = l->font();
+  while (font.pixelSize() > 8 &&
+         QFontMetrics(font).horizontalAdvance(l->text()) > l->width() - 2)
+    font.setPixelSize(font.pixelSize() - 1);
+  l->setFont(font);
 }
 
 }  // namespace
@@ -39,7 +51,7 @@ frmegg::frmegg(std::function<void()> onPictureClick, QWidget* parent)
   image->installEventFilter(this);
   Image1_ = image;
 
-  auto* label1 = new QLabel("Bullseye! You found the back room of the board.", this);
+  auto* label1 = new QLabel("Bullseye! You found it.", this);
   label1->setObjectName("Label1");
   label1->setGeometry(twipsRect(120, 2520, 3360, 330));
   label1->setFont(sansFont(9.75, true));
@@ -49,6 +61,9 @@ frmegg::frmegg(std::function<void()> onPictureClick, QWidget* parent)
   label2->setObjectName("Label2");
   label2->setGeometry(twipsRect(120, 2880, 3360, 285));
   label2->setAlignment(Qt::AlignCenter);
+
+  fitText(label1);
+  fitText(label2);
 
   auto* close = new QPushButton("Close", this);
   close->setObjectName("Command1");
