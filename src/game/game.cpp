@@ -159,7 +159,9 @@ void Game::Advance_Player() {
     if (!s_.game_on) return;
     s_.score_pt[s_.cur_player] = kLargeScorePt;
   }
-  if (s_.cur_player != options.num_players) {
+  // The throw never passes beyond the last seat in play, nor beyond the four seats there
+  // are (a player count of 0, before the new-game dialog was ever shown, plays seat 1 alone).
+  if (s_.cur_player < options.num_players && s_.cur_player < kSeats) {
     ++s_.cur_player;
   } else {
     s_.cur_player = 1;
