@@ -255,3 +255,18 @@ TEST_P(OutsideAGame, EveryInputIsIgnored) {
 INSTANTIATE_TEST_SUITE_P(When, OutsideAGame,
                          ::testing::Values("before_the_first_game", "countdown_won", "cricket_won",
                                            "cricket_in_play"));
+
+// A game set up before the number of players was ever chosen (0), or with more players
+// than seats, must never hand the throw to a seat that does not exist.
+TEST(TurnCycle, APlayerCountOutsideTheSeatsStaysOnTheSeats) {
+  for (int players : {0, 5}) {
+    Session s;
+    s.start(k301, players);
+    for (int turn = 1; turn <= 9; ++turn) {
+      s.play("S1 M M");
+      const int seat = s.state().cur_player;
+      ASSERT_TRUE(players == 0 ? seat == 1 : seat >= 1 && seat <= kSeats)
+          << players << " players, turn " << turn << ": seat " << seat;
+    }
+  }
+}
