@@ -7,14 +7,42 @@
 #include <QTemporaryDir>
 #include <cstdint>
 #include <cstdlib>
+#include <map>
+#include <optional>
 #include <string>
 
 #include "store/highscores.h"
 #include "store/preferences.h"
 #include "store/settingsstore.h"
 
+namespace {
+
+// Reads go to the file; what start-up writes back (defaults on a first run) stays in
+// memory, so every run reads the fuzzer's bytes and nothing else.
+class FileForReading : public KeyValueStore {
+ public:
+  explicit FileForReading(const SettingsStore& file) : file_(file) {}
+  std::optional<std::string> read(const std::string& key) const override {
+    if (auto it = written_.find(key); it != written_.end()) return it->second;
+    return file_.read(key);
+  }
+  bool write(const std::string& key, const std::string& value) override {
+    written_[key] = value;
+    return true;
+  }
+
+ private:
+  const SettingsStore& file_;
+  std::map<std::string, std::string> written_;
+};
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static QTemporaryDir dir;
+  // In memory where the machine has it: the file is written and read again for every input.
+  static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
+                               ? QStringLiteral("/dev/shm/brindlemark-fuzz-XXXXXX")
+                               : QDir::tempPath() + QStringLiteral("/brindlemark-fuzz-XXXXXX"));
   static const QString path = QDir(dir.path()).filePath("Vellander Software.conf");
   {
     QFile file(path);
@@ -29,11 +57,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
   }
   // Start-up reads the preferences and the table, writing defaults on a first run.
-  Preferences prefs(store);
+  FileForReading view(store);
+  Preferences prefs(view);
   prefs.do_check_sound(1);
   prefs.check_autowin();
   prefs.check_splash();
-  HighScores scores(store);
+  HighScores scores(view);
   scores.Get_Hscores();
   scores.check_HScores("Fuzz", 3);
   return 0;
