@@ -21,7 +21,8 @@ class SilentClips : public ClipPlayer {
 std::vector<std::array<float, 2>> spots() {
   std::vector<std::array<float, 2>> out;
   for (int i = 0; i < 4096; ++i) {
-    out.push_back({static_cast<float>((i * 37) % 480 * 15), static_cast<float>((i * 91 + 13) % 480 * 15)});
+    out.push_back(
+        {static_cast<float>((i * 37) % 480 * 15), static_cast<float>((i * 91 + 13) % 480 * 15)});
   }
   return out;
 }
@@ -50,7 +51,11 @@ double p99(const std::vector<double>& v) {
 }
 
 void configure(benchmark::internal::Benchmark* b) {
-  b->Repetitions(100)->MinTime(0.005)->ReportAggregatesOnly(true)->ComputeStatistics("p99", p99)->Unit(benchmark::kNanosecond);
+  b->Repetitions(100)
+      ->MinTime(0.005)
+      ->ReportAggregatesOnly(true)
+      ->ComputeStatistics("p99", p99)
+      ->Unit(benchmark::kNanosecond);
 }
 
 }  // namespace

@@ -144,6 +144,7 @@ int main(int argc, char* argv[]) {
   waitForPaint(counter, 0);
   while (counter.paints == 0) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   if (std::strcmp(mode, "full-game") == 0) fullGame(window);
-  if (std::strcmp(mode, "clicks") == 0) return clicks(window, counter, argc > 2 ? std::max(10, std::atoi(argv[2])) : 3000);
+  if (std::strcmp(mode, "clicks") == 0)
+    return clicks(window, counter, argc > 2 ? std::max(10, std::atoi(argv[2])) : 3000);
   return 0;
 }

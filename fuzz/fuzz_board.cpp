@@ -24,7 +24,8 @@ void check(float x, float y, bool doubleBull) {
   if (quad < 1 || quad > 4) fault("quadrant outside 1..4");
   const double r = p.board_r;
   if (hit.number == 0) {
-    if (hit.multiplier != 1 || hit.name != "Miss") fault("a miss with a multiplier or another name");
+    if (hit.multiplier != 1 || hit.name != "Miss")
+      fault("a miss with a multiplier or another name");
     if (r < board::kDoubleOuter) fault("a miss on the board");
     return;
   }
@@ -43,7 +44,8 @@ void check(float x, float y, bool doubleBull) {
   if (r >= board::kDoubleInner) multiplier = 2;
   if (hit.multiplier != multiplier) fault("multiplier does not match the ring");
   static const char* const kPrefix[] = {"", "Single ", "Double ", "Triple "};
-  if (hit.name != kPrefix[multiplier] + board::spelledNumber(hit.number)) fault("name does not match");
+  if (hit.name != kPrefix[multiplier] + board::spelledNumber(hit.number))
+    fault("name does not match");
   if (hit.points() != hit.number * hit.multiplier) fault("points");
 }
 

@@ -5,7 +5,8 @@
 // Step count: BRINDLEMARK_RANDOM_STEPS (default about a minute in an optimised build,
 // less under the sanitizers). Start value of the generator: BRINDLEMARK_RANDOM_START,
 // otherwise started from the clock; it is printed, so a failing run can be repeated:
-//   BRINDLEMARK_RANDOM_START=1234 BRINDLEMARK_RANDOM_STEPS=50000000 build/default/tests/game/test_random_play
+//   BRINDLEMARK_RANDOM_START=1234 BRINDLEMARK_RANDOM_STEPS=50000000
+//   build/default/tests/game/test_random_play
 
 #include <gtest/gtest.h>
 
@@ -225,7 +226,8 @@ class RandomPlay {
     GameOptions& o = game_.options;
     o.game_type = static_cast<int16_t>(pick(5));
     o.num_players = static_cast<int16_t>(1 + pick(4));
-    o.in_out_rule = static_cast<int16_t>(std::array<int, 3>{0, 2, 3}[static_cast<std::size_t>(pick(3))]);
+    o.in_out_rule =
+        static_cast<int16_t>(std::array<int, 3>{0, 2, 3}[static_cast<std::size_t>(pick(3))]);
     o.double_bull = pick(2) == 0;
     o.use_board = pick(2) == 0;
     game_.sound_on = pick(4) != 0;
@@ -246,8 +248,8 @@ class RandomPlay {
     }
     if (kind < 8) {
       const double r = kRadii[static_cast<std::size_t>(pick(7))] + (pick(3) - 1) * 0.5;
-      const double angle = pick(2) == 0 ? (pick(40) * std::numbers::pi / 20)
-                                        : unit() * 2 * std::numbers::pi;
+      const double angle =
+          pick(2) == 0 ? (pick(40) * std::numbers::pi / 20) : unit() * 2 * std::numbers::pi;
       return {static_cast<float>(board::kCentreTwips + r * std::sin(angle)),
               static_cast<float>(board::kCentreTwips - r * std::cos(angle))};
     }
@@ -279,9 +281,9 @@ class RandomPlay {
   }
 
   void keyInput() {
-    static constexpr std::array<char32_t, 18> kKeys = {U'0', U'5', U'6', U'7', U'8', U'9',
-                                                        U'-', U'.', U'+', U'=', U'1', U'4',
-                                                        U'a', U' ', U'\r', U'\u00e9', U'\0', U'*'};
+    static constexpr std::array<char32_t, 18> kKeys = {U'0', U'5', U'6',  U'7',      U'8',  U'9',
+                                                       U'-', U'.', U'+',  U'=',      U'1',  U'4',
+                                                       U'a', U' ', U'\r', U'\u00e9', U'\0', U'*'};
     const char32_t key = kKeys[static_cast<std::size_t>(pick(kKeys.size()))];
     const UndoView before = undoView(game_);
     if (game_.keyTyped(key) && key != U'+' && key != U'=') undoTarget_ = before;
@@ -296,7 +298,8 @@ class RandomPlay {
     const UndoResult result = game_.mnuundo_Click();
     const GameState& s = game_.state();
     if (result == UndoResult::Unavailable) {
-      if (before.undo_enabled && before.game_on && game_.isCricket()) return "an enabled undo did nothing";
+      if (before.undo_enabled && before.game_on && game_.isCricket())
+        return "an enabled undo did nothing";
       if (!(before == s)) return "an unavailable undo changed the game";
       return {};
     }
@@ -330,7 +333,8 @@ class RandomPlay {
     const long held = std::clamp<long>(wanted, std::numeric_limits<int16_t>::min(),
                                        std::numeric_limits<int16_t>::max());
     const int16_t now = game_.player(seat).Score();
-    if (enabled && now != held) return "an edit gave " + std::to_string(now) + " for " + std::to_string(wanted);
+    if (enabled && now != held)
+      return "an edit gave " + std::to_string(now) + " for " + std::to_string(wanted);
     for (int other = 1; other <= kSeats; ++other) {
       if ((other != seat || !enabled) && game_.player(other).Score() != scores[other]) {
         return "an edit changed a score it was not for";
@@ -361,11 +365,13 @@ class RandomPlay {
     }
     if (games == 0) return {};
     if (s.cur_player < 1 || s.cur_player > o.num_players) {
-      return "player " + std::to_string(s.cur_player) + " of " + std::to_string(o.num_players) + " to throw";
+      return "player " + std::to_string(s.cur_player) + " of " + std::to_string(o.num_players) +
+             " to throw";
     }
     if (s.round_num < 1) return "round " + std::to_string(s.round_num);
     if (!s.game_on) return {};
-    if (s.darts_thrown < 0 || s.darts_thrown > 2) return "darts thrown " + std::to_string(s.darts_thrown);
+    if (s.darts_thrown < 0 || s.darts_thrown > 2)
+      return "darts thrown " + std::to_string(s.darts_thrown);
     for (int seat = 1; seat <= kSeats; ++seat) {
       if (s.green[seat] != (seat == s.cur_player)) return "the wrong name is green";
     }
@@ -374,7 +380,8 @@ class RandomPlay {
     if (game_.isCricket()) {
       for (std::size_t i = 1; i <= 6; ++i) {
         if (s.cricknums[i] < 1 || s.cricknums[i] > 20) return "a target outside 1..20";
-        if (s.cricknums[i] <= s.cricknums[i + 1] && i < 6) return "targets not distinct and descending";
+        if (s.cricknums[i] <= s.cricknums[i + 1] && i < 6)
+          return "targets not distinct and descending";
       }
       if (s.cricknums[7] != 25) return "the last target is not the bull";
     }
