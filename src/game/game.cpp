@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int16_t kCompactNamePt = 10;
 constexpr int16_t kCompactScorePt = 14;
 constexpr int16_t kLargeScorePt = 20;
 constexpr int16_t kThrowingScorePt = 40;
@@ -227,6 +226,8 @@ void Game::editScore(int seat, int points, bool add) {
 
 void Game::CmdHit_Click(int Index) {
   if (!s_.game_on || Index < 0 || Index > kTargets) return;
+  // The targets belong to Cricket games; a countdown game has none to mark.
+  if (Index != 0 && !isCricket()) return;
   if (Index == 0) {
     Advance_Player();
     return;

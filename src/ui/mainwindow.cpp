@@ -119,7 +119,7 @@ MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
 void MainWindow::setLinkOpener(std::unique_ptr<LinkOpener> links) { links_ = std::move(links); }
 
 void MainWindow::buildMenus() {
-  auto addItem = [this](QMenu* menu, const char* name, const QString& caption) {
+  auto addItem = [](QMenu* menu, const char* name, const QString& caption) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
     return action;

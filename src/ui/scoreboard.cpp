@@ -75,7 +75,7 @@ void placeLine(QFrame* line, int x1, int y1, int x2, int y2) {
 
 int ImgPos(int row, int seat) { return 4 * (row - 1) + seat; }
 
-Scoreboard::Scoreboard(QWidget* area, std::function<void(int)> onButton) : QObject(area) {
+Scoreboard::Scoreboard(QWidget* area, const std::function<void(int)>& onButton) : QObject(area) {
   for (int i = 1; i <= 3; ++i) {
     // The three mark pictures live outside the visible area, as the cells' sources.
     auto* slash = new QLabel(area);

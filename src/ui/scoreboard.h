@@ -21,7 +21,7 @@ class Scoreboard : public QObject {
   Q_OBJECT
  public:
   // Creates every control on area; onButton is called with the button index 0..7.
-  Scoreboard(QWidget* area, std::function<void(int)> onButton);
+  Scoreboard(QWidget* area, const std::function<void(int)>& onButton);
   // Draws the whole scoreboard from the game.
   void render(const Game& game);
 
