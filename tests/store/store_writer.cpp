@@ -12,46 +12,27 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "store/settingsstore.h"
-
-namespace {
-
-int refusedButRemembered(SettingsStore& store, const std::string& key, const std::string& value) {
-  if (store.write(key, value)) return 1;
-  return store.read(key) == value ? 0 : 1;
-}
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
   if (argc < 3) return 2;
   const std::string mode = argv[1];
   SettingsStore store(QString::fromLocal8Bit(argv[2]));
-
-  if (mode == "loop") {
-    for (int round = 0;; ++round) {
-      const std::string value(4000, round % 2 ? 'B' : 'A');
-      store.writeMany({{"Name1", value}, {"Name2", value}, {"Rounds1", value}});
-    }
+  for (int round = 0; mode == "loop"; ++round) {
+    const std::string value(4000, round % 2 ? 'B' : 'A');
+    store.writeMany({{"Name1", value}, {"Name2", value}, {"Rounds1", value}});
   }
-  if (mode == "count" && argc == 5) {
-    const int n = std::atoi(argv[4]);
-    for (int i = 1; i <= n; ++i)
+  if (argc != 5) return 2;
+  if (mode == "count") {
+    for (int i = 1; i <= std::stoi(argv[4]); ++i)
       if (!store.write(argv[3], std::to_string(i))) return 3;
     return 0;
   }
-  if (mode == "limited" && argc == 5) {
-    signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{64, 64};
-    if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return 2;
-    return refusedButRemembered(store, argv[3], argv[4]);
-  }
-  if (mode == "readonly" && argc == 5) {
-    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return 2;
-    return refusedButRemembered(store, argv[3], argv[4]);
-  }
-  return 2;
+  const rlimit limit{64, 64};
+  const bool ready = mode == "limited" ? signal(SIGXFSZ, SIG_IGN) != SIG_ERR && setrlimit(RLIMIT_FSIZE, &limit) == 0
+                     : mode == "readonly" && (geteuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0));
+  if (!ready) return 2;
+  return !store.write(argv[3], argv[4]) && store.read(argv[3]) == argv[4] ? 0 : 1;
 }
