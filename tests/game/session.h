@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <numbers>
 #include <set>
@@ -38,7 +37,7 @@ inline Point bedPoint(const std::string& t) {
                  : t[0] == 'T' ? (kTripleInner + kTripleOuter) / 2
                  : t[0] == 'D' ? (kDoubleInner + kDoubleOuter) / 2 : (kTripleOuter + kDoubleInner) / 2;
   // the bulls and the miss lie straight up, on the line through 20
-  const int number = std::isdigit(static_cast<unsigned char>(t.back())) ? std::stoi(t.substr(1)) : 20;
+  const int number = t == "M" || t[1] == 'B' ? 20 : std::stoi(t.substr(1));
   const double angle = static_cast<double>(std::ranges::find(kClockwise, number) - kClockwise.begin()) * std::numbers::pi / 10;
   auto grid = [](double v) { return static_cast<float>(std::round(v / kTwipsPerPixel) * kTwipsPerPixel); };
   return {grid(kCentreTwips + r * std::sin(angle)), grid(kCentreTwips - r * std::cos(angle))};
@@ -49,11 +48,14 @@ struct Session {
   Game game;
 
   explicit Session(std::function<float()> uniform = {}) : game(clips, std::move(uniform)) {}
+  Session(int16_t type, int players, int16_t rule = 0, bool useBoard = true, bool doubleBull = true) : Session() {
+    start(type, players, rule, useBoard, doubleBull);
+  }
   const GameState& st() const { return game.state(); }
   const clsPlayer& seat(int n) const { return game.player(n); }
 
-  void start(int16_t type, int players, int16_t rule = 0, bool useBoard = true) {
-    game.options = {type, static_cast<int16_t>(players), rule, game.options.double_bull, useBoard};
+  void start(int16_t type, int players, int16_t rule = 0, bool useBoard = true, bool doubleBull = true) {
+    game.options = {type, static_cast<int16_t>(players), rule, doubleBull, useBoard};
     game.letsBegin({"", "Ann", "Bob", "Cy", "Di"});
     game.reset_game();
     clips.cues.clear();

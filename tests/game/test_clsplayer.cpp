@@ -1,8 +1,6 @@
-// The player record: taking a mark back, and the 16-bit limits.
+// The player record: taking a mark back.
 
 #include <gtest/gtest.h>
-
-#include <cstdint>
 
 #include "game/clsplayer.h"
 
@@ -19,14 +17,4 @@ TEST(ClsPlayer, UndoTakesBackScoredPointsOnlyBeyondTheThirdMark) {
     p.Undo_Hit(scored);
     EXPECT_TRUE(p.TimesHit(25) == 2 && !p.Closed(25) && p.Score() == (scored ? 75 : 100)) << scored;
   }
-}
-
-TEST(ClsPlayer, CountsAndScoresHoldAtSixteenBitLimits) {
-  clsPlayer p;
-  for (int i = 0; i < INT16_MAX + 5; ++i) p.Hit(5);
-  EXPECT_EQ(p.TimesHit(5), INT16_MAX);
-  p.Score(INT16_MIN + 10);
-  for (int i = 0; i < 5; ++i) p.Hit(20);
-  p.Undo_Hit(true);  // would take 20 off
-  EXPECT_EQ(p.Score(), INT16_MIN);
 }

@@ -9,8 +9,7 @@ TEST(Cricket, ScoresOncePerMarkWhileAnyOpponentIsOpen) {
   const std::tuple<int, std::set<int>, int> cases[] = {
       {1, {}, 0}, {4, {}, 20}, {2, {2}, 0}, {4, {2, 4}, 20}, {4, {2, 3, 4}, 0}};
   for (const auto& [players, closed, points] : cases) {
-    Session s;
-    s.start(kCricket, players, 0, false);
+    Session s(kCricket, players, 0, false);
     s.play("b1 b1 b1 n");
     for (int seat = 2; seat <= players; ++seat) s.play(closed.count(seat) ? "b1 b1 b1 n" : "n");
     s.play("b1");
@@ -27,9 +26,7 @@ TEST(Cricket, BoardDartsMarkOncePerMultiplier) {
       {false, "", "IB", 25, 1, 0, "CHALK"},                     // no double bull: one mark
       {true, "", "OB", 25, 1, 0, "CHALK"}};
   for (const auto& [doubleBull, before, dart, number, marks, points, cues] : darts) {
-    Session s;
-    s.game.options.double_bull = doubleBull;
-    s.start(kCricket, 2);
+    Session s(kCricket, 2, 0, true, doubleBull);
     s.play(before);
     s.clips.cues.clear();
     s.play(dart);
@@ -57,10 +54,9 @@ TEST(Cricket, ABoardDartOffTheTargetsRecordsNothingAndDisablesUndo) {
 }
 
 TEST(CricketWin, LevelWinsTrailingDoesNot) {
-  Session s;
+  Session s(kCricket, 3, 0, false);
   std::vector<std::pair<std::string, int>> wins;
   s.game.onCricketWin = [&](const std::string& name, int16_t rounds) { wins.emplace_back(name, rounds); };
-  s.start(kCricket, 3, 0, false);
   s.play("b2 b2 b2 b3 b3 b3 b4 b4 b4 b5 b5 b5 b6 b6 b6 b7 b7 b7 n");  // all but 20
   s.play("b1 b1 b1 b1 n n");                                          // seat 2 scores 20
   s.play("b1 b1 b1");                                                 // all closed, 0 to 20
@@ -76,11 +72,10 @@ TEST(CricketWin, LevelWinsTrailingDoesNot) {
 // wins there only while wins are detected.
 TEST(CricketWin, OnePlayerWinsOnTheFirstMarkOfATriple) {
   for (bool autoWin : {true, false}) {
-    Session s;
+    Session s(kCricket, 1);
     int wins = 0;
     s.game.onCricketWin = [&](const std::string&, int16_t rounds) { wins += rounds == 4; };
     s.game.auto_win = autoWin;
-    s.start(kCricket, 1);
     s.play("T19 T18 T17 T16 T15 IB S20 S20 OB");
     s.clips.cues.clear();
     s.play("T20");
@@ -94,8 +89,7 @@ TEST(CricketWin, OnePlayerWinsOnTheFirstMarkOfATriple) {
 TEST(Cricket, KeysWorkOnlyInPlainCricketOnTheButtons) {
   const std::tuple<int16_t, bool> cases[] = {{kCricket, false}, {kCricket, true}, {kRandomCricket, false}, {k301, false}};
   for (const auto& [type, useBoard] : cases) {
-    Session s;
-    s.start(type, 2, 0, useBoard);
+    Session s(type, 2, 0, useBoard);
     const GameState before = s.st();
     const bool works = type == kCricket && !useBoard;
     for (char32_t ch : std::u32string_view(U"0-1+")) EXPECT_EQ(s.game.keyTyped(ch), works && ch != U'1') << type;

@@ -26,14 +26,11 @@ TEST_P(NewGame, StartsCleanWithSeatOneToThrow) {
   EXPECT_TRUE(st.game_on && st.cur_player == 1 && st.round_num == 1 && !st.undo_enabled);
   EXPECT_EQ(st.panel[2] + st.panel[6] + st.panel[8], "Ann01");
   EXPECT_TRUE(st.escore_enabled == countdown && st.cricket_form != countdown);
-  EXPECT_TRUE(st.board_shown == onBoard && st.next_button_shown != onBoard);
-  EXPECT_TRUE(st.panel_shown[9] == onBoard && st.panel_shown[12] == onBoard);
+  EXPECT_TRUE(st.board_shown == onBoard && st.next_button_shown != onBoard && st.panel_shown[9] == onBoard);
   const int16_t start[] = {0, 0, 301, 501, 451};
   for (int seat = 1; seat <= kSeats; ++seat) {
     EXPECT_TRUE(st.players[seat].Score() == start[type] && st.green[seat] == (seat == 1)) << seat;
   }
-  const std::array<int16_t, 8> plain = {0, 20, 19, 18, 17, 16, 15, 25};
-  EXPECT_TRUE(type != kCricket || st.cricknums == plain);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllGames, NewGame, ::testing::Combine(
