@@ -46,6 +46,7 @@ class TestFrmpoints : public QObject {
     };
     for (const auto& [players, points, add, seat, clicks] : rows) {
       open(players);
+      QVERIFY(dlg->findChild<QRadioButton*>("optplayer_1")->isEnabled());
       for (const QString& name : clicks) click(name);
       click("Command1");
       QVERIFY(!dlg->isVisible() && dlg->confirmed());
