@@ -16,12 +16,11 @@ class TestChord : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&window));
     for (const char* keys : {"Ctrl+Shift+B", "B", "Shift+B", "Ctrl+B", "Ctrl+Shift+Alt+B",
                              "Meta+Ctrl+Shift+B", "Ctrl+Shift+V"}) {
-      opened = 0;
       for (QWidget* w : focus) {  // whichever control has the focus, and the window itself
         w->setFocus();
         QTest::keySequence(w, QKeySequence(keys));
       }
-      QVERIFY2(opened == (QByteArray(keys) == "Ctrl+Shift+B" ? 3 : 0), keys);
+      QVERIFY2(opened == 3, keys);  // three by the first chord, none by any other
     }
   }
 };
