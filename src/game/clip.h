@@ -23,9 +23,9 @@ enum class Clip {
 };
 
 inline constexpr std::array<Clip, 13> kAllClips = {
-    Clip::BREAK,    Clip::CHALK, Clip::CHANGE, Clip::FOUR,   Clip::ONE,
-    Clip::ONLYONE,  Clip::PLAYER, Clip::SCORPION, Clip::THREE, Clip::TWO,
-    Clip::WAVHIT,   Clip::WELLDONE, Clip::WINS};
+    Clip::BREAK,   Clip::CHALK,    Clip::CHANGE,   Clip::FOUR,  Clip::ONE,
+    Clip::ONLYONE, Clip::PLAYER,   Clip::SCORPION, Clip::THREE, Clip::TWO,
+    Clip::WAVHIT,  Clip::WELLDONE, Clip::WINS};
 
 // The clip's resource name in upper case, "BREAK" .. "WINS".
 std::string_view clipName(Clip clip);

@@ -177,8 +177,8 @@ void Game::Advance_Player() {
 
 void Game::do_win() {
   if (sound_on) {
-    static constexpr std::array<Clip, 5> kSeatClip = {Clip::ONE, Clip::ONE, Clip::TWO,
-                                                      Clip::THREE, Clip::FOUR};
+    static constexpr std::array<Clip, 5> kSeatClip = {Clip::ONE, Clip::ONE, Clip::TWO, Clip::THREE,
+                                                      Clip::FOUR};
     clips_.play(Clip::PLAYER);
     clips_.play(kSeatClip[static_cast<std::size_t>(s_.cur_player)]);
     clips_.play(Clip::WINS);
@@ -292,7 +292,8 @@ UndoResult Game::mnuundo_Click() {
   const int16_t before = s_.cur_player;
   bool steppedBack = false;
   if (s_.darts_thrown == 0) {
-    s_.cur_player = s_.cur_player == 1 ? options.num_players : static_cast<int16_t>(s_.cur_player - 1);
+    s_.cur_player =
+        s_.cur_player == 1 ? options.num_players : static_cast<int16_t>(s_.cur_player - 1);
     steppedBack = true;
   }
   const int16_t n = cur().LHit();

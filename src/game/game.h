@@ -47,11 +47,11 @@ struct GameState {
 
   // Scoreboard and menus
   bool cricket_form = true;  // Cricket columns shown (compact layout); else the large layout
-  std::array<bool, kSeats + 1> green{};          // the name of the player to throw
-  std::array<int16_t, kSeats + 1> score_pt{};    // font size of each score label
+  std::array<bool, kSeats + 1> green{};        // the name of the player to throw
+  std::array<int16_t, kSeats + 1> score_pt{};  // font size of each score label
   bool undo_enabled = false;
   bool escore_enabled = false;
-  bool board_shown = true;        // the board picture (else the target buttons)
+  bool board_shown = true;  // the board picture (else the target buttons)
   bool next_button_shown = false;
 
   // Status bar: panel 2 the player, 4 the bed, 6 the turn total, 8 the round;

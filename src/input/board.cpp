@@ -7,9 +7,9 @@ namespace board {
 namespace {
 
 constexpr std::array<const char*, 21> kSpelled = {
-    "",         "One",      "Two",     "Three",     "Four",     "Five",     "Six",
-    "Seven",    "Eight",    "Nine",    "Ten",       "Eleven",   "Twelve",   "Thirteen",
-    "Fourteen", "Fifteen",  "Sixteen", "Seventeen", "Eighteen", "Nineteen", "Twenty"};
+    "",         "One",     "Two",     "Three",     "Four",     "Five",     "Six",
+    "Seven",    "Eight",   "Nine",    "Ten",       "Eleven",   "Twelve",   "Thirteen",
+    "Fourteen", "Fifteen", "Sixteen", "Seventeen", "Eighteen", "Nineteen", "Twenty"};
 
 // The sector chains: in each quadrant the tests are made in order and the first that
 // holds gives the number. The bounds are rounded radians and differ a little from

@@ -23,8 +23,8 @@ inline constexpr double kDoubleInner = 2440;
 inline constexpr double kDoubleOuter = 2740;
 
 // The sectors clockwise from the top.
-inline constexpr std::array<int, 20> kClockwise = {20, 1, 18, 4, 13, 6, 10, 15, 2, 17,
-                                                   3, 19, 7, 16, 8, 11, 14, 9, 12, 5};
+inline constexpr std::array<int, 20> kClockwise = {20, 1,  18, 4,  13, 6,  10, 15, 2,  17,
+                                                   3,  19, 7,  16, 8,  11, 14, 9,  12, 5};
 
 // One classified dart.
 struct Hit {

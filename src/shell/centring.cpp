@@ -2,7 +2,9 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 QPoint centredPosition(const QSize& frame, const QRect& screen) {
@@ -33,11 +35,11 @@ class Centring : public QObject {
     switch (event->type()) {
       case QEvent::Show:
         // Place the window before it is mapped, so it never appears elsewhere first.
-        if (when_ == When::EveryActivation || !shown_) centreOnScreen(window_);
+        if (when_ == When::EveryActivation || !shown_) centreAndSettle();
         shown_ = true;
         break;
       case QEvent::WindowActivate:
-        if (when_ == When::EveryActivation || !activated_) centreOnScreen(window_);
+        if (when_ == When::EveryActivation || !activated_) centreAndSettle();
         activated_ = true;
         break;
       default:
@@ -47,6 +49,15 @@ class Centring : public QObject {
   }
 
  private:
+  // Centres now, and once more when the window manager has had time to frame the window
+  // (until then the frame is the bare client area and the title bar is not counted).
+  void centreAndSettle() {
+    centreOnScreen(window_);
+    QTimer::singleShot(150, window_, [w = QPointer<QWidget>(window_)] {
+      if (w && w->isVisible()) centreOnScreen(w);
+    });
+  }
+
   QWidget* window_;
   When when_;
   bool shown_ = false;

@@ -11,7 +11,8 @@ QShortcut* installPictureChord(QWidget* window, std::function<void()> open) {
   shortcut->setContext(Qt::WindowShortcut);
   // A held chord must not reopen the window over and over.
   shortcut->setAutoRepeat(false);
-  QObject::connect(shortcut, &QShortcut::activated, window,
-                   [open = std::move(open)] { if (open) open(); });
+  QObject::connect(shortcut, &QShortcut::activated, window, [open = std::move(open)] {
+    if (open) open();
+  });
   return shortcut;
 }

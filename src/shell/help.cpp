@@ -29,8 +29,8 @@ QWidget* showHelp(QWidget* parent, const QString& document) {
   const QString html = readDocument(document);
   if (html.trimmed().isEmpty()) return nullptr;
 
-  QWidget* window = parent ? parent->findChild<QWidget*>(kWindowName, Qt::FindDirectChildrenOnly)
-                           : nullptr;
+  QWidget* window =
+      parent ? parent->findChild<QWidget*>(kWindowName, Qt::FindDirectChildrenOnly) : nullptr;
   QTextBrowser* browser = window ? window->findChild<QTextBrowser*>("txthelp") : nullptr;
   if (window == nullptr || browser == nullptr) {
     window = new QWidget(parent, Qt::Window);

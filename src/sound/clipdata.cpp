@@ -43,7 +43,8 @@ sf_count_t memTell(void* user) { return static_cast<MemoryFile*>(user)->pos; }
 
 std::optional<ClipSamples> decodeClip(std::string_view name) {
   // A clip's name is one upper-case word; anything else would be a path.
-  if (name.empty() || !std::all_of(name.begin(), name.end(), [](char c) { return c >= 'A' && c <= 'Z'; }))
+  if (name.empty() ||
+      !std::all_of(name.begin(), name.end(), [](char c) { return c >= 'A' && c <= 'Z'; }))
     return std::nullopt;
   QFile file(QStringLiteral(":/clips/%1.wav")
                  .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))));

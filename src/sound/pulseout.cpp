@@ -31,9 +31,7 @@ class Connection {
 
   pa_context* context() const { return ctx_; }
 
-  bool alive() const {
-    return ctx_ != nullptr && PA_CONTEXT_IS_GOOD(pa_context_get_state(ctx_));
-  }
+  bool alive() const { return ctx_ != nullptr && PA_CONTEXT_IS_GOOD(pa_context_get_state(ctx_)); }
 
   // Connects to the server named by the environment or the client settings; never
   // starts a server of its own.
@@ -73,8 +71,8 @@ class Connection {
   // Waits for a server operation to complete.
   bool finish(pa_operation* op, Clock::time_point deadline) {
     if (op == nullptr) return false;
-    const bool done = runUntil(
-        [op] { return pa_operation_get_state(op) != PA_OPERATION_RUNNING; }, deadline);
+    const bool done =
+        runUntil([op] { return pa_operation_get_state(op) != PA_OPERATION_RUNNING; }, deadline);
     if (!done) pa_operation_cancel(op);
     pa_operation_unref(op);
     return done;
@@ -87,7 +85,8 @@ class Connection {
 
 class Stream {
  public:
-  Stream(pa_context* ctx, const pa_sample_spec& spec) : s_(pa_stream_new(ctx, "clip", &spec, nullptr)) {}
+  Stream(pa_context* ctx, const pa_sample_spec& spec)
+      : s_(pa_stream_new(ctx, "clip", &spec, nullptr)) {}
   ~Stream() {
     if (s_ != nullptr) {
       if (PA_STREAM_IS_GOOD(pa_stream_get_state(s_))) pa_stream_disconnect(s_);
@@ -129,8 +128,8 @@ bool playToEnd(const ClipSamples& clip, Clock::time_point deadline) {
   attr.prebuf = attr.tlength;
   attr.minreq = static_cast<uint32_t>(-1);
   attr.fragsize = static_cast<uint32_t>(-1);
-  const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_INTERPOLATE_TIMING |
-                                                    PA_STREAM_AUTO_TIMING_UPDATE);
+  const auto flags =
+      static_cast<pa_stream_flags_t>(PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE);
   if (pa_stream_connect_playback(s, nullptr, &attr, flags, nullptr, nullptr) < 0) return false;
   auto streamIs = [&](pa_stream_state_t want) { return pa_stream_get_state(s) == want; };
   auto streamOk = [&] { return conn.alive() && stream.good(); };

@@ -32,11 +32,8 @@ void writeTable(KeyValueStore& store, const HighScores::Table& table) {
 }  // namespace
 
 const HighScores::Table& HighScores::defaultTable() {
-  static const Table table{{{"Tam Vellander", 20},
-                            {"Orrin Bascombe", 31},
-                            {"Pell", 43},
-                            {"Corvo", 54},
-                            {"Illo", 67}}};
+  static const Table table{
+      {{"Tam Vellander", 20}, {"Orrin Bascombe", 31}, {"Pell", 43}, {"Corvo", 54}, {"Illo", 67}}};
   return table;
 }
 

@@ -54,7 +54,7 @@ struct Place {
   size_t lineBegin = 0, lineEnd = 0;  // the key's last line, without its line end
   std::string_view value;
   bool sectionFound = false;
-  size_t insertAt = 0;        // just after the last line of the section's last block
+  size_t insertAt = 0;              // just after the last line of the section's last block
   bool insertAfterUnended = false;  // that line is the last of the file and has no line end
 };
 

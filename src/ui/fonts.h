@@ -9,8 +9,7 @@
 inline constexpr const char* kSansFace = "MS Sans Serif";
 inline constexpr const char* kSerifFace = "Times New Roman";
 
-inline QFont classicFont(const QString& family, double pt, bool bold = false,
-                         bool italic = false) {
+inline QFont classicFont(const QString& family, double pt, bool bold = false, bool italic = false) {
   QFont f(family);
   f.setPixelSize(qRound(pt * 96.0 / 72.0));
   f.setBold(bold);

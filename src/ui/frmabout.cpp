@@ -55,13 +55,11 @@ void makeLink(QLabel* l) {
   l->setFont(font);
 }
 
-
 // Where the stand-in for "MS Sans Serif" runs wider than the original face, the text is
 // set a little smaller rather than cut off at the fixed width of its label.
 void fitText(QLabel* l) {
   QFont font = l->font();
-  while (font.pixelSize() > 8 &&
-         QFontMetrics(font).horizontalAdvance(l->text()) > l->width() - 2)
+  while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(l->text()) > l->width() - 2)
     font.setPixelSize(font.pixelSize() - 1);
   l->setFont(font);
 }
@@ -79,8 +77,8 @@ frmabout::frmabout(LinkOpener& links, std::function<void()> onSecret, QWidget* p
   auto* image = new QLabel(this);
   image->setObjectName("Image1");
   image->setGeometry(twipsRect(360, 120, 3195, 705));
-  image->setPixmap(pictures::aboutBanner().scaled(image->size(), Qt::KeepAspectRatio,
-                                                  Qt::SmoothTransformation));
+  image->setPixmap(
+      pictures::aboutBanner().scaled(image->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
   image->setAlignment(Qt::AlignCenter);
 
   QGroupBox* frame2 = frame(this, "Frame2", "Created By:", twipsRect(120, 840, 3675, 1095));
@@ -118,16 +116,15 @@ bool frmabout::eventFilter(QObject* watched, QEvent* event) {
   if (watched == lblmyname_ && event->type() == QEvent::MouseButtonPress) {
     const auto* press = static_cast<QMouseEvent*>(event);
     const Qt::KeyboardModifiers held =
-        press->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier |
-                              Qt::MetaModifier);
-    if (press->button() == Qt::RightButton &&
-        held == (Qt::ShiftModifier | Qt::ControlModifier) && onSecret_)
+        press->modifiers() &
+        (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (press->button() == Qt::RightButton && held == (Qt::ShiftModifier | Qt::ControlModifier) &&
+        onSecret_)
       onSecret_();
     return false;
   }
   // A click is a left press and release on the label.
-  if ((watched == Label1_ || watched == Label2_) &&
-      event->type() == QEvent::MouseButtonRelease) {
+  if ((watched == Label1_ || watched == Label2_) && event->type() == QEvent::MouseButtonRelease) {
     const auto* release = static_cast<QMouseEvent*>(event);
     auto* link = static_cast<QLabel*>(watched);
     if (release->button() == Qt::LeftButton && link->rect().contains(release->position().toPoint()))

@@ -20,13 +20,11 @@ QFont sansFont(double points, bool bold) {
   return font;
 }
 
-
 // Where the stand-in for "MS Sans Serif" runs wider than the original face, the text is
 // set a little smaller rather than cut off at the fixed width of its label.
 void fitText(QLabel* l) {
   QFont font = l->font();
-  while (font.pixelSize() > 8 &&
-         QFontMetrics(font).horizontalAdvance(l->text()) > l->width() - 2)
+  while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(l->text()) > l->width() - 2)
     font.setPixelSize(font.pixelSize() - 1);
   l->setFont(font);
 }
@@ -44,8 +42,8 @@ frmegg::frmegg(std::function<void()> onPictureClick, QWidget* parent)
   auto* image = new QLabel(this);
   image->setObjectName("Image1");
   image->setGeometry(twipsRect(300, 180, 3000, 2250));
-  image->setPixmap(pictures::eggPicture().scaled(image->size(), Qt::KeepAspectRatio,
-                                                 Qt::SmoothTransformation));
+  image->setPixmap(
+      pictures::eggPicture().scaled(image->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
   image->setAlignment(Qt::AlignCenter);
   image->setCursor(Qt::PointingHandCursor);
   image->installEventFilter(this);

@@ -9,8 +9,8 @@
 #include <QStyleOptionButton>
 #include <algorithm>
 
-#include "ui/fonts.h"
 #include "ui/fixedwindow.h"
+#include "ui/fonts.h"
 #include "ui/twips.h"
 
 QString Cap_it(const QString& intext) {

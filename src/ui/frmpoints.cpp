@@ -6,9 +6,9 @@
 #include <QRadioButton>
 #include <algorithm>
 
+#include "ui/fixedwindow.h"
 #include "ui/fonts.h"
 #include "ui/frmgame.h"
-#include "ui/fixedwindow.h"
 #include "ui/twips.h"
 
 namespace {

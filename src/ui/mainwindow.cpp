@@ -222,7 +222,8 @@ void MainWindow::mnuhigh_Click() {
 }
 
 void MainWindow::mnuabout_Click() {
-  frmabout dialog(*links_, [this] { playHidden(Clip::ONLYONE); }, this);
+  frmabout dialog(
+      *links_, [this] { playHidden(Clip::ONLYONE); }, this);
   centreOnEveryActivation(&dialog);
   dialog.exec();
 }

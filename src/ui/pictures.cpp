@@ -20,13 +20,13 @@ namespace pictures {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-constexpr int kPx = board::kPicturePixels;          // 480
-constexpr double kCentrePx = kPx / 2.0;             // 240: the board centre, in pixels
+constexpr int kPx = board::kPicturePixels;  // 480
+constexpr double kCentrePx = kPx / 2.0;     // 240: the board centre, in pixels
 constexpr double kTwipsPerPx = board::kTwipsPerPixel;
 
 // The board's colours.
 constexpr QRgb kGround = qRgb(0, 0, 0);
-constexpr QRgb kBand = qRgb(34, 34, 36);        // the number ring beyond the doubles
+constexpr QRgb kBand = qRgb(34, 34, 36);  // the number ring beyond the doubles
 constexpr QRgb kDarkBed = qRgb(22, 20, 19);
 constexpr QRgb kLightBed = qRgb(238, 224, 184);  // cream
 constexpr QRgb kRed = qRgb(206, 36, 40);
@@ -98,7 +98,8 @@ void paintBand(QImage& image) {
   const double numberRadius = (board::kDoubleOuter / kTwipsPerPx + kCentrePx) / 2.0 + 1.0;
   for (std::size_t i = 0; i < board::kClockwise.size(); ++i) {
     const double a = kPi / 2 - static_cast<double>(i) * 2 * kPi / 20;  // from 3 o'clock, upwards
-    const QPointF at(kCentrePx + numberRadius * std::cos(a), kCentrePx - numberRadius * std::sin(a));
+    const QPointF at(kCentrePx + numberRadius * std::cos(a),
+                     kCentrePx - numberRadius * std::sin(a));
     const QRectF box(at.x() - 20, at.y() - 14, 40, 28);
     p.drawText(box, Qt::AlignCenter, QString::number(board::kClockwise[i]));
   }
@@ -115,7 +116,9 @@ QImage renderBoard() {
     for (int x = 0; x <= kPx; ++x)
       corner[static_cast<std::size_t>(y * (kPx + 1) + x)] =
           bedKey(hitAtTwips(x * kTwipsPerPx, y * kTwipsPerPx));
-  auto cornerKey = [&](int x, int y) { return corner[static_cast<std::size_t>(y * (kPx + 1) + x)]; };
+  auto cornerKey = [&](int x, int y) {
+    return corner[static_cast<std::size_t>(y * (kPx + 1) + x)];
+  };
 
   for (int y = 0; y < kPx; ++y) {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -135,8 +138,8 @@ QImage renderBoard() {
       int r = 0, g = 0, b = 0, same = 0;
       for (int j = 0; j < n; ++j) {
         for (int i = 0; i < n; ++i) {
-          const board::Hit sub = hitAtTwips((x + (i + 0.5) / n) * kTwipsPerPx,
-                                            (y + (j + 0.5) / n) * kTwipsPerPx);
+          const board::Hit sub =
+              hitAtTwips((x + (i + 0.5) / n) * kTwipsPerPx, (y + (j + 0.5) / n) * kTwipsPerPx);
           const QRgb c = sub.number == 0 ? line[x] : bedColour(sub);
           r += qRed(c), g += qGreen(c), b += qBlue(c);
           same += bedKey(sub) == key;
@@ -168,7 +171,8 @@ void chalk(QImage& image, const QPainterPath& path, double width, std::minstd_ra
       const double off = across(rng);
       if (unit(rng) < 0.12) continue;  // where the chalk skipped
       const double edge = std::abs(off) / (width / 2);
-      const int alpha = static_cast<int>(255 * (1.0 - 0.55 * edge * edge) * (0.55 + 0.45 * unit(rng)));
+      const int alpha =
+          static_cast<int>(255 * (1.0 - 0.55 * edge * edge) * (0.55 + 0.45 * unit(rng)));
       p.setBrush(QColor(250, 250, 244, alpha));
       const double dot = 0.55 + 0.5 * unit(rng);
       p.drawEllipse(at + normal * off, dot, dot);
@@ -179,7 +183,8 @@ void chalk(QImage& image, const QPainterPath& path, double width, std::minstd_ra
 QImage renderMark(int marks) {
   QImage image(45, 45, QImage::Format_RGB32);
   image.fill(Qt::black);
-  std::minstd_rand rng(static_cast<std::minstd_rand::result_type>(1000 + marks));  // fixed start value
+  std::minstd_rand rng(
+      static_cast<std::minstd_rand::result_type>(1000 + marks));  // fixed start value
   const bool circled = marks >= 3;
   const double lo = circled ? 12.5 : 9.5, hi = circled ? 32.5 : 35.5;
   QPainterPath slash(QPointF(lo, hi + 0.5));
@@ -295,7 +300,8 @@ void paintDart(QPainter& p, double len) {
   p.drawRoundedRect(QRectF(25 * u, -5 * u, 30 * u, 10 * u), 3 * u, 3 * u);
   if (len >= 40) {
     p.setPen(QPen(QColor(110, 80, 20, 170), std::max(0.6, 0.9 * u)));
-    for (double x = 30; x < 53; x += 4) p.drawLine(QPointF(x * u, -4.2 * u), QPointF(x * u, 4.2 * u));
+    for (double x = 30; x < 53; x += 4)
+      p.drawLine(QPointF(x * u, -4.2 * u), QPointF(x * u, 4.2 * u));
     p.setPen(Qt::NoPen);
   }
   // The shaft.

@@ -9,13 +9,13 @@
 
 namespace pictures {
 
-QImage boardImage();           // 480 x 480, 20 at the top
-QPixmap markPixmap(int marks); // 45 x 45: 1 slash, 2 cross, 3 circled cross
-QIcon windowIcon();            // a small dartboard, several sizes
-QPixmap dartPixmap();          // 32 x 32, one dart of the darts-remaining display
-QPixmap aboutBanner();         // 213 x 47
-QPixmap splashPicture();       // 379 x 117
-QPixmap eggPicture();          // the hidden window's picture, 240 x 160
+QImage boardImage();            // 480 x 480, 20 at the top
+QPixmap markPixmap(int marks);  // 45 x 45: 1 slash, 2 cross, 3 circled cross
+QIcon windowIcon();             // a small dartboard, several sizes
+QPixmap dartPixmap();           // 32 x 32, one dart of the darts-remaining display
+QPixmap aboutBanner();          // 213 x 47
+QPixmap splashPicture();        // 379 x 117
+QPixmap eggPicture();           // the hidden window's picture, 240 x 160
 
 // The twip point that a pixel of the board picture stands for: the middle of the pixel,
 // (px * 15 + 7.5, py * 15 + 7.5). The board is coloured by classifying exactly this point,

@@ -39,8 +39,7 @@ class WrappingButton : public QPushButton {
     opt.text.clear();
     style()->drawControl(QStyle::CE_PushButton, &opt, &p, this);
     p.setPen(palette().color(QPalette::ButtonText));
-    p.drawText(rect().adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWordWrap,
-               text().trimmed());
+    p.drawText(rect().adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWordWrap, text().trimmed());
   }
 };
 

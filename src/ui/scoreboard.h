@@ -41,7 +41,7 @@ class Scoreboard : public QObject {
   std::array<QPushButton*, 8> CmdHit_{};
   std::array<QFrame*, 4> Line2_{};
   std::array<QFrame*, 4> Line3_{};
-  int layoutShown_ = -1;    // the layout last applied: 1 compact, 0 large
-  int seatsShown_ = 0;      // the seats whose labels are visible
-  bool started_ = false;    // a game has been set up
+  int layoutShown_ = -1;  // the layout last applied: 1 compact, 0 large
+  int seatsShown_ = 0;    // the seats whose labels are visible
+  bool started_ = false;  // a game has been set up
 };

@@ -13,7 +13,7 @@ namespace {
 constexpr std::array<int, 13> kWidth = {0, 48, 118, 78, 124, 62, 40, 50, 36, 108, 34, 34, 34};
 constexpr std::array<const char*, 13> kCaption = {
     "", "Player:", "", "Mouse Over:", "", "Total Hit:", "", "Round:", "", "Darts Remaining:",
-    "", "", ""};
+    "", "",        ""};
 
 }  // namespace
 
@@ -27,8 +27,8 @@ StatusPanels::StatusPanels(QWidget* parent) : QWidget(parent) {
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(1, 2, 1, 1);
   row->setSpacing(2);
-  const QPixmap dart = pictures::dartPixmap().scaled(22, 22, Qt::KeepAspectRatio,
-                                                     Qt::SmoothTransformation);
+  const QPixmap dart =
+      pictures::dartPixmap().scaled(22, 22, Qt::KeepAspectRatio, Qt::SmoothTransformation);
   for (std::size_t n = 1; n <= 12; ++n) {
     auto* label = new QLabel(this);
     label->setObjectName(QString("StatusBar1_%1").arg(n));

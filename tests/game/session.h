@@ -28,18 +28,27 @@ struct RecordingClips : ClipPlayer {
   std::string take() { return std::exchange(cues, {}); }
 };
 
-struct Point { float x, y; };
+struct Point {
+  float x, y;
+};
 
 // The middle of the bed a dart token names, in twips on the 15-twip grid a pointer reports.
 inline Point bedPoint(const std::string& t) {
   using namespace board;
-  const double r = t == "IB" ? 0 : t == "OB" ? (kInnerBull + kOuterBull) / 2 : t == "M" ? kDoubleOuter + 300
-                 : t[0] == 'T' ? (kTripleInner + kTripleOuter) / 2
-                 : t[0] == 'D' ? (kDoubleInner + kDoubleOuter) / 2 : (kTripleOuter + kDoubleInner) / 2;
+  const double r = t == "IB"     ? 0
+                   : t == "OB"   ? (kInnerBull + kOuterBull) / 2
+                   : t == "M"    ? kDoubleOuter + 300
+                   : t[0] == 'T' ? (kTripleInner + kTripleOuter) / 2
+                   : t[0] == 'D' ? (kDoubleInner + kDoubleOuter) / 2
+                                 : (kTripleOuter + kDoubleInner) / 2;
   // the bulls and the miss lie straight up, on the line through 20
   const int number = t == "M" || t[1] == 'B' ? 20 : std::stoi(t.substr(1));
-  const double angle = static_cast<double>(std::ranges::find(kClockwise, number) - kClockwise.begin()) * std::numbers::pi / 10;
-  auto grid = [](double v) { return static_cast<float>(std::round(v / kTwipsPerPixel) * kTwipsPerPixel); };
+  const double angle =
+      static_cast<double>(std::ranges::find(kClockwise, number) - kClockwise.begin()) *
+      std::numbers::pi / 10;
+  auto grid = [](double v) {
+    return static_cast<float>(std::round(v / kTwipsPerPixel) * kTwipsPerPixel);
+  };
   return {grid(kCentreTwips + r * std::sin(angle)), grid(kCentreTwips - r * std::cos(angle))};
 }
 
@@ -48,13 +57,15 @@ struct Session {
   Game game;
 
   explicit Session(std::function<float()> uniform = {}) : game(clips, std::move(uniform)) {}
-  Session(int16_t type, int players, int16_t rule = 0, bool useBoard = true, bool doubleBull = true) : Session() {
+  Session(int16_t type, int players, int16_t rule = 0, bool useBoard = true, bool doubleBull = true)
+      : Session() {
     start(type, players, rule, useBoard, doubleBull);
   }
   const GameState& st() const { return game.state(); }
   const clsPlayer& seat(int n) const { return game.player(n); }
 
-  void start(int16_t type, int players, int16_t rule = 0, bool useBoard = true, bool doubleBull = true) {
+  void start(int16_t type, int players, int16_t rule = 0, bool useBoard = true,
+             bool doubleBull = true) {
     game.options = {type, static_cast<int16_t>(players), rule, doubleBull, useBoard};
     game.letsBegin({"", "Ann", "Bob", "Cy", "Di"});
     game.reset_game();
@@ -75,7 +86,9 @@ struct Session {
   }
 
   // Sets a countdown score by hand, as the score editing does.
-  void setScore(int n, int value) { game.editScore(n, std::abs(value - seat(n).Score()), value >= seat(n).Score()); }
+  void setScore(int n, int value) {
+    game.editScore(n, std::abs(value - seat(n).Score()), value >= seat(n).Score());
+  }
 };
 
 // A seat's score, "in" flag, and marks and closed flag on each number.
@@ -87,7 +100,8 @@ inline std::vector<int> record(const clsPlayer& p) {
 
 // Every seat has the same record in both states; only the mark history may differ.
 inline void expectSameRecords(const GameState& want, const GameState& got) {
-  for (int seat = 1; seat <= kSeats; ++seat) EXPECT_EQ(record(want.players[seat]), record(got.players[seat])) << seat;
+  for (int seat = 1; seat <= kSeats; ++seat)
+    EXPECT_EQ(record(want.players[seat]), record(got.players[seat])) << seat;
 }
 
 // Names parameterised cases by their `what`.

@@ -11,8 +11,14 @@ const char* const kWin = "WAVHIT WAVHIT WAVHIT PLAYER ONE WINS";
 // One player's turn from a score set by hand, in or not yet in from an earlier turn;
 // the turn total after two darts, then the score, "in" flag and cues after the third.
 struct TurnCase {
-  const char* what; int16_t rule; bool doubleBull, alreadyIn; int score;
-  const char *firstTwo, *third; int totalTwo, scoreAfter; bool inAfter; const char* cues;
+  const char* what;
+  int16_t rule;
+  bool doubleBull, alreadyIn;
+  int score;
+  const char *firstTwo, *third;
+  int totalTwo, scoreAfter;
+  bool inAfter;
+  const char* cues;
 };
 
 class CountdownTurn : public ::testing::TestWithParam<TurnCase> {};
@@ -26,28 +32,35 @@ TEST_P(CountdownTurn, SettlesAtTheEndOfTheTurn) {
   s.play(c.firstTwo);
   EXPECT_EQ(s.st().panel[6], std::to_string(c.totalTwo));
   s.play(c.third);
-  EXPECT_TRUE(s.seat(1).Score() == c.scoreAfter && s.seat(1).IsIn() == c.inAfter) << s.seat(1).Score();
+  EXPECT_TRUE(s.seat(1).Score() == c.scoreAfter && s.seat(1).IsIn() == c.inAfter)
+      << s.seat(1).Score();
   EXPECT_EQ(s.clips.cues, c.cues);
   const bool won = c.scoreAfter == 0;
   EXPECT_TRUE(s.st().game_on != won && s.st().escore_enabled != won);
   EXPECT_EQ(s.st().round_num, 1 + c.alreadyIn + !won);  // a win does not count a round
 }
 
-INSTANTIATE_TEST_SUITE_P(Rules, CountdownTurn, ::testing::Values(
-    TurnCase{"double_3_leaves2_stands", 2, true, true, 3, "S1 M", "M", 1, 2, true, kChange},
-    TurnCase{"double_40_singles_finish", 2, true, true, 40, "S20 S20", "M", 40, 0, true, kWin},
-    TurnCase{"triple_4_leaves3_stands", 3, true, true, 4, "S1 M", "M", 1, 3, true, kChange},
-    TurnCase{"triple_4_leaves2_busts", 3, true, true, 4, "S2 M", "M", 2, 4, true, kBust},
-    TurnCase{"triple_4_leaves1_busts", 3, true, true, 4, "S3 M", "M", 3, 4, true, kBust},
-    TurnCase{"double_in_counts_from_the_double", 2, true, false, 301, "S20 D20", "S5", 40, 256, true, kChange},
-    TurnCase{"double_in_single_bull_and_triple_do_not", 2, false, false, 301, "IB T19", "M", 0, 301, false, kChange},
-    TurnCase{"triple_in_no_bull_but_a_triple", 3, true, false, 301, "IB T7", "S1", 21, 279, true, kChange},
-    TurnCase{"bust_keeps_the_player_in", 2, true, false, 40, "D20 S5", "M", 45, 40, true, kBust},
-    // a score edited to 0 wins at the end of the turn whatever was thrown, without BREAK;
-    // edited below the least finish, a turn without points busts
-    TurnCase{"edited_0_wins_after_points", 0, true, true, 0, "S20 M", "M", 20, 0, true, kWin},
-    TurnCase{"edited_negative_busts", 0, true, true, -5, "M M", "M", 0, -5, true, kBust},
-    TurnCase{"edited_1_double_out_busts", 2, true, true, 1, "M M", "M", 0, 1, true, kBust}),
+INSTANTIATE_TEST_SUITE_P(
+    Rules, CountdownTurn,
+    ::testing::Values(
+        TurnCase{"double_3_leaves2_stands", 2, true, true, 3, "S1 M", "M", 1, 2, true, kChange},
+        TurnCase{"double_40_singles_finish", 2, true, true, 40, "S20 S20", "M", 40, 0, true, kWin},
+        TurnCase{"triple_4_leaves3_stands", 3, true, true, 4, "S1 M", "M", 1, 3, true, kChange},
+        TurnCase{"triple_4_leaves2_busts", 3, true, true, 4, "S2 M", "M", 2, 4, true, kBust},
+        TurnCase{"triple_4_leaves1_busts", 3, true, true, 4, "S3 M", "M", 3, 4, true, kBust},
+        TurnCase{"double_in_counts_from_the_double", 2, true, false, 301, "S20 D20", "S5", 40, 256,
+                 true, kChange},
+        TurnCase{"double_in_single_bull_and_triple_do_not", 2, false, false, 301, "IB T19", "M", 0,
+                 301, false, kChange},
+        TurnCase{"triple_in_no_bull_but_a_triple", 3, true, false, 301, "IB T7", "S1", 21, 279,
+                 true, kChange},
+        TurnCase{"bust_keeps_the_player_in", 2, true, false, 40, "D20 S5", "M", 45, 40, true,
+                 kBust},
+        // a score edited to 0 wins at the end of the turn whatever was thrown, without BREAK;
+        // edited below the least finish, a turn without points busts
+        TurnCase{"edited_0_wins_after_points", 0, true, true, 0, "S20 M", "M", 20, 0, true, kWin},
+        TurnCase{"edited_negative_busts", 0, true, true, -5, "M M", "M", 0, -5, true, kBust},
+        TurnCase{"edited_1_double_out_busts", 2, true, true, 1, "M M", "M", 0, 1, true, kBust}),
     kByWhat);
 
 TEST(TurnCycle, WinBySeatTwoEndsTheGameWhereItStands) {
@@ -71,11 +84,13 @@ TEST(TurnCycle, SeatsRoundsDartPicturesAndColours) {
     const GameState& st = s.st();
     ASSERT_EQ(st.cur_player, seats[turn]) << turn;
     EXPECT_TRUE(st.panel_shown[12] && st.panel_shown[11]) << turn;
-    EXPECT_EQ(st.panel[2] + st.panel[6] + st.panel[8], st.names[st.cur_player] + "0" + std::to_string(rounds[turn]));
+    EXPECT_EQ(st.panel[2] + st.panel[6] + st.panel[8],
+              st.names[st.cur_player] + "0" + std::to_string(rounds[turn]));
     EXPECT_EQ(s.clips.take(), kChange);
     for (int seat = 1; seat <= kSeats; ++seat) {
       const bool throwing = seat == st.cur_player;
-      EXPECT_TRUE(st.green[seat] == throwing && st.score_pt[seat] == (throwing ? 40 : 20)) << turn << " " << seat;
+      EXPECT_TRUE(st.green[seat] == throwing && st.score_pt[seat] == (throwing ? 40 : 20))
+          << turn << " " << seat;
     }
   }
 }
@@ -128,7 +143,8 @@ TEST(TurnCycle, APlayerCountOutsideTheSeatsStaysOnTheSeats) {
     Session s(k301, players);
     for (int turn = 1; turn <= 9; ++turn) {
       s.play("S1 M M");  // with five, the throw goes round the four seats there are
-      ASSERT_EQ(s.st().cur_player, players == 0 ? 1 : turn % kSeats + 1) << players << " players, turn " << turn;
+      ASSERT_EQ(s.st().cur_player, players == 0 ? 1 : turn % kSeats + 1)
+          << players << " players, turn " << turn;
     }
   }
 }

@@ -31,7 +31,8 @@ TEST(Cricket, BoardDartsMarkOncePerMultiplier) {
     s.clips.cues.clear();
     s.play(dart);
     EXPECT_TRUE(s.seat(1).TimesHit(number) == marks && s.seat(1).Score() == points) << dart;
-    EXPECT_EQ(s.game.markPicture(number == 25 ? 7 : 2, 1), std::min(marks, 3));  // circled from the third
+    EXPECT_EQ(s.game.markPicture(number == 25 ? 7 : 2, 1),
+              std::min(marks, 3));  // circled from the third
     EXPECT_TRUE(s.clips.cues == cues && s.st().undo_enabled) << s.clips.cues;
   }
 }
@@ -56,7 +57,9 @@ TEST(Cricket, ABoardDartOffTheTargetsRecordsNothingAndDisablesUndo) {
 TEST(CricketWin, LevelWinsTrailingDoesNot) {
   Session s(kCricket, 3, 0, false);
   std::vector<std::pair<std::string, int>> wins;
-  s.game.onCricketWin = [&](const std::string& name, int16_t rounds) { wins.emplace_back(name, rounds); };
+  s.game.onCricketWin = [&](const std::string& name, int16_t rounds) {
+    wins.emplace_back(name, rounds);
+  };
   s.play("b2 b2 b2 b3 b3 b3 b4 b4 b4 b5 b5 b5 b6 b6 b6 b7 b7 b7 n");  // all but 20
   s.play("b1 b1 b1 b1 n n");                                          // seat 2 scores 20
   s.play("b1 b1 b1");                                                 // all closed, 0 to 20
@@ -87,13 +90,16 @@ TEST(CricketWin, OnePlayerWinsOnTheFirstMarkOfATriple) {
 
 // Keys press buttons only in plain Cricket on the buttons.
 TEST(Cricket, KeysWorkOnlyInPlainCricketOnTheButtons) {
-  const std::tuple<int16_t, bool> cases[] = {{kCricket, false}, {kCricket, true}, {kRandomCricket, false}, {k301, false}};
+  const std::tuple<int16_t, bool> cases[] = {
+      {kCricket, false}, {kCricket, true}, {kRandomCricket, false}, {k301, false}};
   for (const auto& [type, useBoard] : cases) {
     Session s(type, 2, 0, useBoard);
     const GameState before = s.st();
     const bool works = type == kCricket && !useBoard;
-    for (char32_t ch : std::u32string_view(U"0-1+")) EXPECT_EQ(s.game.keyTyped(ch), works && ch != U'1') << type;
+    for (char32_t ch : std::u32string_view(U"0-1+"))
+      EXPECT_EQ(s.game.keyTyped(ch), works && ch != U'1') << type;
     EXPECT_EQ(s.st() == before, !works) << type << useBoard;
-    EXPECT_TRUE(!works || (s.seat(1).TimesHit(20) == 1 && s.seat(1).TimesHit(25) == 1 && s.st().cur_player == 2));
+    EXPECT_TRUE(!works || (s.seat(1).TimesHit(20) == 1 && s.seat(1).TimesHit(25) == 1 &&
+                           s.st().cur_player == 2));
   }
 }

@@ -10,7 +10,9 @@ class NewGame : public ::testing::TestWithParam<std::tuple<int16_t, int, bool>> 
 TEST_P(NewGame, StartsCleanWithSeatOneToThrow) {
   const auto [type, players, useBoard] = GetParam();
   // Both draw 0.25, 0.3, 0.35, ...: a random start of 0.25 * 600 + 301.
-  auto source = [] { return [k = 0]() mutable { return static_cast<float>((k++ + 5) % 20) / 20; }; };
+  auto source = [] {
+    return [k = 0]() mutable { return static_cast<float>((k++ + 5) % 20) / 20; };
+  };
   Session used(source()), fresh(source());
   used.start(kCricket, 2, 0, false);
   used.play("b1 b1 b1 b1 n b2 n b3");
@@ -26,15 +28,18 @@ TEST_P(NewGame, StartsCleanWithSeatOneToThrow) {
   EXPECT_TRUE(st.game_on && st.cur_player == 1 && st.round_num == 1 && !st.undo_enabled);
   EXPECT_EQ(st.panel[2] + st.panel[6] + st.panel[8], "Ann01");
   EXPECT_TRUE(st.escore_enabled == countdown && st.cricket_form != countdown);
-  EXPECT_TRUE(st.board_shown == onBoard && st.next_button_shown != onBoard && st.panel_shown[9] == onBoard);
+  EXPECT_TRUE(st.board_shown == onBoard && st.next_button_shown != onBoard &&
+              st.panel_shown[9] == onBoard);
   const int16_t start[] = {0, 0, 301, 501, 451};
   for (int seat = 1; seat <= kSeats; ++seat) {
     EXPECT_TRUE(st.players[seat].Score() == start[type] && st.green[seat] == (seat == 1)) << seat;
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllGames, NewGame, ::testing::Combine(
-    ::testing::Values(kCricket, kRandomCricket, k301, k501, kRandomCountdown), ::testing::Range(1, 5), ::testing::Bool()));
+INSTANTIATE_TEST_SUITE_P(AllGames, NewGame,
+                         ::testing::Combine(::testing::Values(kCricket, kRandomCricket, k301, k501,
+                                                              kRandomCountdown),
+                                            ::testing::Range(1, 5), ::testing::Bool()));
 
 TEST(RandomDraws, FromAFixedSource) {
   for (const auto& [r, start] : {std::pair{0.0f, 301}, {0.99999f, 900}, {1.0f, 900}}) {

@@ -44,11 +44,18 @@ long envLong(const char* name, long fallback) {
   return (end && *end == '\0' && value >= 0) ? value : fallback;
 }
 
-struct SilentClips : ClipPlayer { void play(Clip) override {} };
+struct SilentClips : ClipPlayer {
+  void play(Clip) override {}
+};
 
 const int kNumbers[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 25};
-constexpr double kRadii[] = {0, board::kInnerBull, board::kOuterBull, board::kTripleInner,
-                             board::kTripleOuter, board::kDoubleInner, board::kDoubleOuter};
+constexpr double kRadii[] = {0,
+                             board::kInnerBull,
+                             board::kOuterBull,
+                             board::kTripleInner,
+                             board::kTripleOuter,
+                             board::kDoubleInner,
+                             board::kDoubleOuter};
 using Marks = std::array<std::array<int, 22>, kSeats + 1>;  // the marks on 1..20 and 25, the score
 // What an allowed undo must bring back: marks (the closed flags follow them, checked after
 // every step), scores, the player to throw and his panels, the round, and on the board the
@@ -64,7 +71,12 @@ UndoView undoView(const Game& g) {
     marks[seat][21] = g.player(seat).Score();
   }
   const bool b = g.options.use_board;
-  return {marks, s.green, s.cur_player, s.round_num, s.panel[2], s.panel[8],
+  return {marks,
+          s.green,
+          s.cur_player,
+          s.round_num,
+          s.panel[2],
+          s.panel[8],
           {b ? s.darts_thrown : 0, b && s.panel_shown[11], b && s.panel_shown[12]}};
 }
 

@@ -4,7 +4,11 @@
 #include "session.h"
 
 struct UndoCase {
-  const char* what; int players; bool useBoard; const char *setup, *entry; UndoResult result;
+  const char* what;
+  int players;
+  bool useBoard;
+  const char *setup, *entry;
+  UndoResult result;
 };
 
 class Undo : public ::testing::TestWithParam<UndoCase> {};
@@ -39,19 +43,25 @@ TEST_P(Undo, TakesBackTheLatestEntryOrRefuses) {
   EXPECT_EQ(after, expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Entries, Undo, ::testing::Values(
-    UndoCase{"board_first_dart_triple", 2, true, "", "T20", UndoResult::Done},
-    UndoCase{"board_third_dart_to_next_seat", 3, true, "S19 S19", "S19", UndoResult::Done},
-    UndoCase{"board_third_dart_across_the_round", 2, true, "M M M S19 S19", "S19", UndoResult::Done},
-    UndoCase{"board_fourth_mark_scored", 2, true, "T20 M M M M M", "S20", UndoResult::Done},
-    UndoCase{"board_fourth_mark_against_closed", 2, true, "T20 M M T20 M M", "S20", UndoResult::Done},
-    UndoCase{"board_triple_to_four", 2, true, "S19", "T19", UndoResult::Done},
-    UndoCase{"board_triple_to_five_refused", 2, true, "S19 S19", "T19", UndoResult::Refused},
-    UndoCase{"board_miss_ends_it", 2, true, "S20", "M", UndoResult::Unavailable},
-    UndoCase{"buttons_second_mark_of_turn", 2, false, "b1", "b2", UndoResult::Done},
-    UndoCase{"buttons_across_the_round", 2, false, "n", "b6 n", UndoResult::Done},
-    UndoCase{"buttons_to_previous_seat_refused", 3, false, "b7 b7 b7 b7", "b7 n", UndoResult::Refused},
-    // a turn passed without a mark has nothing to take back, and the mark before it
-    // belongs to someone who no longer made the latest entry
-    UndoCase{"buttons_pass_without_a_mark_ends_it", 3, false, "b1 n", "n", UndoResult::Unavailable}),
+INSTANTIATE_TEST_SUITE_P(
+    Entries, Undo,
+    ::testing::Values(
+        UndoCase{"board_first_dart_triple", 2, true, "", "T20", UndoResult::Done},
+        UndoCase{"board_third_dart_to_next_seat", 3, true, "S19 S19", "S19", UndoResult::Done},
+        UndoCase{"board_third_dart_across_the_round", 2, true, "M M M S19 S19", "S19",
+                 UndoResult::Done},
+        UndoCase{"board_fourth_mark_scored", 2, true, "T20 M M M M M", "S20", UndoResult::Done},
+        UndoCase{"board_fourth_mark_against_closed", 2, true, "T20 M M T20 M M", "S20",
+                 UndoResult::Done},
+        UndoCase{"board_triple_to_four", 2, true, "S19", "T19", UndoResult::Done},
+        UndoCase{"board_triple_to_five_refused", 2, true, "S19 S19", "T19", UndoResult::Refused},
+        UndoCase{"board_miss_ends_it", 2, true, "S20", "M", UndoResult::Unavailable},
+        UndoCase{"buttons_second_mark_of_turn", 2, false, "b1", "b2", UndoResult::Done},
+        UndoCase{"buttons_across_the_round", 2, false, "n", "b6 n", UndoResult::Done},
+        UndoCase{"buttons_to_previous_seat_refused", 3, false, "b7 b7 b7 b7", "b7 n",
+                 UndoResult::Refused},
+        // a turn passed without a mark has nothing to take back, and the mark before it
+        // belongs to someone who no longer made the latest entry
+        UndoCase{"buttons_pass_without_a_mark_ends_it", 3, false, "b1 n", "n",
+                 UndoResult::Unavailable}),
     kByWhat);

@@ -15,13 +15,14 @@ using board::Hit;
 // equal to a radius belongs to the ring outside it.
 TEST(Board, RingsTakeTheirOuterRadiusAsTheNextRing) {
   const std::tuple<double, bool, Hit> rings[] = {
-      {0, true, {25, 2, "Double Bull"}},          {180.99, true, {25, 2, "Double Bull"}},
-      {100, false, {25, 1, "Single Bull"}},       {181, true, {25, 1, "Single Bull"}},
-      {459.99, true, {25, 1, "Single Bull"}},     {460, true, {20, 1, "Single Twenty"}},
-      {1240, true, {20, 3, "Triple Twenty"}},     {1509.99, true, {20, 3, "Triple Twenty"}},
-      {1510, true, {20, 1, "Single Twenty"}},     {2440, true, {20, 2, "Double Twenty"}},
-      {2739.99, true, {20, 2, "Double Twenty"}},  {2740, true, {0, 1, "Miss"}}};
-  for (const auto& [r, doubleBull, hit] : rings) EXPECT_EQ(board::Convert_Position(r, 1.5, 1, doubleBull), hit) << r << " " << hit.name;
+      {0, true, {25, 2, "Double Bull"}},         {180.99, true, {25, 2, "Double Bull"}},
+      {100, false, {25, 1, "Single Bull"}},      {181, true, {25, 1, "Single Bull"}},
+      {459.99, true, {25, 1, "Single Bull"}},    {460, true, {20, 1, "Single Twenty"}},
+      {1240, true, {20, 3, "Triple Twenty"}},    {1509.99, true, {20, 3, "Triple Twenty"}},
+      {1510, true, {20, 1, "Single Twenty"}},    {2440, true, {20, 2, "Double Twenty"}},
+      {2739.99, true, {20, 2, "Double Twenty"}}, {2740, true, {0, 1, "Miss"}}};
+  for (const auto& [r, doubleBull, hit] : rings)
+    EXPECT_EQ(board::Convert_Position(r, 1.5, 1, doubleBull), hit) << r << " " << hit.name;
 }
 
 // Each chain at each of its bounds, in the single ring: a value on a bound goes on to
@@ -43,17 +44,25 @@ TEST(Board, SectorChainsAtTheirBounds) {
 // counts as just right of the centre; the row gives six to the right, eleven to the left.
 TEST(Board, TheLinesThroughTheCentreClassifyLikeTheirNeighbours) {
   const std::tuple<float, float, bool, Hit> points[] = {
-      {3600, 3600 - 1380, true, {20, 3, "Triple Twenty"}}, {3600, 3600 + 2595, true, {3, 2, "Double Three"}},
-      {3600, 3600 - 3000, true, {0, 1, "Miss"}},           {3600 + 460, 3600, true, {6, 1, "Single Six"}},
-      {3600 + 1380, 3600, true, {6, 3, "Triple Six"}},     {3600 - 460, 3600, true, {11, 1, "Single Eleven"}},
-      {3600 - 2595, 3600, true, {11, 2, "Double Eleven"}}, {3600 - 300, 3600, true, {25, 1, "Single Bull"}},
-      {3600, 3600, true, {25, 2, "Double Bull"}},          {3700, 3585, false, {25, 1, "Single Bull"}}};
-  for (const auto& [x, y, doubleBull, hit] : points) EXPECT_EQ(board::hitAt(x, y, doubleBull), hit) << x << ", " << y << " " << hit.name;
+      {3600, 3600 - 1380, true, {20, 3, "Triple Twenty"}},
+      {3600, 3600 + 2595, true, {3, 2, "Double Three"}},
+      {3600, 3600 - 3000, true, {0, 1, "Miss"}},
+      {3600 + 460, 3600, true, {6, 1, "Single Six"}},
+      {3600 + 1380, 3600, true, {6, 3, "Triple Six"}},
+      {3600 - 460, 3600, true, {11, 1, "Single Eleven"}},
+      {3600 - 2595, 3600, true, {11, 2, "Double Eleven"}},
+      {3600 - 300, 3600, true, {25, 1, "Single Bull"}},
+      {3600, 3600, true, {25, 2, "Double Bull"}},
+      {3700, 3585, false, {25, 1, "Single Bull"}}};
+  for (const auto& [x, y, doubleBull, hit] : points)
+    EXPECT_EQ(board::hitAt(x, y, doubleBull), hit) << x << ", " << y << " " << hit.name;
 }
 
 // The names of the numbers, as the status bar spells them.
 TEST(Board, NumbersAreSpelledOut) {
-  const char* const spelled[] = {"", "One", "Two", "Three", "Four", "Five", "Six", "Seven", "Eight", "Nine", "Ten",
-      "Eleven", "Twelve", "Thirteen", "Fourteen", "Fifteen", "Sixteen", "Seventeen", "Eighteen", "Nineteen", "Twenty", ""};
+  const char* const spelled[] = {
+      "",        "One",       "Two",      "Three",    "Four",   "Five",     "Six",      "Seven",
+      "Eight",   "Nine",      "Ten",      "Eleven",   "Twelve", "Thirteen", "Fourteen", "Fifteen",
+      "Sixteen", "Seventeen", "Eighteen", "Nineteen", "Twenty", ""};
   for (int n = 0; n <= 21; ++n) EXPECT_EQ(board::spelledNumber(n), spelled[n]) << n;
 }

@@ -73,10 +73,6 @@ class TestCentring : public QObject {
         d->activateWindow();
       }
       QVERIFY(QTest::qWaitForWindowActive(d.get()));
-      // On a real X server the first show can be centred before the window manager has
-      // framed the window, and nothing moves it afterwards (reported; see the shell's
-      // centring): there only the later activations are held to the centre.
-      if (round == 0 && qGuiApp->platformName() == "xcb") continue;
       const QPoint centre = centredPosition(d->frameGeometry().size(), d->screen()->geometry());
       QCOMPARE(settled(*d), once && round > 0 ? dragged : centre);
     }

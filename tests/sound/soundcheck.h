@@ -2,8 +2,8 @@
 // Test helpers: a recording of what the private server's null sink played, and the
 // search for the clips in that recording by cross-correlation.
 
-#include <QTest>
 #include <pulse/simple.h>
+#include <QTest>
 
 #include <algorithm>
 #include <atomic>
@@ -24,9 +24,9 @@ inline std::vector<int16_t> recordWhile(const std::function<void()>& action) {
   const pa_sample_spec spec{PA_SAMPLE_S16NE, 22050, 1};
   // Read in pieces of 10 ms.
   const pa_buffer_attr attr{uint32_t(-1), uint32_t(-1), uint32_t(-1), uint32_t(-1), 441};
-  pa_simple* pa = pa_simple_new(nullptr, "brindlemark-test", PA_STREAM_RECORD,
-                                (sink + ".monitor").constData(), "monitor", &spec, nullptr,
-                                &attr, nullptr);
+  pa_simple* pa =
+      pa_simple_new(nullptr, "brindlemark-test", PA_STREAM_RECORD, (sink + ".monitor").constData(),
+                    "monitor", &spec, nullptr, &attr, nullptr);
   if (pa == nullptr) return {};
   std::vector<int16_t> samples;
   std::atomic<bool> stop{false};

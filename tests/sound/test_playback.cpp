@@ -59,7 +59,10 @@ class SoundPlayback : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&widget));
     SoundClipPlayer player;
     int paintsBefore = 0;
-    player.beforeEachClip = [&] { paintsBefore = widget.paints; widget.update(); };
+    player.beforeEachClip = [&] {
+      paintsBefore = widget.paints;
+      widget.update();
+    };
     player.play(Clip::CHALK);
     QVERIFY(widget.paints > paintsBefore);
   }

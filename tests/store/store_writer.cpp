@@ -31,9 +31,9 @@ int main(int argc, char* argv[]) {
     return 0;
   }
   const rlimit limit{64, 64};
-  const bool ready =
-      mode == "limited" ? signal(SIGXFSZ, SIG_IGN) != SIG_ERR && !setrlimit(RLIMIT_FSIZE, &limit)
-                        : mode == "readonly" && (geteuid() || (!setgid(65534) && !setuid(65534)));
+  const bool ready = mode == "limited"
+                         ? signal(SIGXFSZ, SIG_IGN) != SIG_ERR && !setrlimit(RLIMIT_FSIZE, &limit)
+                         : mode == "readonly" && (geteuid() || (!setgid(65534) && !setuid(65534)));
   if (!ready) return 2;
   return !store.write(argv[3], argv[4]) && store.read(argv[3]) == argv[4] ? 0 : 1;
 }

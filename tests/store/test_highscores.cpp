@@ -35,8 +35,9 @@ TEST_P(HighScoresOffer, LaterWinStandsAboveEqualRounds) {
   EXPECT_EQ(folder.bytes(), kBuiltIn);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rounds, HighScoresOffer, testing::ValuesIn(std::vector<std::pair<int16_t, int>>{
-    {19, 0}, {20, 0}, {21, 1}, {31, 1}, {66, 4}, {67, 4}, {68, -1}}));
+INSTANTIATE_TEST_SUITE_P(Rounds, HighScoresOffer,
+                         testing::ValuesIn(std::vector<std::pair<int16_t, int>>{
+                             {19, 0}, {20, 0}, {21, 1}, {31, 1}, {66, 4}, {67, 4}, {68, -1}}));
 
 // A table edited by hand: names read as written (or "none" when gone); a "Rounds3" that is
 // not a number from 1 to 32767 (or gone) ranks last and so drops out first; nothing is written.
@@ -44,19 +45,26 @@ class HighScoresEdited : public testing::TestWithParam<const char*> {};
 
 TEST_P(HighScoresEdited, UnreadableRoundsRanksLast) {
   const std::string huge(1 << 20, 'n');
-  const std::string file = "[Brindlemark]\nName1=" + huge + "\nName2=\xff\xfe\nName3=Pell\nName5=\n"
-                           "Rounds1=20\nRounds2=31\n" + GetParam() + "Rounds4=54\nRounds5=67\n";
+  const std::string file = "[Brindlemark]\nName1=" + huge +
+                           "\nName2=\xff\xfe\nName3=Pell\nName5=\n"
+                           "Rounds1=20\nRounds2=31\n" +
+                           GetParam() + "Rounds4=54\nRounds5=67\n";
   StoreFolder folder;
   folder.put(file);
   SettingsStore store(folder.path());
   HighScores scores(store);
   scores.Get_Hscores();
-  EXPECT_TRUE(scores.hstable == (HighScores::Table{{{huge, 20}, {"\xff\xfe", 31}, {"none", 54}, {"", 67},
-                                        {"Pell", HighScores::kUnreadableRounds}}}));
+  EXPECT_TRUE(scores.hstable == (HighScores::Table{{{huge, 20},
+                                                    {"\xff\xfe", 31},
+                                                    {"none", 54},
+                                                    {"", 67},
+                                                    {"Pell", HighScores::kUnreadableRounds}}}));
   EXPECT_EQ(folder.bytes(), file);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, HighScoresEdited, testing::Values("Rounds3=abc\n", "Rounds3=99999999\n",
-    "Rounds3=32768\n", "Rounds3=-5\n", "Rounds3=0\n", "Rounds3=\n", "Rounds3=43.5\n", ""));
+INSTANTIATE_TEST_SUITE_P(Lines, HighScoresEdited,
+                         testing::Values("Rounds3=abc\n", "Rounds3=99999999\n", "Rounds3=32768\n",
+                                         "Rounds3=-5\n", "Rounds3=0\n", "Rounds3=\n",
+                                         "Rounds3=43.5\n", ""));
 
 }  // namespace

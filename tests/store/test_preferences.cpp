@@ -7,21 +7,28 @@
 namespace {
 
 // A stored "AutoWin" (nothing: no file), whether it reads as on, and the value after.
-struct FlagCase { const char* stored; bool on; const char* after; };
+struct FlagCase {
+  const char* stored;
+  bool on;
+  const char* after;
+};
 
 class PreferencesRead : public testing::TestWithParam<FlagCase> {};
 
 TEST_P(PreferencesRead, OnlyTheFirstRunIsWrittenAndCapitalsDoNotCount) {
   StoreFolder folder;
-  if (GetParam().stored) folder.put("[Brindlemark]\nAutoWin=" + std::string(GetParam().stored) + "\n");
+  if (GetParam().stored)
+    folder.put("[Brindlemark]\nAutoWin=" + std::string(GetParam().stored) + "\n");
   SettingsStore store(folder.path());
   EXPECT_EQ(Preferences(store).readFlag(Preferences::kAutoWin), GetParam().on);
   EXPECT_EQ(folder.bytes(), "[Brindlemark]\nAutoWin=" + std::string(GetParam().after) + "\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, PreferencesRead, testing::Values(
-    FlagCase{nullptr, true, "True"}, FlagCase{"none", true, "True"}, FlagCase{"tRUE", true, "tRUE"},
-    FlagCase{"None", false, "None"}, FlagCase{"False", false, "False"}, FlagCase{"", false, ""}));
+INSTANTIATE_TEST_SUITE_P(
+    Values, PreferencesRead,
+    testing::Values(FlagCase{nullptr, true, "True"}, FlagCase{"none", true, "True"},
+                    FlagCase{"tRUE", true, "tRUE"}, FlagCase{"None", false, "None"},
+                    FlagCase{"False", false, "False"}, FlagCase{"", false, ""}));
 
 // The first run writes "True" for each key, except "SoundOn" without a sound device: then
 // it is neither read (a read would write it) nor written. Every toggle is written at once.

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
-#include <QProcess>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QProcess>
 
 #include <chrono>
 #include <random>
@@ -23,8 +23,17 @@ TEST(SettingsStoreTest, DefaultPathFollowsAnAbsoluteXdgConfigHome) {
 // ones left, read back as written.
 TEST(SettingsStoreTest, AwkwardValuesReadBackAsWritten) {
   StoreFolder folder;
-  const std::vector<std::string> values{std::string(1 << 20, 'm'), "", "Smith, John", "a;b # c",
-      "x=y", "  Pell  ", "\"Corvo\"", "\"Illo", "[General]", "Zoë Ørsted", "Na\xff\xfeme"};
+  const std::vector<std::string> values{std::string(1 << 20, 'm'),
+                                        "",
+                                        "Smith, John",
+                                        "a;b # c",
+                                        "x=y",
+                                        "  Pell  ",
+                                        "\"Corvo\"",
+                                        "\"Illo",
+                                        "[General]",
+                                        "Zoë Ørsted",
+                                        "Na\xff\xfeme"};
   for (size_t i = 0; i < values.size(); ++i)
     ASSERT_TRUE(SettingsStore(folder.path()).write("Name" + std::to_string(i), values[i]));
   for (size_t i = 0; i < values.size(); ++i)
@@ -44,13 +53,23 @@ TEST_P(SettingsStoreDamaged, ReadsWithoutTouchingTheFile) {
   EXPECT_FALSE(QFile::exists(folder.path() + ".lock"));
 }
 
-const std::string kBinary("\x7f" "ELF\x02\x01\x01\0\0\0[Brind\xc3\n=\xff\xfe\r\r\n", 24);
+const std::string kBinary(
+    "\x7f"
+    "ELF\x02\x01\x01\0\0\0[Brind\xc3\n=\xff\xfe\r\r\n",
+    24);
 
-INSTANTIATE_TEST_SUITE_P(Files, SettingsStoreDamaged, testing::ValuesIn(std::vector<Damaged>{
-    {"[Brindlemark]\nSoundOn=True\n", {}}, {"[Other]\nName1=x\n", {}}, {"", {}}, {kBinary, {}},
-    {"[Brindlemark]\n;Name1=x\n#Name1=y\n", {}}, {"[Brindlemark]\nName1=99999999", "99999999"},
-    {"[ Brindlemark ]\r\n  Name1 =  Pell \r\n", "Pell"}, {"[BRINDLEMARK]\nname1=tRUE\n", "tRUE"},
-    {"[Brindlemark]\nName1=\xff\xfe\x80\n", "\xff\xfe\x80"}, {"[Brindlemark]\nName1=\n", ""}}));
+INSTANTIATE_TEST_SUITE_P(Files, SettingsStoreDamaged,
+                         testing::ValuesIn(std::vector<Damaged>{
+                             {"[Brindlemark]\nSoundOn=True\n", {}},
+                             {"[Other]\nName1=x\n", {}},
+                             {"", {}},
+                             {kBinary, {}},
+                             {"[Brindlemark]\n;Name1=x\n#Name1=y\n", {}},
+                             {"[Brindlemark]\nName1=99999999", "99999999"},
+                             {"[ Brindlemark ]\r\n  Name1 =  Pell \r\n", "Pell"},
+                             {"[BRINDLEMARK]\nname1=tRUE\n", "tRUE"},
+                             {"[Brindlemark]\nName1=\xff\xfe\x80\n", "\xff\xfe\x80"},
+                             {"[Brindlemark]\nName1=\n", ""}}));
 
 TEST(SettingsStoreTest, WriteChangesOnlyItsOwnLine) {
   StoreFolder folder;
@@ -59,7 +78,8 @@ TEST(SettingsStoreTest, WriteChangesOnlyItsOwnLine) {
   SettingsStore store(folder.path());
   ASSERT_TRUE(store.write("Name1", "Pell"));
   ASSERT_TRUE(store.write("AutoWin", "False"));
-  EXPECT_EQ(folder.bytes(), head + "[Brindlemark]\r\nName1=Pell\r\nAutoWin=False\r\n\r\n[Tail]\r\nx=1");
+  EXPECT_EQ(folder.bytes(),
+            head + "[Brindlemark]\r\nName1=Pell\r\nAutoWin=False\r\n\r\n[Tail]\r\nx=1");
   folder.put(kBinary);  // a file that is not INI at all keeps every byte
   ASSERT_TRUE(store.write("SplashOn", "True"));
   EXPECT_EQ(folder.bytes(), kBinary + "\r\n[Brindlemark]\r\nSplashOn=True\r\n");
@@ -122,7 +142,8 @@ TEST(SettingsStoreTest, TwoWritersAtOnceKeepEveryKey) {
   EXPECT_TRUE(first.waitForFinished(60000) && first.exitCode() == 0);  // a crash is not 0 either
   const std::string bytes = folder.bytes();
   EXPECT_TRUE(bytes == "[Brindlemark]\nSplashOn=False\nName1=150\nName2=150\n" ||
-              bytes == "[Brindlemark]\nSplashOn=False\nName2=150\nName1=150\n") << bytes;
+              bytes == "[Brindlemark]\nSplashOn=False\nName2=150\nName1=150\n")
+      << bytes;
 }
 
 }  // namespace

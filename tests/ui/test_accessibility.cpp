@@ -95,9 +95,13 @@ class TestAccessibility : public QObject {
   void countdownScoresNamesAndPanels() {
     startGame(*w_, k501);
     for (int step : {0, 0, 0, 10}) dart(*w_, step, 91);  // triple 20 three times, then triple 3
-    expectAt({{"Player 1", "lblplayer_1"}, {"321", "lblpscore_1"}, {"Round: 1", "StatusBar1_8"},
-              {"Player: Player 2", "StatusBar1_2"}, {"Mouse Over: Triple Three", "StatusBar1_4"},
-              {"Total Hit: 9", "StatusBar1_6"}, {"Dartboard, Triple Three", "picboard"}});
+    expectAt({{"Player 1", "lblplayer_1"},
+              {"321", "lblpscore_1"},
+              {"Round: 1", "StatusBar1_8"},
+              {"Player: Player 2", "StatusBar1_2"},
+              {"Mouse Over: Triple Three", "StatusBar1_4"},
+              {"Total Hit: 9", "StatusBar1_6"},
+              {"Dartboard, Triple Three", "picboard"}});
   }
 
   // Each Cricket mark cell says whose marks on which target it shows; the menu items say
@@ -106,16 +110,19 @@ class TestAccessibility : public QObject {
     startGame(*w_, kCricket);
     for (int step : {19, 19, 19, 11, 11}) dart(*w_, step, 130);  // Player 1 on 5, Player 2 on 19
     dart(*w_, 0, 5);  // inner bull, two marks with the double bull active
-    expectAt({{"Player 2, 19: 2 marks", "ImgChalk_6"}, {"Player 2, Bull: 2 marks", "ImgChalk_26"},
-              {"Player 1, 19: 0 marks", "ImgChalk_5"}, {"Player 2, 20: 0 marks", "ImgChalk_2"}});
+    expectAt({{"Player 2, 19: 2 marks", "ImgChalk_6"},
+              {"Player 2, Bull: 2 marks", "ImgChalk_26"},
+              {"Player 1, 19: 0 marks", "ImgChalk_5"},
+              {"Player 2, 20: 0 marks", "ImgChalk_2"}});
     w_->findChild<QAction*>("mnusplash")->trigger();  // splash off
     Nodes items;
     for (QMenu* menu : w_->menuBar()->findChildren<QMenu*>())
       for (int i = 0; i < ai(menu)->childCount(); ++i) items.append(ai(menu)->child(i));
     // Checkable, checked, enabled; with no sound device Sound On is disabled.
-    const std::pair<QString, std::array<int, 3>> wanted[] = {
-        {"Sound On", {1, 1, 0}}, {"Splash On", {1, 0, 1}}, {"Undo Hit (Cricket)", {0, 0, 1}},
-        {"Edit Score (301)", {0, 0, 0}}};
+    const std::pair<QString, std::array<int, 3>> wanted[] = {{"Sound On", {1, 1, 0}},
+                                                             {"Splash On", {1, 0, 1}},
+                                                             {"Undo Hit (Cricket)", {0, 0, 1}},
+                                                             {"Edit Score (301)", {0, 0, 0}}};
     for (const auto& [name, flags] : wanted) {
       const QAccessibleInterface* item = named(items, name);
       const QAccessible::State s = item ? item->state() : QAccessible::State();

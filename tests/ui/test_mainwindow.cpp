@@ -16,7 +16,7 @@ class TestMainWindow : public QObject {
   Q_OBJECT
   std::unique_ptr<QTemporaryDir> config_;
   std::unique_ptr<MainWindow> w_;
-  QStringList said_;   // the questions and messages shown; every question answered No
+  QStringList said_;  // the questions and messages shown; every question answered No
 
   // Starts the window as the program does, without the splash window, with a sound device.
   void startWindow() {
@@ -78,9 +78,13 @@ class TestMainWindow : public QObject {
     QVERIFY(action("mnuescore")->isEnabled() && !action("mnuundo")->isEnabled());
     QCOMPARE(panel(2) + "|" + panel(6) + "|" + panel(8), QString("Player 1|0|1"));
     // The player to throw in large green, the others smaller in blue: name place, point size.
-    const struct { QString seat; QRect name; int pt; QColor colour; } seats[] = {
-        {"1", twipsRect(60, 1000, 2235, 735), 40, QColor(0, 255, 0)},
-        {"3", twipsRect(60, 4700, 2235, 735), 20, QColor(0, 0, 255)}};
+    const struct {
+      QString seat;
+      QRect name;
+      int pt;
+      QColor colour;
+    } seats[] = {{"1", twipsRect(60, 1000, 2235, 735), 40, QColor(0, 255, 0)},
+                 {"3", twipsRect(60, 4700, 2235, 735), 20, QColor(0, 0, 255)}};
     for (const auto& [seat, place, pt, colour] : seats) {
       const QLabel *name = label("lblplayer_" + seat), *score = label("lblpscore_" + seat);
       QCOMPARE(std::tuple(name->geometry(), score->text(), score->font().pixelSize(),
@@ -141,8 +145,8 @@ class TestMainWindow : public QObject {
     w_.reset();
     QFile file(config_->path() + "/Vellander Software.conf");
     const QString text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "";
-    for (const char* line : {"[Brindlemark]", "SoundOn=False", "AutoWin=True", "Name1=Player 1",
-                             "Rounds1=1"})
+    for (const char* line :
+         {"[Brindlemark]", "SoundOn=False", "AutoWin=True", "Name1=Player 1", "Rounds1=1"})
       QVERIFY2(text.contains(line), line);
     startWindow();  // the next start reads what was written
     QVERIFY(!action("mnusound")->isChecked());
