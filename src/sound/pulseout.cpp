@@ -85,8 +85,8 @@ class Connection {
 
 class Stream {
  public:
-  Stream(pa_context* ctx, const pa_sample_spec& spec)
-      : s_(pa_stream_new(ctx, "clip", &spec, nullptr)) {}
+  Stream(pa_context* ctx, const pa_sample_spec& format)
+      : s_(pa_stream_new(ctx, "clip", &format, nullptr)) {}
   ~Stream() {
     if (s_ != nullptr) {
       if (PA_STREAM_IS_GOOD(pa_stream_get_state(s_))) pa_stream_disconnect(s_);
@@ -110,13 +110,13 @@ constexpr std::size_t kMaxBuffer = 4u << 20;
 
 bool playToEnd(const ClipSamples& clip, Clock::time_point deadline) {
   if (clip.samples.empty()) return false;
-  const pa_sample_spec spec{PA_SAMPLE_S16NE, static_cast<uint32_t>(clip.rate),
+  const pa_sample_spec format{PA_SAMPLE_S16NE, static_cast<uint32_t>(clip.rate),
                             static_cast<uint8_t>(clip.channels)};
-  if (!pa_sample_spec_valid(&spec)) return false;
+  if (!pa_sample_spec_valid(&format)) return false;
 
   Connection conn;
   if (!conn.connect(deadline)) return false;
-  Stream stream(conn.context(), spec);
+  Stream stream(conn.context(), format);
   if (stream.get() == nullptr) return false;
   pa_stream* s = stream.get();
 
@@ -157,7 +157,7 @@ bool playToEnd(const ClipSamples& clip, Clock::time_point deadline) {
   if (!conn.finish(pa_stream_drain(s, nullptr, nullptr), deadline) || !streamOk()) return false;
   if (!conn.finish(pa_stream_update_timing_info(s, nullptr, nullptr), deadline) || !streamOk())
     return false;
-  const pa_usec_t length = pa_bytes_to_usec(total, &spec);
+  const pa_usec_t length = pa_bytes_to_usec(total, &format);
   pa_usec_t heard = 0;
   if (pa_stream_get_time(s, &heard) != 0) heard = 0;
   const auto end = Clock::now() + microseconds(length > heard ? length - heard : 0);

@@ -21,12 +21,12 @@ namespace soundcheck {
 inline std::vector<int16_t> recordWhile(const std::function<void()>& action) {
   const QByteArray sink = qgetenv("PULSE_SINK");
   if (sink.isEmpty()) return {};
-  const pa_sample_spec spec{PA_SAMPLE_S16NE, 22050, 1};
+  const pa_sample_spec format{PA_SAMPLE_S16NE, 22050, 1};
   // Read in pieces of 10 ms.
   const pa_buffer_attr attr{uint32_t(-1), uint32_t(-1), uint32_t(-1), uint32_t(-1), 441};
   pa_simple* pa =
       pa_simple_new(nullptr, "brindlemark-test", PA_STREAM_RECORD, (sink + ".monitor").constData(),
-                    "monitor", &spec, nullptr, &attr, nullptr);
+                    "monitor", &format, nullptr, &attr, nullptr);
   if (pa == nullptr) return {};
   std::vector<int16_t> samples;
   std::atomic<bool> stop{false};
