@@ -94,16 +94,26 @@ void fullGame(MainWindow& w) {
   if (w.game().state().game_on) std::fprintf(stderr, "the game did not end\n");
 }
 
-int clicks(MainWindow& w, const PaintCounter& counter, int count) {
+// Clicks on the board, each timed until the window has repainted: in a 501 game at points
+// all over the picture, or (triples) in a Cricket game at the triples of the targets, where
+// one dart makes three marks.
+int clicks(MainWindow& w, const PaintCounter& counter, int count, bool triples) {
   auto* board = w.findChild<QWidget*>("picboard");
   if (!board) return 1;
-  newGame(w, k501);
+  static constexpr int kTargets[] = {20, 19, 18, 17, 16, 15, 25};
+  const int16_t type = triples ? kCricket : k501;
+  newGame(w, type);
   std::vector<double> ms;
   std::vector<double> cpu;
   for (int i = 0; i < count; ++i) {
-    if (!w.game().state().game_on) newGame(w, k501);
+    if (!w.game().state().game_on) newGame(w, type);
     // Points all over the picture, on the pixel grid a pointer reports.
-    const QPointF pixel((i * 37) % board::kPicturePixels, (i * 91 + 13) % board::kPicturePixels);
+    QPointF pixel((i * 37) % board::kPicturePixels, (i * 91 + 13) % board::kPicturePixels);
+    if (triples) {
+      const QPointF twips = tripleOf(kTargets[(i / 2) % 7]);
+      pixel = QPointF(std::floor(twips.x() / board::kTwipsPerPixel),
+                      std::floor(twips.y() / board::kTwipsPerPixel));
+    }
     const long before = counter.paints;
     const auto start = std::chrono::steady_clock::now();
     const double cpuStart = threadMs();
@@ -123,9 +133,10 @@ int clicks(MainWindow& w, const PaintCounter& counter, int count) {
   const auto at = [](const std::vector<double>& v, double q) {
     return v[static_cast<std::size_t>(q * static_cast<double>(v.size() - 1))];
   };
-  std::printf("click-to-repaint %d clicks: median %.3f ms, p99 %.3f ms, max %.3f ms\n", count,
-              at(ms, 0.5), at(ms, 0.99), ms.back());
-  std::printf("click-to-repaint cpu: median %.3f ms, p99 %.3f ms\n", at(cpu, 0.5), at(cpu, 0.99));
+  const char* what = triples ? "triple-click-to-repaint" : "click-to-repaint";
+  std::printf("%s %d clicks: median %.3f ms, p99 %.3f ms, max %.3f ms\n", what, count, at(ms, 0.5),
+              at(ms, 0.99), ms.back());
+  std::printf("%s cpu: median %.3f ms, p99 %.3f ms\n", what, at(cpu, 0.5), at(cpu, 0.99));
   return 0;
 }
 
@@ -144,7 +155,8 @@ int main(int argc, char* argv[]) {
   waitForPaint(counter, 0);
   while (counter.paints == 0) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   if (std::strcmp(mode, "full-game") == 0) fullGame(window);
-  if (std::strcmp(mode, "clicks") == 0)
-    return clicks(window, counter, argc > 2 ? std::max(10, std::atoi(argv[2])) : 3000);
+  if (std::strcmp(mode, "clicks") == 0 || std::strcmp(mode, "triples") == 0)
+    return clicks(window, counter, argc > 2 ? std::max(10, std::atoi(argv[2])) : 3000,
+                  std::strcmp(mode, "triples") == 0);
   return 0;
 }
