@@ -11,6 +11,7 @@
 
 #include "shell/centring.h"
 #include "shell/links.h"
+#include "ui/fonts.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
 
@@ -21,13 +22,6 @@ const char* const frmabout::kEmail = "tam@vellander.example";
 namespace {
 
 const char* const kMakerName = "Tam Vellander";
-
-QFont sansFont(double points, bool bold) {
-  QFont font("MS Sans Serif");
-  font.setPixelSize(qRound(points * 96 / 72));
-  font.setBold(bold);
-  return font;
-}
 
 QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, QRect where) {
   auto* box = new QGroupBox(caption, parent);
@@ -40,7 +34,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, QRect wher
   auto* l = new QLabel(text, parent);
   l->setObjectName(name);
   l->setGeometry(where);
-  l->setFont(sansFont(8.25, bold));
+  l->setFont(classicFont(kSansFace, 8.25, bold));
   return l;
 }
 
@@ -55,15 +49,6 @@ void makeLink(QLabel* l) {
   l->setFont(font);
 }
 
-// Where the stand-in for "MS Sans Serif" runs wider than the original face, the text is
-// set a little smaller rather than cut off at the fixed width of its label.
-void fitText(QLabel* l) {
-  QFont font = l->font();
-  while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(l->text()) > l->width() - 2)
-    font.setPixelSize(font.pixelSize() - 1);
-  l->setFont(font);
-}
-
 }  // namespace
 
 frmabout::frmabout(LinkOpener& links, std::function<void()> onSecret, QWidget* parent)
@@ -72,7 +57,7 @@ frmabout::frmabout(LinkOpener& links, std::function<void()> onSecret, QWidget* p
   setWindowTitle("Vellander Software Presents");
   setModal(true);
   setFixedSize(twips(3930), twips(4155));
-  setFont(sansFont(8.25, false));
+  setFont(classicFont(kSansFace, 8.25, false));
 
   auto* image = new QLabel(this);
   image->setObjectName("Image1");
@@ -101,7 +86,7 @@ frmabout::frmabout(LinkOpener& links, std::function<void()> onSecret, QWidget* p
   makeLink(Label1_);
   Label1_->installEventFilter(this);
 
-  for (QLabel* l : {lblmyname_, lblmyemail_, Label1_, Label2_}) fitText(l);
+  for (QLabel* l : {lblmyname_, lblmyemail_, Label1_, Label2_}) fitLabelText(l);
 
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("cmdok");

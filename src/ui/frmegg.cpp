@@ -8,28 +8,9 @@
 #include <utility>
 
 #include "shell/centring.h"
+#include "ui/fonts.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
-
-namespace {
-
-QFont sansFont(double points, bool bold) {
-  QFont font("MS Sans Serif");
-  font.setPixelSize(qRound(points * 96 / 72));
-  font.setBold(bold);
-  return font;
-}
-
-// Where the stand-in for "MS Sans Serif" runs wider than the original face, the text is
-// set a little smaller rather than cut off at the fixed width of its label.
-void fitText(QLabel* l) {
-  QFont font = l->font();
-  while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(l->text()) > l->width() - 2)
-    font.setPixelSize(font.pixelSize() - 1);
-  l->setFont(font);
-}
-
-}  // namespace
 
 frmegg::frmegg(std::function<void()> onPictureClick, QWidget* parent)
     : QDialog(parent), onPictureClick_(std::move(onPictureClick)) {
@@ -37,7 +18,7 @@ frmegg::frmegg(std::function<void()> onPictureClick, QWidget* parent)
   setWindowTitle("You Found It");
   setModal(true);
   setFixedSize(twips(3600), twips(4020));
-  setFont(sansFont(8.25, false));
+  setFont(classicFont(kSansFace, 8.25, false));
 
   auto* image = new QLabel(this);
   image->setObjectName("Image1");
@@ -52,7 +33,7 @@ frmegg::frmegg(std::function<void()> onPictureClick, QWidget* parent)
   auto* label1 = new QLabel("Bullseye! You found it.", this);
   label1->setObjectName("Label1");
   label1->setGeometry(twipsRect(120, 2520, 3360, 330));
-  label1->setFont(sansFont(9.75, true));
+  label1->setFont(classicFont(kSansFace, 9.75, true));
   label1->setAlignment(Qt::AlignCenter);
 
   auto* label2 = new QLabel("Click the picture for a word of praise.", this);
@@ -60,8 +41,8 @@ frmegg::frmegg(std::function<void()> onPictureClick, QWidget* parent)
   label2->setGeometry(twipsRect(120, 2880, 3360, 285));
   label2->setAlignment(Qt::AlignCenter);
 
-  fitText(label1);
-  fitText(label2);
+  fitLabelText(label1);
+  fitLabelText(label2);
 
   auto* close = new QPushButton("Close", this);
   close->setObjectName("Command1");
