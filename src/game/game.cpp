@@ -285,6 +285,23 @@ bool Game::keyTyped(char32_t ch) {
   return true;
 }
 
+UndoResult Game::apply(const GameInput& input) {
+  switch (input.kind) {
+    case GameInput::Kind::BoardDart:
+      boardClick(input.x, input.y);
+      break;
+    case GameInput::Kind::TargetPress:
+      CmdHit_Click(input.target);
+      break;
+    case GameInput::Kind::UndoEntry:
+      return mnuundo_Click();
+    case GameInput::Kind::EditScore:
+      editScore(input.seat, input.points, input.add);
+      break;
+  }
+  return UndoResult::Done;
+}
+
 // ---------------------------------------------------------------- undo
 
 UndoResult Game::mnuundo_Click() {

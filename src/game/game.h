@@ -11,6 +11,7 @@
 
 #include "game/clip.h"
 #include "game/clsplayer.h"
+#include "game/gameinput.h"
 
 inline constexpr int kSeats = 4;
 inline constexpr int kTargets = 7;
@@ -103,6 +104,10 @@ class Game {
   UndoResult mnuundo_Click();
   // Edit Score (301): adds or subtracts points on one seat's score.
   void editScore(int seat, int points, bool add);
+
+  // Any input, as the window queues it and the journal keeps it. The result tells
+  // whether an undo was done, refused or unavailable (Done for every other input).
+  UndoResult apply(const GameInput& input);
 
   // Exposed for tests of the turn cycle.
   void Advance_Player();

@@ -1,0 +1,33 @@
+#pragma once
+// One input that changes a game, from whatever source it came (a click on the board, a
+// target button or key, the undo, a score correction). The window queues inputs while
+// clips play and the game journal keeps them: replaying a game's inputs in order through
+// Game::apply rebuilds its state.
+
+#include <cstdint>
+
+struct GameInput {
+  enum class Kind : int8_t {
+    BoardDart,    // a dart landed at (x, y) on the board, in twips
+    TargetPress,  // target button 1..7 (one mark) or 0 (next player)
+    UndoEntry,    // Undo Hit (Cricket)
+    EditScore,    // Edit Score: points added to (or taken off) one seat's score
+  };
+  Kind kind = Kind::BoardDart;
+  float x = 0;
+  float y = 0;
+  int target = 0;
+  int seat = 0;
+  int points = 0;
+  bool add = true;
+
+  static GameInput boardDart(float xTwips, float yTwips) {
+    return {.kind = Kind::BoardDart, .x = xTwips, .y = yTwips};
+  }
+  static GameInput targetPress(int target) { return {.kind = Kind::TargetPress, .target = target}; }
+  static GameInput undoEntry() { return {.kind = Kind::UndoEntry}; }
+  static GameInput editScore(int seat, int points, bool add) {
+    return {.kind = Kind::EditScore, .seat = seat, .points = points, .add = add};
+  }
+  bool operator==(const GameInput&) const = default;
+};
