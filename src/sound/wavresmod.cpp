@@ -65,3 +65,11 @@ void SoundClipPlayer::play(Clip clip) {
   if (beforeEachClip) beforeEachClip();
   play_wavres(clipName(clip));
 }
+
+void SoundClipPlayer::playSequence(const std::vector<Clip>& clips,
+                                   const std::function<void(std::size_t)>& onClipStart) {
+  for (std::size_t i = 0; i < clips.size(); ++i) {
+    if (onClipStart) onClipStart(i);
+    play_wavres(clipName(clips[i]));
+  }
+}

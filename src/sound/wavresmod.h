@@ -4,8 +4,10 @@
 // clip is handled afterwards in its order. Any failure (no sound server, no output,
 // a server that goes away) is silent and costs at most the clip's length.
 
+#include <cstddef>
 #include <functional>
 #include <string_view>
+#include <vector>
 
 #include "game/clip.h"
 
@@ -21,4 +23,11 @@ class SoundClipPlayer : public ClipPlayer {
  public:
   std::function<void()> beforeEachClip;
   void play(Clip clip) override;
+
+  // Plays the clips back to back, each heard whole, and returns once the last one has
+  // been heard to its end. onClipStart(i) runs on the calling thread just before clip i
+  // starts to be heard, so that the window can show clip i's screen. Without a sound
+  // server or output it returns at once, after calling onClipStart for each clip in order.
+  void playSequence(const std::vector<Clip>& clips,
+                    const std::function<void(std::size_t)>& onClipStart);
 };

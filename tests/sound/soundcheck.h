@@ -11,8 +11,11 @@
 #include <complex>
 #include <functional>
 #include <optional>
+#include <string>
 #include <thread>
 #include <vector>
+
+#include "sound/clipdata.h"
 
 namespace soundcheck {
 
@@ -92,6 +95,32 @@ inline std::optional<std::size_t> locate(const std::vector<int16_t>& rec,
   for (const std::size_t end = std::min(lags, lag + clip.size()); lag < end; ++lag)
     if (a[lag].real() > a[at].real()) at = lag;
   return at;
+}
+
+// The clips found one after another in a recording: where each starts (in samples), and
+// the loudest sample left once every clip found is taken out of the recording. Nothing
+// may be left when each was heard once, whole, and mixed with no other. A clip not found
+// ends the list early.
+struct Heard {
+  std::vector<std::size_t> starts;
+  int32_t leftover = 0;
+};
+
+inline Heard takeOut(const std::vector<int16_t>& rec, const std::vector<std::string>& names) {
+  Heard heard;
+  std::vector<int32_t> rest(rec.begin(), rec.end());
+  std::size_t from = 0;
+  for (const std::string& name : names) {
+    const auto clip = decodeClip(name);
+    if (!clip) break;
+    const auto start = locate(rec, clip->samples, from);
+    if (!start) break;
+    for (std::size_t i = 0; i < clip->samples.size(); ++i) rest[*start + i] -= clip->samples[i];
+    heard.starts.push_back(*start);
+    from = *start + clip->frames();
+  }
+  for (int32_t r : rest) heard.leftover = std::max(heard.leftover, std::abs(r));
+  return heard;
 }
 
 }  // namespace soundcheck
