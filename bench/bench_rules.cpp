@@ -1,6 +1,7 @@
 // One dart in the rules library: a click on the board classified and scored, in a
-// countdown game and in a Cricket game (clips off). Google Benchmark; the median and the
-// 99th percentile are taken over repeated runs of many darts.
+// countdown game and in a Cricket game (clips off); and the checkout route the window asks
+// for after each dart. Google Benchmark; the median and the 99th percentile are taken over
+// repeated runs of many darts.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <cmath>
 #include <vector>
 
+#include "game/checkout.h"
 #include "game/game.h"
 
 namespace {
@@ -45,6 +47,31 @@ void oneDart(benchmark::State& state, int16_t type) {
   }
 }
 
+// Every situation a turn can be in with the double in/out rule, a player in, Double Bull
+// active: remaining -10..200 with 1..3 darts left, taken in turn. Scores past 180 are asked
+// for as often as in play (most of a game is spent far from a finish).
+void checkoutRoute(benchmark::State& state) {
+  std::vector<CheckoutSituation> situations;
+  for (int remaining = -10; remaining <= 200; ++remaining) {
+    for (int darts = 1; darts <= 3; ++darts)
+      situations.push_back({remaining, darts, 2, true, true});
+  }
+  std::size_t i = 0;
+  for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores): the loop's own idiom
+    const CheckoutRoute route = CheckoutRoute::find(situations[i++ % situations.size()]);
+    benchmark::DoNotOptimize(route.darts().data());
+  }
+}
+
+// Among the slowest: 103 with three darts, which no two darts score, so every three-dart
+// route is weighed.
+void checkoutThreeDarts(benchmark::State& state) {
+  for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores): the loop's own idiom
+    const CheckoutRoute route = CheckoutRoute::find({103, 3, 2, true, true});
+    benchmark::DoNotOptimize(route.darts().data());
+  }
+}
+
 double p99(const std::vector<double>& v) {
   std::vector<double> sorted = v;
   std::sort(sorted.begin(), sorted.end());
@@ -63,5 +90,8 @@ void configure(benchmark::internal::Benchmark* b) {
 
 BENCHMARK_CAPTURE(oneDart, countdown, int16_t{k501})->Apply(configure);
 BENCHMARK_CAPTURE(oneDart, cricket, int16_t{kCricket})->Apply(configure);
+
+BENCHMARK(checkoutRoute)->Apply(configure);
+BENCHMARK(checkoutThreeDarts)->Apply(configure);
 
 BENCHMARK_MAIN();

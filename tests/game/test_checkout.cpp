@@ -1,0 +1,206 @@
+// Checkout routes: every situation a turn can be in, judged against a brute force that
+// throws every sequence of darts through the countdown rules, and a few chart rows for
+// which of the shortest routes is shown.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <tuple>
+#include <vector>
+
+#include "game/checkout.h"
+
+namespace {
+
+struct Throw {
+  int number = 0;  // 0 a miss, 25 a bull
+  int multiplier = 1;
+};
+
+// Every place a dart can land, with what it scores under the Double Bull setting.
+std::vector<Throw> everyBed(bool doubleBull) {
+  std::vector<Throw> beds = {{0, 1}, {25, 1}, {25, doubleBull ? 2 : 1}};
+  for (int n = 1; n <= 20; ++n) {
+    for (int m = 1; m <= 3; ++m) beds.push_back({n, m});
+  }
+  return beds;
+}
+
+struct Rules {
+  int inRule;  // 0, 2 or 3
+  bool startsIn, doubleBull;
+};
+
+// The points a sequence of darts counts: nothing until the dart that brings the player in.
+int counted(const Rules& r, const std::vector<Throw>& darts) {
+  bool in = r.startsIn;
+  int total = 0;
+  for (const Throw& t : darts) {
+    in = in || r.inRule == 0 || t.multiplier == r.inRule;
+    if (in) total += t.number * t.multiplier;
+  }
+  return total;
+}
+
+// For every total: the fewest darts that count it, and the fewest whose last is a double.
+struct Reach {
+  std::map<int, int> fewest, fewestDoubleFinish;
+};
+
+Reach bruteForce(const Rules& r) {
+  Reach reach;
+  const std::vector<Throw> beds = everyBed(r.doubleBull);
+  std::vector<std::vector<Throw>> sequences = {{}};
+  for (int length = 1; length <= 3; ++length) {
+    std::vector<std::vector<Throw>> longer;
+    for (const auto& s : sequences) {
+      for (const Throw& t : beds) {
+        auto next = s;
+        next.push_back(t);
+        const int total = counted(r, next);
+        reach.fewest.try_emplace(total, length);
+        if (t.multiplier == 2) reach.fewestDoubleFinish.try_emplace(total, length);
+        longer.push_back(std::move(next));
+      }
+    }
+    sequences = std::move(longer);
+  }
+  return reach;
+}
+
+// Reads a shown route back into darts; nullopt for a word that names no dart.
+std::optional<std::vector<Throw>> parse(const std::string& text, bool doubleBull) {
+  std::vector<Throw> darts;
+  std::istringstream words(text);
+  for (std::string w; words >> w;) {
+    if (w == "Miss") {
+      darts.push_back({0, 1});
+    } else if (w == "25") {
+      darts.push_back({25, 1});
+    } else if (w == "Bull" && doubleBull) {
+      darts.push_back({25, 2});
+    } else {
+      const int multiplier = w[0] == 'T' ? 3 : w[0] == 'D' ? 2 : 1;
+      const std::string digits = w.substr(multiplier == 1 ? 0 : 1);
+      if (digits.empty() || digits.size() > 2 ||
+          digits.find_first_not_of("0123456789") != std::string::npos || digits[0] == '0') {
+        return std::nullopt;
+      }
+      const int number = std::stoi(digits);
+      if (number > 20) return std::nullopt;
+      darts.push_back({number, multiplier});
+    }
+  }
+  if (text != [&] {  // single blanks between the words, none around them
+        std::string joined;
+        std::istringstream again(text);
+        for (std::string w; again >> w;) joined += (joined.empty() ? "" : " ") + w;
+        return joined;
+      }()) {
+    return std::nullopt;
+  }
+  return darts;
+}
+
+class CheckoutExhaustive : public ::testing::TestWithParam<std::tuple<int, bool, bool>> {};
+
+TEST_P(CheckoutExhaustive, ShortestRouteExactlyWhenOneExists) {
+  const auto [inRule, startsIn, doubleBull] = GetParam();
+  const Rules rules{inRule, startsIn, doubleBull};
+  const Reach reach = bruteForce(rules);
+  int failures = 0;
+  for (int remaining = -10; remaining <= 200; ++remaining) {
+    for (int dartsLeft = 1; dartsLeft <= 3; ++dartsLeft) {
+      const CheckoutRoute route = CheckoutRoute::find(
+          {remaining, dartsLeft, static_cast<int16_t>(inRule), startsIn, doubleBull});
+      const std::string text = route.text();
+      const auto fewest = reach.fewest.find(remaining);
+      const bool exists = remaining == 0 || (remaining > 0 && fewest != reach.fewest.end() &&
+                                             fewest->second <= dartsLeft);
+      const auto darts = parse(text, doubleBull);
+      std::string wrong;
+      if (text.empty() != !exists) {
+        wrong = exists ? "no route shown" : "a route that cannot win";
+      } else if (!darts) {
+        wrong = "a word that names no dart";
+      } else if (darts->size() != route.darts().size()) {
+        wrong = "text and darts disagree";
+      } else if (remaining == 0) {
+        if (text !=
+            (std::array<const char*, 3>{
+                "Miss", "Miss Miss", "Miss Miss Miss"})[static_cast<std::size_t>(dartsLeft - 1)]) {
+          wrong = "not a miss for each dart left";
+        }
+      } else if (exists && counted(rules, *darts) != remaining) {
+        wrong = "does not score exactly the remaining points";
+      } else if (exists && static_cast<int>(darts->size()) != fewest->second) {
+        wrong = "not the fewest darts";
+      } else if (exists) {
+        const auto doubleFinish = reach.fewestDoubleFinish.find(remaining);
+        const bool canEndOnDouble = doubleFinish != reach.fewestDoubleFinish.end() &&
+                                    doubleFinish->second == fewest->second;
+        if (canEndOnDouble && darts->back().multiplier != 2) wrong = "not ending on a double";
+      }
+      if (!wrong.empty()) {
+        ADD_FAILURE() << "remaining " << remaining << ", darts left " << dartsLeft << ": \"" << text
+                      << "\" " << wrong;
+        if (++failures == 10) return;
+      }
+    }
+  }
+}
+
+// Test names such as Double_NotIn_SingleBull.
+std::string rulesName(const ::testing::TestParamInfo<std::tuple<int, bool, bool>>& info) {
+  const int inRule = std::get<0>(info.param);
+  return std::string(inRule == 0   ? "Any"
+                     : inRule == 2 ? "Double"
+                                   : "Triple") +
+         (std::get<1>(info.param) ? "_In" : "_NotIn") +
+         (std::get<2>(info.param) ? "_DoubleBull" : "_SingleBull");
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRule, CheckoutExhaustive,
+                         ::testing::Combine(::testing::Values(0, 2, 3), ::testing::Bool(),
+                                            ::testing::Bool()),
+                         rulesName);
+
+// Which of the shortest routes is shown: the ones a checkout chart gives.
+struct ChartRow {
+  const char* what;
+  int remaining, dartsLeft;
+  int16_t inRule;
+  bool playerIn, doubleBull;
+  const char* route;
+};
+
+class CheckoutChart : public ::testing::TestWithParam<ChartRow> {};
+
+TEST_P(CheckoutChart, ShowsTheChartRoute) {
+  const ChartRow& r = GetParam();
+  EXPECT_EQ(
+      CheckoutRoute::find({r.remaining, r.dartsLeft, r.inRule, r.playerIn, r.doubleBull}).text(),
+      r.route);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CheckoutChart,
+    ::testing::Values(ChartRow{"highest_double_finish", 170, 3, 2, true, true, "T20 T20 Bull"},
+                      ChartRow{"treble_twenty_first", 164, 3, 0, true, true, "T20 T18 Bull"},
+                      ChartRow{"favourite_double", 160, 3, 2, true, true, "T20 T20 D20"},
+                      ChartRow{"no_bull_to_set_up", 150, 3, 0, true, true, "T20 T18 D18"},
+                      ChartRow{"no_double_to_set_up", 62, 2, 0, true, true, "T10 D16"},
+                      ChartRow{"any_finish_wins", 168, 3, 2, true, true, "T20 T20 T16"},
+                      ChartRow{"fewest_darts_before_a_double", 60, 3, 2, true, true, "T20"},
+                      ChartRow{"wide_single_before_triple", 3, 3, 0, true, true, "3"},
+                      ChartRow{"inner_bull_single_no_170", 170, 3, 0, true, false, ""},
+                      ChartRow{"double_in_opens_on_a_double", 100, 3, 2, false, true, "Bull Bull"},
+                      ChartRow{"triple_in_opens_on_a_triple", 40, 3, 3, false, true, "T8 D8"},
+                      ChartRow{"at_zero_miss_the_rest", 0, 2, 2, true, true, "Miss Miss"},
+                      ChartRow{"past_zero_nothing", -3, 3, 0, true, true, ""}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+}  // namespace
