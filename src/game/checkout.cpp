@@ -34,12 +34,13 @@ const Beds& bedsFor(bool doubleBull) {
   return doubleBull ? withDoubleBull : withoutDoubleBull;
 }
 
-// How a chart likes a dart before the last, lower first: triples from 20 down, singles
-// from 20 down, the outer bull, and doubles only when nothing else fits.
+// How a chart likes a dart before the last, lower first: the triples no single can match
+// (T20 down to T7), singles from 20 down, the outer bull, the small triples (a single of the
+// same points is the wider bed), and doubles only when nothing else fits.
 int setupRank(const CheckoutDart& d) {
-  if (d.multiplier == 3) return 20 - d.number;
-  if (d.multiplier == 1) return d.number == 25 ? 40 : 40 - d.number;
-  return d.number == 25 ? 61 : 61 - d.number;
+  if (d.multiplier == 3) return d.number >= 7 ? 20 - d.number : 41 - d.number;
+  if (d.multiplier == 1) return d.number == 25 ? 34 : 34 - d.number;
+  return d.number == 25 ? 62 : 62 - d.number;
 }
 
 // How a chart likes the last dart: a favourite double first; otherwise the wider single

@@ -177,6 +177,8 @@ struct ChartRow {
   const char* route;
 };
 
+void PrintTo(const ChartRow& row, std::ostream* out) { *out << row.what; }
+
 class CheckoutChart : public ::testing::TestWithParam<ChartRow> {};
 
 TEST_P(CheckoutChart, ShowsTheChartRoute) {
@@ -195,7 +197,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ChartRow{"no_double_to_set_up", 62, 2, 0, true, true, "T10 D16"},
                       ChartRow{"any_finish_wins", 168, 3, 2, true, true, "T20 T20 T16"},
                       ChartRow{"fewest_darts_before_a_double", 60, 3, 2, true, true, "T20"},
-                      ChartRow{"wide_single_before_triple", 3, 3, 0, true, true, "3"},
+                      ChartRow{"wide_single_to_finish", 3, 3, 0, true, true, "3"},
+                      ChartRow{"wide_single_to_set_up", 43, 3, 0, true, true, "3 D20"},
                       ChartRow{"inner_bull_single_no_170", 170, 3, 0, true, false, ""},
                       ChartRow{"double_in_opens_on_a_double", 100, 3, 2, false, true, "Bull Bull"},
                       ChartRow{"triple_in_opens_on_a_triple", 40, 3, 3, false, true, "T8 D8"},
