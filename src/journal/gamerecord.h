@@ -1,0 +1,40 @@
+#pragma once
+// One game as the journal keeps it: the setup it began with and every input that changed
+// it, in order. Replaying the inputs through the rules rebuilds any state of the game.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game/game.h"
+#include "game/gameinput.h"
+
+// How a game ended, or that it has not.
+enum class Outcome {
+  Playing,     // in progress, or the program ended without closing it
+  Won,         // a player won
+  Unfinished,  // replaced by a new game, or its continuation was declined
+};
+
+struct GameSetup {
+  GameOptions options;
+  std::array<std::string, kSeats + 1> names{};  // seats 1..4 as the scoreboard showed them
+  std::vector<float> draws;  // the random values the setup drew, in the order drawn
+  bool operator==(const GameSetup&) const = default;
+};
+
+// One input as it was applied, with the one preference that changes what it does.
+struct JournalEntry {
+  GameInput input;
+  bool autoWin = true;
+  bool operator==(const JournalEntry&) const = default;
+};
+
+struct RecordedGame {
+  int64_t id = 0;
+  std::string started;  // ISO 8601, UTC
+  GameSetup setup;
+  std::vector<JournalEntry> entries;
+  Outcome outcome = Outcome::Playing;
+};

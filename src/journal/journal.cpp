@@ -1,0 +1,288 @@
+#include "journal/journal.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+#include <QVariant>
+#include <map>
+
+#include "journal/journalcodes.h"
+#include "journal/journalschema.h"
+
+Journal::Journal(const QString& path)
+    : path_(path), connection_("journal-" + QUuid::createUuid().toString(QUuid::WithoutBraces)) {
+  if (open()) migrate();
+}
+
+Journal::~Journal() {
+  insertEntry_.reset();
+  {
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    if (db.isValid()) db.close();
+  }
+  QSqlDatabase::removeDatabase(connection_);
+}
+
+QString Journal::defaultPath() {
+  QString base = qEnvironmentVariable("XDG_DATA_HOME");
+  if (base.isEmpty() || QDir::isRelativePath(base)) base = QDir::homePath() + "/.local/share";
+  return base + "/brindlemark/games.sqlite";
+}
+
+int Journal::latestVersion() { return schemaSteps().back().version; }
+
+bool Journal::fail(const QSqlError& error, const QString& doing) {
+  if (reason_.isEmpty()) {
+    bool numeric = false;
+    const int code = error.nativeErrorCode().toInt(&numeric);
+    reason_ = numeric ? explain(code) : QString("the history file cannot be used");
+    reason_ += " (" + doing + ": " + error.text() + ")";
+  }
+  return false;
+}
+
+bool Journal::open() {
+  const QString folder = QFileInfo(path_).absolutePath();
+  if (!QDir().mkpath(folder)) {
+    reason_ = "the folder " + folder + " cannot be created";
+    return false;
+  }
+  QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connection_);
+  if (!db.isValid()) {
+    reason_ = "the SQLite driver of Qt is not installed";
+    return false;
+  }
+  db.setDatabaseName(path_);
+  // A short wait for another copy of the program, which holds the file only to write one row.
+  db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=1500");
+  if (!db.open()) return fail(db.lastError(), "opening");
+  QSqlQuery q(db);
+  if (!q.exec("PRAGMA quick_check") || !q.next()) return fail(q.lastError(), "checking");
+  if (q.value(0).toString() != "ok") {
+    reason_ = "the history file is damaged (" + q.value(0).toString() + ")";
+    return false;
+  }
+  // Is the file writable, and not held by another program? Take the write lock once.
+  if (!q.exec("BEGIN IMMEDIATE")) return fail(q.lastError(), "locking");
+  q.exec("ROLLBACK");
+  if (!isJournalFile()) return false;
+  if (!q.exec("PRAGMA journal_mode=WAL") || !q.next()) return fail(q.lastError(), "opening");
+  if (q.value(0).toString().compare("wal", Qt::CaseInsensitive) != 0) {
+    reason_ = "the history file cannot be written";
+    return false;
+  }
+  // Every entry reaches the disk before the window shows it, also across a power cut.
+  if (!q.exec("PRAGMA synchronous=FULL")) return fail(q.lastError(), "opening");
+  if (!q.exec("PRAGMA foreign_keys=ON")) return fail(q.lastError(), "opening");
+  return true;
+}
+
+bool Journal::isJournalFile() {
+  // Read before anything is written: a file that is not ours stays as it is.
+  QSqlQuery q(QSqlDatabase::database(connection_, false));
+  if (!q.exec("PRAGMA user_version") || !q.next())
+    return fail(q.lastError(), "reading the version");
+  const int version = q.value(0).toInt();
+  if (version > latestVersion()) {
+    reason_ = QString("the history file was written by a newer version of Brindlemark");
+    return false;
+  }
+  if (version == 0) {
+    if (!q.exec("SELECT count(*) FROM sqlite_master") || !q.next()) {
+      return fail(q.lastError(), "reading the schema");
+    }
+    if (q.value(0).toInt() != 0) {
+      reason_ = "the history file belongs to another program";
+      return false;
+    }
+  }
+  return true;
+}
+
+bool Journal::migrate() {
+  QSqlDatabase db = QSqlDatabase::database(connection_, false);
+  QSqlQuery q(db);
+  if (!q.exec("PRAGMA user_version") || !q.next())
+    return fail(q.lastError(), "reading the version");
+  const int version = q.value(0).toInt();
+  for (const SchemaStep& step : schemaSteps()) {
+    if (step.version <= version) continue;
+    if (!db.transaction()) return fail(db.lastError(), "updating the history file");
+    for (const char* statement : step.statements) {
+      if (!q.exec(statement)) {
+        const QSqlError error = q.lastError();
+        db.rollback();
+        return fail(error, "updating the history file");
+      }
+    }
+    if (!q.exec(QString("PRAGMA user_version=%1").arg(step.version)) || !db.commit()) {
+      const QSqlError error = q.lastError().isValid() ? q.lastError() : db.lastError();
+      db.rollback();
+      return fail(error, "updating the history file");
+    }
+  }
+  return true;
+}
+
+std::optional<int64_t> Journal::beginGame(const GameSetup& setup, const QString& owner) {
+  if (!available()) return std::nullopt;
+  QSqlQuery q(QSqlDatabase::database(connection_, false));
+  q.prepare(
+      "INSERT INTO games (started, owner, game_type, num_players, in_out_rule, double_bull,"
+      " use_board, name1, name2, name3, name4, draws, outcome)"
+      " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'playing')");
+  q.addBindValue(QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
+  q.addBindValue(owner);
+  const GameOptions& o = setup.options;
+  for (int value : {int{o.game_type}, int{o.num_players}, int{o.in_out_rule}, int{o.double_bull},
+                    int{o.use_board}}) {
+    q.addBindValue(value);
+  }
+  for (int seat = 1; seat <= kSeats; ++seat) {
+    q.addBindValue(QString::fromStdString(setup.names[static_cast<std::size_t>(seat)]) + "");
+  }
+  q.addBindValue(drawsText(setup.draws));
+  if (!q.exec()) {
+    fail(q.lastError(), "beginning a game");
+    return std::nullopt;
+  }
+  return q.lastInsertId().toLongLong();
+}
+
+bool Journal::record(int64_t game, int sequence, const JournalEntry& entry) {
+  if (!available()) return false;
+  // Prepared once: one row per input is the journal's busiest path.
+  if (!insertEntry_) {
+    insertEntry_ = std::make_unique<QSqlQuery>(QSqlDatabase::database(connection_, false));
+    insertEntry_->prepare(
+        "INSERT INTO entries (game, sequence, kind, x, y, target, seat, points, added, auto_win)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+  }
+  QSqlQuery& q = *insertEntry_;
+  const GameInput& in = entry.input;
+  const bool dart = in.kind == GameInput::Kind::BoardDart;
+  const bool edit = in.kind == GameInput::Kind::EditScore;
+  q.addBindValue(static_cast<qlonglong>(game));
+  q.addBindValue(sequence);
+  q.addBindValue(QString::fromLatin1(kindName(in.kind)));
+  q.addBindValue(dart ? QVariant(static_cast<double>(in.x)) : QVariant());
+  q.addBindValue(dart ? QVariant(static_cast<double>(in.y)) : QVariant());
+  q.addBindValue(in.kind == GameInput::Kind::TargetPress ? QVariant(in.target) : QVariant());
+  q.addBindValue(edit ? QVariant(in.seat) : QVariant());
+  q.addBindValue(edit ? QVariant(in.points) : QVariant());
+  q.addBindValue(edit ? QVariant(in.add ? 1 : 0) : QVariant());
+  q.addBindValue(entry.autoWin ? 1 : 0);
+  if (!q.exec()) return fail(q.lastError(), "recording an entry");
+  return true;
+}
+
+bool Journal::setOutcome(int64_t game, Outcome outcome) {
+  if (!available()) return false;
+  QSqlQuery q(QSqlDatabase::database(connection_, false));
+  q.prepare("UPDATE games SET outcome = ? WHERE id = ?");
+  q.addBindValue(QString::fromLatin1(outcomeName(outcome)));
+  q.addBindValue(static_cast<qlonglong>(game));
+  if (!q.exec()) return fail(q.lastError(), "closing a game");
+  return true;
+}
+
+bool Journal::setOwner(int64_t game, const QString& owner) {
+  if (!available()) return false;
+  QSqlQuery q(QSqlDatabase::database(connection_, false));
+  q.prepare("UPDATE games SET owner = ? WHERE id = ?");
+  q.addBindValue(owner);
+  q.addBindValue(static_cast<qlonglong>(game));
+  if (!q.exec()) return fail(q.lastError(), "taking over a game");
+  return true;
+}
+
+std::vector<RecordedGame> Journal::games() { return load({}, {}); }
+
+std::optional<RecordedGame> Journal::game(int64_t id) {
+  std::vector<RecordedGame> found = load("WHERE id = ?", {static_cast<qlonglong>(id)});
+  if (found.empty()) return std::nullopt;
+  return std::move(found.front());
+}
+
+std::vector<std::pair<int64_t, QString>> Journal::gamesInProgress() {
+  std::vector<std::pair<int64_t, QString>> found;
+  if (!available()) return found;
+  QSqlQuery q(QSqlDatabase::database(connection_, false));
+  if (!q.exec("SELECT id, owner FROM games WHERE outcome = 'playing' ORDER BY id")) {
+    fail(q.lastError(), "reading the games");
+    return found;
+  }
+  while (q.next()) found.emplace_back(q.value(0).toLongLong(), q.value(1).toString());
+  return found;
+}
+
+std::vector<RecordedGame> Journal::load(const QString& where, const QVariantList& values) {
+  std::vector<RecordedGame> games;
+  if (!available()) return games;
+  QSqlDatabase db = QSqlDatabase::database(connection_, false);
+  // One read transaction, so that the games and their entries belong together.
+  db.transaction();
+  QSqlQuery q(db);
+  q.setForwardOnly(true);
+  q.prepare(
+      "SELECT id, started, game_type, num_players, in_out_rule, double_bull, use_board,"
+      " name1, name2, name3, name4, draws, outcome FROM games " +
+      where + " ORDER BY id");
+  for (const QVariant& v : values) q.addBindValue(v);
+  if (!q.exec()) {
+    fail(q.lastError(), "reading the games");
+    db.rollback();
+    return games;
+  }
+  std::map<int64_t, std::size_t> index;
+  while (q.next()) {
+    RecordedGame g;
+    g.id = q.value(0).toLongLong();
+    g.started = q.value(1).toString().toStdString();
+    GameOptions& o = g.setup.options;
+    o.game_type = static_cast<int16_t>(q.value(2).toInt());
+    o.num_players = static_cast<int16_t>(q.value(3).toInt());
+    o.in_out_rule = static_cast<int16_t>(q.value(4).toInt());
+    o.double_bull = q.value(5).toInt() != 0;
+    o.use_board = q.value(6).toInt() != 0;
+    for (int seat = 1; seat <= kSeats; ++seat) {
+      g.setup.names[static_cast<std::size_t>(seat)] = q.value(6 + seat).toString().toStdString();
+    }
+    g.setup.draws = drawsFrom(q.value(11).toString());
+    g.outcome = outcomeFrom(q.value(12).toString());
+    index[g.id] = games.size();
+    games.push_back(std::move(g));
+  }
+  QSqlQuery e(db);
+  e.setForwardOnly(true);
+  e.prepare(
+      "SELECT game, kind, x, y, target, seat, points, added, auto_win FROM entries"
+      " WHERE game IN (SELECT id FROM games " +
+      where + ") ORDER BY game, sequence");
+  for (const QVariant& v : values) e.addBindValue(v);
+  if (!e.exec()) {
+    fail(e.lastError(), "reading the entries");
+    db.rollback();
+    return {};
+  }
+  while (e.next()) {
+    const auto found = index.find(e.value(0).toLongLong());
+    if (found == index.end()) continue;
+    JournalEntry entry;
+    GameInput& in = entry.input;
+    in.kind = kindFrom(e.value(1).toString());
+    in.x = static_cast<float>(e.value(2).toDouble());
+    in.y = static_cast<float>(e.value(3).toDouble());
+    in.target = e.value(4).toInt();
+    in.seat = e.value(5).toInt();
+    in.points = e.value(6).toInt();
+    in.add = e.value(7).isNull() || e.value(7).toInt() != 0;
+    entry.autoWin = e.value(8).toInt() != 0;
+    games[found->second].entries.push_back(entry);
+  }
+  db.rollback();
+  return games;
+}

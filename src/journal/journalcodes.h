@@ -1,0 +1,18 @@
+#pragma once
+// How the journal writes values into its tables and words its failures: the draws as
+// decimal text that reads back to the same float, the kinds of input and the outcomes as
+// words, an SQLite result code as a reason the user can read.
+
+#include <QString>
+#include <vector>
+
+#include "game/gameinput.h"
+#include "journal/gamerecord.h"
+
+QString drawsText(const std::vector<float>& draws);
+std::vector<float> drawsFrom(const QString& text);
+const char* kindName(GameInput::Kind kind);
+GameInput::Kind kindFrom(const QString& name);
+const char* outcomeName(Outcome outcome);
+Outcome outcomeFrom(const QString& name);
+QString explain(int sqliteCode);

@@ -1,0 +1,91 @@
+#pragma once
+// Helpers for journal tests: a temporary folder, a game played through the rules while it
+// is recorded, and a look into a database file from outside the journal.
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QUuid>
+#include <QVariant>
+
+#include "game/session.h"
+#include "journal/journalsession.h"
+#include "journal/replay.h"
+
+inline void ensureApplication() {
+  static int argc = 1;
+  static char name[] = "journal_test";
+  static char* argv[] = {name, nullptr};
+  if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
+}
+
+struct JournalFolder {
+  QTemporaryDir dir;
+  JournalFolder() { ensureApplication(); }
+  QString path() const { return dir.path() + "/brindlemark/games.sqlite"; }
+};
+
+// A game in the window's place: every input goes to the journal first, then to the game.
+struct RecordedPlay {
+  RecordingClips clips;
+  JournalSession& session;
+  Game game;
+
+  explicit RecordedPlay(JournalSession& s)
+      : session(s), game(clips, [this] { return session.draw(); }) {}
+
+  void start(GameOptions options,
+             std::array<std::string, kSeats + 1> names = {"", "Ann", "Bob", "Cy", "Di"}) {
+    game.options = options;
+    game.letsBegin(names);
+    session.aboutToSetUp();
+    game.reset_game();
+    session.beginGame(game);
+  }
+  void apply(const GameInput& input) {
+    session.record(input, game.auto_win);
+    game.apply(input);
+    session.afterInput(game);
+  }
+  // The script language of the rules tests, plus "u" undo and "e<seat>+<n>" / "e<seat>-<n>".
+  void play(const std::string& script) {
+    std::istringstream in(script);
+    for (std::string t; in >> t;) {
+      if (t == "n") {
+        apply(GameInput::targetPress(0));
+      } else if (t[0] == 'b') {
+        apply(GameInput::targetPress(std::stoi(t.substr(1))));
+      } else if (t == "u") {
+        apply(GameInput::undoEntry());
+      } else if (t[0] == 'e') {
+        apply(GameInput::editScore(t[1] - '0', std::stoi(t.substr(3)), t[2] == '+'));
+      } else {
+        const Point p = bedPoint(t);
+        apply(GameInput::boardDart(p.x, p.y));
+      }
+    }
+  }
+};
+
+// A query on the database file through a connection of its own.
+inline QVariant peek(const QString& path, const QString& sql) {
+  const QString name = QUuid::createUuid().toString();
+  QVariant value;
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name);
+    db.setDatabaseName(path);
+    if (db.open()) {
+      QSqlQuery q(db);
+      if (q.exec(sql) && q.next()) value = q.value(0);
+    }
+  }
+  QSqlDatabase::removeDatabase(name);
+  return value;
+}
+
+inline QByteArray fileBytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}

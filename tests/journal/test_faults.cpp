@@ -1,0 +1,186 @@
+// A history file that cannot be used never stops the program: the journal says why, leaves
+// the file as it found it, and every call does nothing.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <QDir>
+#include <QFileInfo>
+#include <functional>
+#include <memory>
+
+#include "journalfiles.h"
+
+namespace {
+
+// A journal with one game of many entries, enough to fill several pages of the file.
+void writeJournal(const QString& path, int entries = 2000) {
+  {
+    Journal journal(path);
+    journal.beginGame(
+        GameSetup{
+            .options = {k501, 2, 0, true, true}, .names = {"", "Ann", "Bob", "", ""}, .draws = {}},
+        "someone");
+  }
+  peek(path, QString("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1)"
+                     " INSERT INTO entries (game, sequence, kind, x, y, auto_win)"
+                     " SELECT 1, i, 'dart', i, 50, 1 FROM n")
+                 .arg(entries));
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes, qint64 at = 0) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+  f.seek(at);
+  f.write(bytes);
+}
+
+// A connection that holds the file's write lock as long as it lives.
+struct LockHolder {
+  QString name = QUuid::createUuid().toString();
+  explicit LockHolder(const QString& path) {
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name);
+    db.setDatabaseName(path);
+    db.open();
+    QSqlQuery(db).exec("BEGIN EXCLUSIVE");
+  }
+  ~LockHolder() {
+    {
+      QSqlDatabase db = QSqlDatabase::database(name);
+      QSqlQuery(db).exec("ROLLBACK");
+      db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+  }
+};
+
+struct FaultCase {
+  const char* what;
+  // Prepares the file at the path; may return something that must live during the test.
+  std::function<std::shared_ptr<void>(const QString& path)> prepare;
+  const char* reason;
+};
+
+const FaultCase kFaults[] = {
+    {"not_a_database",
+     [](const QString& path) {
+       writeBytes(path, QByteArray("Name1=Ann\nRounds1=12\n").repeated(300));
+       return nullptr;
+     },
+     "not a database"},
+    {"another_programs_database",
+     [](const QString& path) {
+       peek(path, "CREATE TABLE people (name TEXT)");
+       return nullptr;
+     },
+     "belongs to another program"},
+    {"newer_version",
+     [](const QString& path) {
+       writeJournal(path, 1);
+       peek(path, "PRAGMA user_version = 99");
+       return nullptr;
+     },
+     "newer version"},
+    {"damaged",
+     [](const QString& path) {
+       writeJournal(path);
+       writeBytes(path, QByteArray(4096, '\x5a'), 4096 * 4);  // one whole page
+       return nullptr;
+     },
+     "damaged"},
+    {"truncated",
+     [](const QString& path) {
+       writeJournal(path);
+       QFile(path).resize(QFileInfo(path).size() / 2);
+       return nullptr;
+     },
+     "damaged"},
+    {"locked",
+     [](const QString& path) -> std::shared_ptr<void> {
+       writeJournal(path, 1);
+       return std::make_shared<LockHolder>(path);
+     },
+     "locked by another program"},
+};
+
+class Faults : public testing::TestWithParam<FaultCase> {};
+
+TEST_P(Faults, JournalIsUnavailableAndTheFileUntouched) {
+  JournalFolder folder;
+  QDir().mkpath(QFileInfo(folder.path()).absolutePath());
+  const auto keep = GetParam().prepare(folder.path());
+  const QByteArray before = fileBytes(folder.path());
+
+  Journal journal(folder.path());
+  EXPECT_FALSE(journal.available());
+  EXPECT_TRUE(journal.unavailableReason().contains(GetParam().reason))
+      << journal.unavailableReason().toStdString();
+  EXPECT_FALSE(journal.beginGame(GameSetup{}, "me"));
+  EXPECT_FALSE(journal.record(1, 1, {}));
+  EXPECT_TRUE(journal.games().empty());
+  EXPECT_EQ(before, fileBytes(folder.path()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Journal, Faults, testing::ValuesIn(kFaults), kByWhat);
+
+TEST(JournalFaults, FolderThatCannotBeMade) {
+  JournalFolder folder;
+  writeBytes(folder.dir.path() + "/brindlemark", "a file where the folder should be");
+  Journal journal(folder.path());
+  EXPECT_FALSE(journal.available());
+  EXPECT_TRUE(journal.unavailableReason().contains("cannot be created"));
+}
+
+// The check runs in a child process without the rights of root, so that the folder's
+// permissions hold whoever runs the tests.
+TEST(JournalFaults, ReadOnlyFolder) {
+  for (const bool withJournal : {false, true}) {
+    JournalFolder folder;
+    const QString dir = QFileInfo(folder.path()).absolutePath();
+    QDir().mkpath(dir);
+    if (withJournal) writeJournal(folder.path(), 2);
+    const QByteArray before = fileBytes(folder.path());
+    chmod(folder.dir.path().toLocal8Bit().constData(), 0755);
+    chmod(dir.toLocal8Bit().constData(), 0555);
+    if (withJournal) chmod(folder.path().toLocal8Bit().constData(), 0444);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
+      Journal journal(folder.path());
+      const bool saysWhy = journal.unavailableReason().contains("cannot");
+      _exit(journal.available() ? 1 : saysWhy ? 0 : 2);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(0, WEXITSTATUS(status)) << "with a journal in it: " << withJournal;
+    EXPECT_EQ(before, fileBytes(folder.path()));
+    chmod(dir.toLocal8Bit().constData(), 0755);
+  }
+}
+
+// A journal that fails during a game (another program takes the file) turns unavailable
+// at once, says why, and the calls that follow return without waiting.
+TEST(JournalFaults, FailureDuringAGame) {
+  JournalFolder folder;
+  JournalSession session(folder.path());
+  RecordedPlay play(session);
+  play.start({k501, 2, 0, true, true});
+  play.play("T20 T20");
+  ASSERT_TRUE(session.journal()->available());
+  {
+    LockHolder lock(folder.path());
+    play.play("T20");
+    EXPECT_FALSE(session.journal()->available());
+    EXPECT_TRUE(session.journal()->unavailableReason().contains("locked"));
+    const auto start = std::chrono::steady_clock::now();
+    play.play("S1 S1 S1 S1 S1 S1");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+  }
+  EXPECT_EQ(318, play.game.player(1).Score());  // the game played on: 501 - 180 - 3
+  EXPECT_EQ(2, peek(folder.path(), "SELECT count(*) FROM entries").toInt());
+}
+
+}  // namespace

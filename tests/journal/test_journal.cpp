@@ -1,0 +1,102 @@
+// Recording and reading back: what goes in comes out exactly, each entry is on disk when
+// record() returns, and the schema is versioned and brought forward.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "journal/journalschema.h"
+#include "journalfiles.h"
+
+namespace {
+
+const GameSetup kSetup{.options = {kRandomCricket, 3, 0, false, false},
+                       .names = {"", "Ann", "=Bob", "Cy \"the\" kid", ""},
+                       .draws = {0.1f, 0.999999940f, 0.0f, 0.5f, 0.123456789f, 0.7f}};
+
+const std::vector<JournalEntry> kEntries = {
+    {GameInput::boardDart(3600.0f, 1234.5f), true},
+    {GameInput::boardDart(0.0f, 7199.99f), false},
+    {GameInput::targetPress(0), true},
+    {GameInput::targetPress(7), true},
+    {GameInput::undoEntry(), false},
+    {GameInput::editScore(2, 140, false), true},
+    {GameInput::editScore(4, 1, true), true},
+};
+
+TEST(Journal, WhatIsRecordedReadsBackExactly) {
+  JournalFolder folder;
+  Journal journal(folder.path());
+  ASSERT_TRUE(journal.available()) << journal.unavailableReason().toStdString();
+  const auto id = journal.beginGame(kSetup, "me");
+  ASSERT_TRUE(id);
+  for (std::size_t i = 0; i < kEntries.size(); ++i) {
+    ASSERT_TRUE(journal.record(*id, static_cast<int>(i + 1), kEntries[i]));
+  }
+  const auto second = journal.beginGame(
+      GameSetup{.options = {k501, 1, 2, true, true}, .names = {}, .draws = {}}, "me");
+  ASSERT_TRUE(second) << journal.unavailableReason().toStdString();
+  ASSERT_TRUE(journal.setOutcome(*second, Outcome::Won));
+
+  // Read through a second journal on the same file, as the next run does.
+  Journal reader(folder.path());
+  const std::vector<RecordedGame> games = reader.games();
+  ASSERT_EQ(2u, games.size());
+  EXPECT_EQ(kSetup, games[0].setup);
+  EXPECT_EQ(kEntries, games[0].entries);
+  EXPECT_EQ(Outcome::Playing, games[0].outcome);
+  EXPECT_EQ(Outcome::Won, games[1].outcome);
+  EXPECT_TRUE(games[1].entries.empty());
+  EXPECT_EQ(20u, games[0].started.size()) << games[0].started;  // 2026-12-08T02:11:38Z
+  const std::vector<std::pair<int64_t, QString>> inProgress = reader.gamesInProgress();
+  ASSERT_EQ(1u, inProgress.size());
+  EXPECT_EQ(*id, inProgress[0].first);
+  EXPECT_EQ("me", inProgress[0].second);
+}
+
+TEST(Journal, EachEntryIsOnDiskWhenRecordReturns) {
+  JournalFolder folder;
+  Journal journal(folder.path());
+  const auto id = journal.beginGame(kSetup, "me");
+  ASSERT_TRUE(id);
+  for (int n = 1; n <= 3; ++n) {
+    ASSERT_TRUE(journal.record(*id, n, kEntries[0]));
+    // Another connection sees it at once: nothing waits in an open transaction.
+    EXPECT_EQ(n, peek(folder.path(), "SELECT count(*) FROM entries").toInt());
+  }
+  EXPECT_EQ("wal", peek(folder.path(), "PRAGMA journal_mode").toString());
+  EXPECT_EQ(Journal::latestVersion(), peek(folder.path(), "PRAGMA user_version").toInt());
+}
+
+TEST(Journal, FileAndFolderAreWhereTheDataHomeSays) {
+  const QByteArray saved = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", "/data/home");
+  EXPECT_EQ("/data/home/brindlemark/games.sqlite", Journal::defaultPath());
+  qunsetenv("XDG_DATA_HOME");
+  EXPECT_EQ(QDir::homePath() + "/.local/share/brindlemark/games.sqlite", Journal::defaultPath());
+  qputenv("XDG_DATA_HOME", "relative/is/ignored");
+  EXPECT_EQ(QDir::homePath() + "/.local/share/brindlemark/games.sqlite", Journal::defaultPath());
+  if (saved.isNull()) {
+    qunsetenv("XDG_DATA_HOME");
+  } else {
+    qputenv("XDG_DATA_HOME", saved);
+  }
+}
+
+TEST(Journal, SchemaStepsRunInOrderFromTheFileVersion) {
+  const std::vector<SchemaStep>& steps = schemaSteps();
+  for (std::size_t i = 0; i < steps.size(); ++i)
+    EXPECT_EQ(static_cast<int>(i + 1), steps[i].version);
+
+  // An empty database made by anything (version 0, no tables) is brought to the latest.
+  JournalFolder folder;
+  QDir().mkpath(QFileInfo(folder.path()).absolutePath());
+  peek(folder.path(), "PRAGMA user_version = 0");
+  Journal journal(folder.path());
+  EXPECT_TRUE(journal.available());
+  EXPECT_EQ(Journal::latestVersion(), peek(folder.path(), "PRAGMA user_version").toInt());
+  EXPECT_EQ(2,
+            peek(folder.path(), "SELECT count(*) FROM sqlite_master WHERE type = 'table'").toInt());
+}
+
+}  // namespace

@@ -1,0 +1,123 @@
+// An unfinished game comes back exactly as it was left: every game type, the random
+// targets and start included, and only to a later run, never to a copy still playing.
+#include <gtest/gtest.h>
+
+#include "journalfiles.h"
+
+namespace {
+
+struct ResumeCase {
+  const char* what;
+  GameOptions options;
+  const char* script;
+};
+
+const ResumeCase kGames[] = {
+    {"cricket_board", {kCricket, 2, 0, true, true}, "T20 T19 M S20 D18 IB T20 u T17 S16 OB T20"},
+    {"cricket_buttons", {kCricket, 3, 0, true, false}, "b1 b1 b2 n b7 b7 u n b3 b1 b1 b1 b1 n b6"},
+    {"cricket_turn_undone", {kCricket, 2, 0, true, false}, "b1 b1 n b2 u"},
+    {"random_cricket", {kRandomCricket, 2, 0, false, true}, "T20 T19 IB OB S1 S2 S3 D4 T5 S6 S7"},
+    {"random_cricket_buttons",
+     {kRandomCricket, 4, 0, true, false},
+     "b1 b2 b3 n b4 n b5 b6 b7 n b1"},
+    {"301_double_in_out", {k301, 2, 2, true, true}, "S20 D20 T20 D1 S5 S5 T20 T20 T20 e2-40 S1"},
+    {"501_triple_in", {k501, 3, 3, true, true}, "T20 S1 S1 S20 S20 T1 M M e1+17 IB"},
+    {"random_countdown", {kRandomCountdown, 1, 0, true, true}, "T20 T20 T20 S5 S5"},
+    {"nothing_thrown", {kRandomCountdown, 4, 0, true, true}, ""},
+};
+
+class Resume : public testing::TestWithParam<ResumeCase> {};
+
+TEST_P(Resume, NextRunRebuildsTheStateLeftBehind) {
+  JournalFolder folder;
+  GameState left;
+  {
+    JournalSession first(folder.path());
+    RecordedPlay play(first);
+    play.start(GetParam().options, {"", "Ann", "Bob", "Cy", "Di"});
+    play.play(GetParam().script);
+    left = play.game.state();
+    ASSERT_TRUE(left.game_on);
+  }  // the program ends with the game in progress
+
+  std::optional<RecordedGame> unfinished;
+  GameState later;
+  {
+    JournalSession next(folder.path());
+    unfinished = next.takeUnfinished();
+    ASSERT_TRUE(unfinished);
+    RecordingClips clips;
+    Game game(clips, [&next] { return next.draw(); });
+    next.resume(game, *unfinished);
+    EXPECT_EQ(left, game.state());
+    for (int seat = 1; seat <= kSeats; ++seat)
+      EXPECT_EQ(left.players[seat], game.player(seat)) << seat;
+
+    // Play continues into the same game, and the run after finds it with both parts.
+    RecordedPlay more(next);
+    next.resume(more.game, *unfinished);
+    more.play("M n");
+    later = more.game.state();
+  }
+  JournalSession third(folder.path());
+  const std::optional<RecordedGame> again = third.takeUnfinished();
+  ASSERT_TRUE(again);
+  EXPECT_EQ(unfinished->id, again->id);
+  EXPECT_EQ(later, ReplayedGame(*again).game().state());
+}
+
+INSTANTIATE_TEST_SUITE_P(Journal, Resume, testing::ValuesIn(kGames), kByWhat);
+
+TEST(ResumeOffer, OnlyGamesNoRunningCopyPlays) {
+  JournalFolder folder;
+  auto first = std::make_unique<JournalSession>(folder.path());
+  RecordedPlay play(*first);
+  play.start({k501, 2, 0, true, true});
+  play.play("T20");
+  {
+    JournalSession second(folder.path());  // started while the first still runs
+    EXPECT_FALSE(second.takeUnfinished());
+    RecordedPlay other(second);
+    other.start({kCricket, 2, 0, true, true});
+    other.play("T20");
+    EXPECT_EQ(2, peek(folder.path(), "SELECT count(DISTINCT owner) FROM games").toInt());
+  }
+  // The second copy ended with its game in progress: the first may take that one, not its own.
+  const std::optional<RecordedGame> found = first->takeUnfinished();
+  ASSERT_TRUE(found);
+  EXPECT_EQ(kCricket, found->setup.options.game_type);
+}
+
+TEST(ResumeOffer, ClosedGamesAreNotOffered) {
+  JournalFolder folder;
+  {
+    JournalSession run(folder.path());
+    RecordedPlay play(run);
+    play.start({k301, 1, 0, true, true});  // replaced by the next game: unfinished
+    play.play("T20");
+    play.start({k301, 1, 0, true, true});  // won
+    play.play("T20 T20 T20 T20 T20 S1");
+    ASSERT_FALSE(play.game.state().game_on);
+  }
+  {
+    JournalSession run(folder.path());
+    EXPECT_FALSE(run.takeUnfinished());
+    EXPECT_EQ("unfinished",
+              peek(folder.path(), "SELECT outcome FROM games WHERE id = 1").toString());
+    EXPECT_EQ("won", peek(folder.path(), "SELECT outcome FROM games WHERE id = 2").toString());
+    RecordedPlay play(run);
+    play.start({kCricket, 2, 0, true, true});
+    play.play("T20");
+  }
+  {
+    JournalSession run(folder.path());
+    const std::optional<RecordedGame> offered = run.takeUnfinished();
+    ASSERT_TRUE(offered);
+    run.decline(*offered);  // No: kept as unfinished, not offered again
+  }
+  JournalSession run(folder.path());
+  EXPECT_FALSE(run.takeUnfinished());
+  EXPECT_EQ(3u, run.journal()->games().size());
+}
+
+}  // namespace
