@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
-#include <map>
 #include <optional>
 #include <sstream>
 #include <tuple>
@@ -34,40 +34,53 @@ struct Rules {
   bool startsIn, doubleBull;
 };
 
-// The points a sequence of darts counts: nothing until the dart that brings the player in.
-int counted(const Rules& r, const std::vector<Throw>& darts) {
-  bool in = r.startsIn;
+// Where a turn stands after each dart: whether the player is in, and the points counted.
+struct Count {
+  bool in = false;
   int total = 0;
-  for (const Throw& t : darts) {
-    in = in || r.inRule == 0 || t.multiplier == r.inRule;
-    if (in) total += t.number * t.multiplier;
-  }
-  return total;
+};
+
+// Darts count nothing until the one that brings the player in, which counts in full.
+Count afterDart(const Rules& r, Count c, const Throw& t) {
+  c.in = c.in || r.inRule == 0 || t.multiplier == r.inRule;
+  if (c.in) c.total += t.number * t.multiplier;
+  return c;
 }
 
-// For every total: the fewest darts that count it, and the fewest whose last is a double.
+int counted(const Rules& r, const std::vector<Throw>& darts) {
+  Count c{r.startsIn, 0};
+  for (const Throw& t : darts) c = afterDart(r, c, t);
+  return c.total;
+}
+
+// For every total up to 180: the fewest darts that count it, and the fewest whose last
+// is a double; kNever when no three darts do.
+constexpr int kNever = 99;
 struct Reach {
-  std::map<int, int> fewest, fewestDoubleFinish;
+  std::array<int, 181> fewest, fewestDoubleFinish;
+  Reach() {
+    fewest.fill(kNever);
+    fewestDoubleFinish.fill(kNever);
+  }
 };
+
+// Throws every sequence of up to three darts.
+void throwOn(const Rules& r, const std::vector<Throw>& beds, Count c, int thrown, Reach& reach) {
+  if (thrown == 3) return;
+  for (const Throw& t : beds) {
+    const Count next = afterDart(r, c, t);
+    const auto total = static_cast<std::size_t>(next.total);
+    reach.fewest[total] = std::min(reach.fewest[total], thrown + 1);
+    if (t.multiplier == 2) {
+      reach.fewestDoubleFinish[total] = std::min(reach.fewestDoubleFinish[total], thrown + 1);
+    }
+    throwOn(r, beds, next, thrown + 1, reach);
+  }
+}
 
 Reach bruteForce(const Rules& r) {
   Reach reach;
-  const std::vector<Throw> beds = everyBed(r.doubleBull);
-  std::vector<std::vector<Throw>> sequences = {{}};
-  for (int length = 1; length <= 3; ++length) {
-    std::vector<std::vector<Throw>> longer;
-    for (const auto& s : sequences) {
-      for (const Throw& t : beds) {
-        auto next = s;
-        next.push_back(t);
-        const int total = counted(r, next);
-        reach.fewest.try_emplace(total, length);
-        if (t.multiplier == 2) reach.fewestDoubleFinish.try_emplace(total, length);
-        longer.push_back(std::move(next));
-      }
-    }
-    sequences = std::move(longer);
-  }
+  throwOn(r, everyBed(r.doubleBull), {r.startsIn, 0}, 0, reach);
   return reach;
 }
 
@@ -117,9 +130,10 @@ TEST_P(CheckoutExhaustive, ShortestRouteExactlyWhenOneExists) {
       const CheckoutRoute route = CheckoutRoute::find(
           {remaining, dartsLeft, static_cast<int16_t>(inRule), startsIn, doubleBull});
       const std::string text = route.text();
-      const auto fewest = reach.fewest.find(remaining);
-      const bool exists = remaining == 0 || (remaining > 0 && fewest != reach.fewest.end() &&
-                                             fewest->second <= dartsLeft);
+      const int fewest = remaining > 0 && remaining <= 180
+                             ? reach.fewest[static_cast<std::size_t>(remaining)]
+                             : kNever;
+      const bool exists = remaining == 0 || fewest <= dartsLeft;
       const auto darts = parse(text, doubleBull);
       std::string wrong;
       if (text.empty() != !exists) {
@@ -129,20 +143,16 @@ TEST_P(CheckoutExhaustive, ShortestRouteExactlyWhenOneExists) {
       } else if (darts->size() != route.darts().size()) {
         wrong = "text and darts disagree";
       } else if (remaining == 0) {
-        if (text !=
-            (std::array<const char*, 3>{
-                "Miss", "Miss Miss", "Miss Miss Miss"})[static_cast<std::size_t>(dartsLeft - 1)]) {
-          wrong = "not a miss for each dart left";
-        }
+        std::string misses = "Miss";
+        for (int more = 1; more < dartsLeft; ++more) misses += " Miss";
+        if (text != misses) wrong = "not a miss for each dart left";
       } else if (exists && counted(rules, *darts) != remaining) {
         wrong = "does not score exactly the remaining points";
-      } else if (exists && static_cast<int>(darts->size()) != fewest->second) {
+      } else if (exists && static_cast<int>(darts->size()) != fewest) {
         wrong = "not the fewest darts";
-      } else if (exists) {
-        const auto doubleFinish = reach.fewestDoubleFinish.find(remaining);
-        const bool canEndOnDouble = doubleFinish != reach.fewestDoubleFinish.end() &&
-                                    doubleFinish->second == fewest->second;
-        if (canEndOnDouble && darts->back().multiplier != 2) wrong = "not ending on a double";
+      } else if (exists && darts->back().multiplier != 2 &&
+                 reach.fewestDoubleFinish[static_cast<std::size_t>(remaining)] == fewest) {
+        wrong = "not ending on a double";
       }
       if (!wrong.empty()) {
         ADD_FAILURE() << "remaining " << remaining << ", darts left " << dartsLeft << ": \"" << text
