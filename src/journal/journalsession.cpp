@@ -3,8 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QUuid>
+#include <sstream>
 
+#include "journal/historycsv.h"
 #include "journal/replay.h"
 
 void JournalSession::open(const QString& path) {
@@ -87,4 +90,16 @@ void JournalSession::resume(Game& game, const RecordedGame& record) {
 void JournalSession::decline(const RecordedGame& record) {
   if (!journal_) return;
   journal_->setOutcome(record.id, Outcome::Unfinished);
+}
+
+bool JournalSession::exportHistory(const QString& path) {
+  if (!available()) return false;
+  std::ostringstream csv;
+  writeHistoryCsv(csv, journal_->games());
+  const std::string text = csv.str();
+  QSaveFile file(path);
+  return file.open(QIODevice::WriteOnly) &&
+         file.write(text.data(), static_cast<qint64>(text.size())) ==
+             static_cast<qint64>(text.size()) &&
+         file.commit();
 }

@@ -52,6 +52,8 @@ class JournalSession {
   void resume(Game& game, const RecordedGame& record);
   // Keep it in the history as unfinished.
   void decline(const RecordedGame& record);
+  // The whole history as CSV into a file; false when it could not be written.
+  bool exportHistory(const QString& path);
 
   // The database, once opened.
   Journal* journal() { return journal_.get(); }

@@ -2,11 +2,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 
+#include "input/keytable.h"
 #include "shell/centring.h"
 #include "shell/chord.h"
 #include "shell/help.h"
@@ -27,6 +30,7 @@
 #include "ui/hscores.h"
 #include "ui/pictures.h"
 #include "ui/scoreboard.h"
+#include "ui/statisticswindow.h"
 #include "ui/statuspanels.h"
 #include "ui/twips.h"
 
@@ -56,7 +60,10 @@ bool askWithQuestion(QWidget* parent, const QString& text, const QString& title)
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), clips_(std::make_unique<WindowClips>(*this)), game_(*clips_) {
+    : QMainWindow(parent),
+      clips_(std::make_unique<WindowClips>(*this)),
+      journal_(std::make_unique<JournalSession>()),
+      game_(*clips_, [this] { return journal_->draw(); }) {
   setObjectName("MainWindow");
   setWindowTitle("Brindlemark 1.4");
   setWindowIcon(pictures::windowIcon());
@@ -67,6 +74,10 @@ MainWindow::MainWindow(QWidget* parent)
     splash.exec();
   };
   links_ = std::make_unique<LinkOpener>();
+  chooseExportFile = [this] {
+    return QFileDialog::getSaveFileName(
+        this, "Export History", QDir::homePath() + "/brindlemark-history.csv", "CSV files (*.csv)");
+  };
   askYesNo = [this](const QString& text, const QString& title) {
     return askWithQuestion(this, text, title);
   };
@@ -91,7 +102,7 @@ MainWindow::MainWindow(QWidget* parent)
 
   // Created in start-up order: mark cells, buttons, labels; the board lies over the buttons.
   scoreboard_ = new Scoreboard(area_, [this](int index) {
-    game_.CmdHit_Click(index);
+    applyInput(GameInput::targetPress(index));
     refresh();
   });
   picboard_ = new BoardWidget(area_);
@@ -101,7 +112,7 @@ MainWindow::MainWindow(QWidget* parent)
     refresh();
   });
   connect(picboard_, &BoardWidget::clicked, this, [this](QPointF t) {
-    game_.boardClick(static_cast<float>(t.x()), static_cast<float>(t.y()));
+    applyInput(GameInput::boardDart(static_cast<float>(t.x()), static_cast<float>(t.y())));
     refresh();
   });
 
@@ -130,6 +141,10 @@ void MainWindow::buildMenus() {
           &MainWindow::mnunew_Click);
   connect(addItem(mnufile, "mnuhigh", "&High Scores"), &QAction::triggered, this,
           &MainWindow::mnuhigh_Click);
+  connect(addItem(mnufile, "mnustats", "&Statistics"), &QAction::triggered, this,
+          &MainWindow::mnustats_Click);
+  connect(addItem(mnufile, "mnuexport", "Export History\u2026"), &QAction::triggered, this,
+          &MainWindow::mnuexport_Click);
   mnufile->addSeparator()->setObjectName("mnuline1");
   connect(addItem(mnufile, "mnuexit", "E&xit"), &QAction::triggered, this,
           &MainWindow::mnuexit_Click);
@@ -198,6 +213,30 @@ void MainWindow::start() {
   prefs_->check_splash();
   applyPreferences();
   if (prefs_->splash_on && showSplash) showSplash();
+  // The game journal, and a game that an earlier run left unfinished.
+  journal_->open();
+  offerUnfinishedGame();
+}
+
+void MainWindow::offerUnfinishedGame() {
+  const std::optional<RecordedGame> unfinished = journal_->takeUnfinished();
+  if (!unfinished) return;
+  if (!askYesNo("Continue the unfinished game?", "Brindlemark")) {
+    journal_->decline(*unfinished);
+    return;
+  }
+  // Rebuilt silently: the clips belong to the moments they were first heard.
+  const auto player = std::exchange(playClip, nullptr);
+  journal_->resume(game_, *unfinished);
+  playClip = player;
+  refresh();
+}
+
+UndoResult MainWindow::applyInput(const GameInput& input) {
+  journal_->record(input, game_.auto_win);
+  const UndoResult result = game_.apply(input);
+  journal_->afterInput(game_);
+  return result;
 }
 
 void MainWindow::applyPreferences() {
@@ -219,6 +258,24 @@ void MainWindow::mnuhigh_Click() {
   hscores dialog(*scores_, this);
   centreOnFirstShow(&dialog);
   dialog.exec();
+}
+
+void MainWindow::mnustats_Click() {
+  StatisticsWindow window(*journal_, this);
+  centreOnEveryActivation(&window);
+  window.exec();
+}
+
+void MainWindow::mnuexport_Click() {
+  if (!journal_->available()) {
+    tellOk("History is unavailable: " + journal_->unavailableReason() + ".", "Export History");
+    return;
+  }
+  const QString path = chooseExportFile ? chooseExportFile() : QString();
+  if (path.isEmpty()) return;
+  if (!journal_->exportHistory(path)) {
+    tellOk("The history could not be written to " + path + ".", "Export History");
+  }
 }
 
 void MainWindow::mnuabout_Click() {
@@ -257,7 +314,9 @@ void MainWindow::mnunew_Click() {
   }
   newGameDialog_->exec();
   if (newGameDialog_->begun()) game_.letsBegin(newGameDialog_->names());
+  journal_->aboutToSetUp();
   game_.reset_game();
+  journal_->beginGame(game_);
   refresh();
 }
 
@@ -278,7 +337,8 @@ void MainWindow::endProgram() {
 }
 
 void MainWindow::mnuundo_Click() {
-  if (game_.mnuundo_Click() == UndoResult::Refused) {
+  if (!game_.state().undo_enabled) return;
+  if (applyInput(GameInput::undoEntry()) == UndoResult::Refused) {
     refresh();
     tellOk("Sorry Can't Undo That Hit", "Can't Undo");
   }
@@ -290,7 +350,9 @@ void MainWindow::mnuescore_Click() {
   frmpoints dialog(game_.options.num_players, this);
   centreOnEveryActivation(&dialog);
   dialog.exec();
-  if (dialog.confirmed()) game_.editScore(dialog.edit_player, dialog.edit_points, dialog.edit_add);
+  if (dialog.confirmed()) {
+    applyInput(GameInput::editScore(dialog.edit_player, dialog.edit_points, dialog.edit_add));
+  }
   refresh();
 }
 
@@ -304,7 +366,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   const auto* key = static_cast<QKeyEvent*>(event);
   const QString text = key->text();
   if (text.size() != 1) return false;
-  if (!game_.keyTyped(text.at(0).unicode())) return false;
+  // The keys press the target buttons of plain Cricket on the buttons, during a game.
+  const int button = keytable::buttonForChar(text.at(0).unicode());
+  const GameOptions& o = game_.options;
+  if (button < 0 || !game_.state().game_on || o.game_type != kCricket || o.use_board) return false;
+  applyInput(GameInput::targetPress(button));
   refresh();
   return true;
 }

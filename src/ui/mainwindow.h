@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "game/game.h"
+#include "journal/journalsession.h"
 
 class BoardWidget;
 class HighScores;
@@ -31,6 +32,11 @@ class MainWindow : public QMainWindow {
   void refresh();
 
   Game& game() { return game_; }
+  // The game journal: every new game and every input is recorded in it before the window
+  // shows its effect.
+  JournalSession& journal() { return *journal_; }
+  // One input to the game, from whatever source: recorded first, then applied.
+  UndoResult applyInput(const GameInput& input);
 
   // Questions and messages, replaceable so that tests can answer them.
   std::function<bool(const QString& text, const QString& title)> askYesNo;
@@ -41,6 +47,8 @@ class MainWindow : public QMainWindow {
   std::function<int()> countAudioOutputs;
   // Shows the splash window at start-up when the preference is on; tests replace it.
   std::function<void()> showSplash;
+  // Asks where to export the history; an empty answer cancels. Tests replace it.
+  std::function<QString()> chooseExportFile;
   // Opens web addresses; tests replace it so that no browser starts.
   void setLinkOpener(std::unique_ptr<LinkOpener> links);
 
@@ -50,6 +58,8 @@ class MainWindow : public QMainWindow {
   void mnuundo_Click();
   void mnuescore_Click();
   void mnuhigh_Click();
+  void mnustats_Click();
+  void mnuexport_Click();
   void mnuabout_Click();
   void mnucontents_Click();
   void openPictureWindow();
@@ -64,8 +74,10 @@ class MainWindow : public QMainWindow {
   void endProgram();
   void applyPreferences();
   void playHidden(Clip clip);
+  void offerUnfinishedGame();
 
   std::unique_ptr<WindowClips> clips_;
+  std::unique_ptr<JournalSession> journal_;
   Game game_;
   std::unique_ptr<SettingsStore> store_;
   std::unique_ptr<Preferences> prefs_;

@@ -111,6 +111,7 @@ class Session:
         self.display = self._start_x()
         self.env = dict(os.environ, DISPLAY=self.display, HOME=self.home,
                         XDG_CONFIG_HOME=config, XDG_RUNTIME_DIR=runtime,
+                        XDG_DATA_HOME=os.path.join(self.home, "data"),
                         PULSE_SERVER="unix:/nonexistent/brindlemark-no-sound",
                         QT_QPA_PLATFORM="xcb")
         self.env.pop("WAYLAND_DISPLAY", None)

@@ -56,6 +56,7 @@ void dart(MainWindow& w, int step, double radius) {
 class TestAccessibility : public QObject {
   Q_OBJECT
   QTemporaryDir config_;
+  std::unique_ptr<QTemporaryDir> data_;
   std::unique_ptr<MainWindow> w_;
 
   // The values named here are in the tree, exactly over the widgets that show them.
@@ -69,6 +70,8 @@ class TestAccessibility : public QObject {
  private slots:
   void init() {
     qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
+    data_ = std::make_unique<QTemporaryDir>();  // no game left over from the case before
+    qputenv("XDG_DATA_HOME", data_->path().toUtf8());
     w_ = std::make_unique<MainWindow>();
     w_->countAudioOutputs = [] { return 0; };
     w_->showSplash = nullptr;

@@ -53,6 +53,7 @@ class TestMainWindow : public QObject {
   void init() {
     config_ = std::make_unique<QTemporaryDir>();
     qputenv("XDG_CONFIG_HOME", config_->path().toUtf8());
+    qputenv("XDG_DATA_HOME", config_->path().toUtf8());
     said_.clear();
     startWindow();
   }

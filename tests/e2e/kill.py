@@ -1,0 +1,91 @@
+#!/usr/bin/python3
+"""The real program killed (SIGKILL) at random moments of a scripted game, many times:
+    kill.py EXECUTABLE OUTPUT_FOLDER [KILLS] [SEED]
+Each time the program is started again, asked "Continue the unfinished game?" and answered
+Yes; what the window then shows must be what it showed before the kill: the same texts in
+the accessibility tree (all but the bed under the pointer) and the same pixels of the board
+and scoreboard. The game is a Random Countdown, so the drawn start must come back too."""
+
+import os
+import random
+import signal
+import sys
+import time
+
+from harness import CLIENT_W, Failure, Screen_reader, Session, check
+
+SCOREBOARD_H = 480  # the client area above the status bar
+RINGS = ["single", "single", "single", "triple", "double", "miss"]
+
+
+def shown(s):
+    """What the window shows: its texts and the pixels of board and scoreboard."""
+    s.xdotool("mousemove", "1020", "760")  # the pointer off the window: no hover
+    s.settle(0.1)
+    reader = Screen_reader(s)
+    texts = sorted(n for n in reader.names()
+                   if not n.startswith("Mouse Over:") and not n.startswith("Dartboard"))
+    shot = s.client_shot()
+    pixels = bytes(b for y in range(0, SCOREBOARD_H, 2) for x in range(0, CLIENT_W, 2)
+                   for b in shot.at(x, y))
+    return texts, pixels
+
+
+def restart(s, label):
+    """Starts the program again in the same session and answers the question with Yes."""
+    s.app = s._spawn([s.exe], label)
+    s.window = s.find_window("^Brindlemark 1.4$", timeout=20)  # shown before the question
+    box = s.find_window("^Brindlemark$", timeout=20)
+    s.key_window(box, "y")
+    deadline = time.time() + 10
+    while not s.window_gone("^Brindlemark$"):
+        check(time.time() < deadline, "the question stayed open")
+        time.sleep(0.05)
+    s.locate()
+    s.settle(0.3)
+
+
+def kill_and_compare(s, kills, rng):
+    before = shown(s)
+    time.sleep(rng.uniform(0, 0.3))
+    s.app.send_signal(signal.SIGKILL)
+    s.app.wait()
+    restart(s, f"program-{kills}")
+    after = shown(s)
+    if before[0] != after[0]:
+        lost = sorted(set(before[0]) - set(after[0]))
+        new = sorted(set(after[0]) - set(before[0]))
+        raise Failure(f"kill {kills}: texts differ, before only {lost}, after only {new}")
+    if before[1] != after[1]:
+        s.screenshot(f"kill-{kills}-after")
+        raise Failure(f"kill {kills}: the scoreboard looks different after the restart")
+
+
+def main():
+    exe, out = sys.argv[1], sys.argv[2]
+    kills_wanted = int(sys.argv[3]) if len(sys.argv) > 3 else 12
+    seed = int(sys.argv[4]) if len(sys.argv) > 4 else int(time.time())
+    print(f"seed {seed}")
+    rng = random.Random(seed)
+    kills = 0
+    with Session(exe, "kill", out) as s:
+        s.settle(1.0)  # the menu bar painted
+        # Random Countdown, two players: darts at random beds, a kill after some of them.
+        s.new_game(players=2, names=["Ann", "Bob"], game=4)
+        darts = 0
+        while kills < kills_wanted and darts < 36:
+            s.dart(rng.choice(range(1, 21)), rng.choice(RINGS))
+            darts += 1
+            if rng.random() < 0.45:
+                kills += 1
+                kill_and_compare(s, kills, rng)
+        check(kills == kills_wanted, f"only {kills} kills in {darts} darts")
+    print(f"kill: passed, {kills} kills")
+
+
+if __name__ == "__main__":
+    try:
+        main()
+    except Failure as failure:
+        print(f"FAILED: {failure}", file=sys.stderr)
+        sys.exit(1)
