@@ -259,8 +259,13 @@ class Session:
         """Clicks a menu of the menu bar by its place (0 = File) and then one of its items
         (0 = first). Titles and items are found on the screen: the title where the menu bar
         shows text, the item in the popup that opens under it."""
-        shot = self.grab_window()
-        titles = self._menu_titles(shot)
+        # The program may still be starting (opening its game journal) and not yet have
+        # painted its menu bar.
+        deadline = time.time() + 5
+        titles = self._menu_titles(self.grab_window())
+        while len(titles) <= title_index and time.time() < deadline:
+            time.sleep(0.1)
+            titles = self._menu_titles(self.grab_window())
         check(len(titles) > title_index, f"menu bar shows {len(titles)} titles")
         x0, x1 = titles[title_index]
         self.click_at(self.win_origin[0] + (x0 + x1) // 2,

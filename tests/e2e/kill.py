@@ -69,7 +69,6 @@ def main():
     rng = random.Random(seed)
     kills = 0
     with Session(exe, "kill", out) as s:
-        s.settle(1.0)  # the menu bar painted
         # Random Countdown, two players: darts at random beds, a kill after some of them.
         s.new_game(players=2, names=["Ann", "Bob"], game=4)
         darts = 0
