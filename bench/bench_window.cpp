@@ -4,8 +4,9 @@
 //   first-paint        ends at the first paint of the main window (start-up time)
 //   full-game          then plays a whole Cricket game through game() and refresh()
 //                      (peak memory, measured from outside)
-//   clicks [N]         then clicks the board picture N times with real mouse events and
-//                      prints the time from each press until the window has repainted
+//   clicks [N] [off]   then clicks the board picture N times with real mouse events and
+//                      prints the time from each press until the window has repainted;
+//                      each dart is recorded in the game journal unless "off" is given
 #include <QApplication>
 #include <QMouseEvent>
 #include <algorithm>
@@ -67,6 +68,8 @@ void waitForPaint(const PaintCounter& counter, long before) {
   }
 }
 
+bool journalOn = true;
+
 void newGame(MainWindow& w, int16_t type) {
   Game& g = w.game();
   g.options.game_type = type;
@@ -74,7 +77,10 @@ void newGame(MainWindow& w, int16_t type) {
   g.options.use_board = true;
   g.sound_on = false;
   g.letsBegin({"", "Ann", "Bob", "", ""});
+  // The game goes into the journal as File > New Game puts it there, unless it is off.
+  w.journal().aboutToSetUp();
   g.reset_game();
+  if (journalOn) w.journal().beginGame(g);
   w.refresh();
 }
 
@@ -154,6 +160,7 @@ int main(int argc, char* argv[]) {
   window.start();
   waitForPaint(counter, 0);
   while (counter.paints == 0) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  journalOn = !(argc > 3 && std::strcmp(argv[3], "off") == 0);
   if (std::strcmp(mode, "full-game") == 0) fullGame(window);
   if (std::strcmp(mode, "clicks") == 0 || std::strcmp(mode, "triples") == 0)
     return clicks(window, counter, argc > 2 ? std::max(10, std::atoi(argv[2])) : 3000,
