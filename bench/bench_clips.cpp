@@ -1,4 +1,4 @@
-// How long play_wavres holds the caller for each clip, against the clip's length.
+// How long playClipResource holds the caller for each clip, against the clip's length.
 // The difference is the player's overhead: connecting, the server's buffer and the
 // wait for the last sample to be heard. Run it with a sound server, e.g.
 //   scripts/with-pulse build/default/bench/bench_clips [plays per clip]
@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const int plays = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
 
-  std::printf("audio outputs: %d\n", waveOutGetNumDevs());
+  std::printf("audio outputs: %d\n", audioOutputCount());
   std::printf("%-9s %9s %9s %9s %9s %9s\n", "clip", "length", "median", "overhead", "min", "max");
   std::printf("%-9s %9s %9s %9s %9s %9s\n", "", "ms", "ms", "ms", "ms", "ms");
   double worst = -1e9;
@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     std::vector<double> blocked;
     for (int i = 0; i < plays; ++i) {
       const auto start = std::chrono::steady_clock::now();
-      play_wavres(clipName(clip));
+      playClipResource(clipName(clip));
       blocked.push_back(
           std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
               .count());

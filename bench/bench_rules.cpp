@@ -33,17 +33,17 @@ std::vector<std::array<float, 2>> spots() {
 void oneDart(benchmark::State& state, int16_t type) {
   SilentClips clips;
   Game game(clips, [] { return 0.5f; });
-  game.options.game_type = type;
-  game.options.num_players = 2;
-  game.sound_on = false;
-  game.reset_game();
+  game.options.gameType = type;
+  game.options.playerCount = 2;
+  game.soundOn = false;
+  game.startGame();
   const auto at = spots();
   std::size_t i = 0;
   for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores): the loop's own idiom
-    if (!game.state().game_on) game.reset_game();
+    if (!game.state().inPlay) game.startGame();
     const auto& p = at[i++ & 4095];
-    game.boardClick(p[0], p[1]);
-    benchmark::DoNotOptimize(game.state().turn_total);
+    game.throwDart(p[0], p[1]);
+    benchmark::DoNotOptimize(game.state().turnTotal);
   }
 }
 

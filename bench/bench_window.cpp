@@ -72,14 +72,14 @@ bool journalOn = true;
 
 void newGame(MainWindow& w, int16_t type) {
   Game& g = w.game();
-  g.options.game_type = type;
-  g.options.num_players = 2;
-  g.options.use_board = true;
-  g.sound_on = false;
-  g.letsBegin({"", "Ann", "Bob", "", ""});
+  g.options.gameType = type;
+  g.options.playerCount = 2;
+  g.options.useBoard = true;
+  g.soundOn = false;
+  g.setPlayerNames({"", "Ann", "Bob", "", ""});
   // The game goes into the journal as File > New Game puts it there, unless it is off.
   w.journal().aboutToSetUp();
-  g.reset_game();
+  g.startGame();
   if (journalOn) w.journal().beginGame(g);
   w.refresh();
 }
@@ -90,14 +90,14 @@ void fullGame(MainWindow& w) {
   // counts two marks); the first player closes the bull first and wins.
   static constexpr int kAims[] = {20, 19, 18, 17, 16, 15, 25};
   int thrown[kSeats + 1] = {};
-  for (int guard = 0; w.game().state().game_on && guard < 1000; ++guard) {
-    const int seat = w.game().state().cur_player;
+  for (int guard = 0; w.game().state().inPlay && guard < 1000; ++guard) {
+    const int seat = w.game().state().thrower;
     const QPointF at = tripleOf(kAims[std::min(6, thrown[seat]++)]);
-    w.game().boardClick(static_cast<float>(at.x()), static_cast<float>(at.y()));
+    w.game().throwDart(static_cast<float>(at.x()), static_cast<float>(at.y()));
     w.refresh();
     QCoreApplication::processEvents();
   }
-  if (w.game().state().game_on) std::fprintf(stderr, "the game did not end\n");
+  if (w.game().state().inPlay) std::fprintf(stderr, "the game did not end\n");
 }
 
 // Clicks on the board, each timed until the window has repainted: in a 501 game at points
@@ -112,7 +112,7 @@ int clicks(MainWindow& w, const PaintCounter& counter, int count, bool triples) 
   std::vector<double> ms;
   std::vector<double> cpu;
   for (int i = 0; i < count; ++i) {
-    if (!w.game().state().game_on) newGame(w, type);
+    if (!w.game().state().inPlay) newGame(w, type);
     // Points all over the picture, on the pixel grid a pointer reports.
     QPointF pixel((i * 37) % board::kPicturePixels, (i * 91 + 13) % board::kPicturePixels);
     if (triples) {

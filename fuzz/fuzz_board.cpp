@@ -20,9 +20,9 @@ namespace {
 void check(float x, float y, bool doubleBull) {
   const board::Hit hit = board::hitAt(x, y, doubleBull);
   const board::Position p = board::positionAt(x, y);
-  const int16_t quad = board::board_loc(p);
+  const int16_t quad = board::quadrant(p);
   if (quad < 1 || quad > 4) fault("quadrant outside 1..4");
-  const double r = p.board_r;
+  const double r = p.radius;
   if (hit.number == 0) {
     if (hit.multiplier != 1 || hit.name != "Miss")
       fault("a miss with a multiplier or another name");

@@ -59,11 +59,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Start-up reads the preferences and the table, writing defaults on a first run.
   FileForReading view(store);
   Preferences prefs(view);
-  prefs.do_check_sound(1);
-  prefs.check_autowin();
-  prefs.check_splash();
+  prefs.checkSound(1);
+  prefs.readAutoWin();
+  prefs.readSplash();
   HighScores scores(view);
-  scores.Get_Hscores();
-  scores.check_HScores("Fuzz", 3);
+  scores.load();
+  scores.offerWin("Fuzz", 3);
   return 0;
 }

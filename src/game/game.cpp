@@ -7,28 +7,14 @@
 #include "input/board.h"
 #include "input/keytable.h"
 
-namespace {
-
-constexpr int16_t kCompactScorePt = 14;
-constexpr int16_t kLargeScorePt = 20;
-constexpr int16_t kThrowingScorePt = 40;
-
-std::string decimal(int value) { return std::to_string(value); }
-
-}  // namespace
-
 Game::Game(ClipPlayer& clips, std::function<float()> uniform)
-    : clips_(clips), uniform_(std::move(uniform)) {
-  // Before the first game: an empty scoreboard in its compact form, no status values.
-  s_.panel_shown.fill(true);
-  s_.score_pt.fill(kCompactScorePt);
+    : clips_(clips), uniform_(std::move(uniform)) {}
+
+void Game::announce(Clip clip) {
+  if (soundOn) clips_.play(clip);
 }
 
-void Game::playGameClip(Clip clip) {
-  if (sound_on) clips_.play(clip);
-}
-
-void Game::restartRandom() {
+void Game::seedFromClock() {
   engine_ = std::mt19937(static_cast<std::mt19937::result_type>(
       std::chrono::high_resolution_clock::now().time_since_epoch().count()));
 }
@@ -40,53 +26,43 @@ float Game::drawUniform() {
 
 // ---------------------------------------------------------------- new game
 
-void Game::letsBegin(const std::array<std::string, kSeats + 1>& names) {
-  for (int seat = 1; seat <= kSeats; ++seat) s_.names[seat] = names[seat];
-  if (s_.names[1] == "Scorpion" && sound_ok) clips_.play(Clip::SCORPION);
+void Game::setPlayerNames(const std::array<std::string, kSeats + 1>& names) {
+  for (int seat = 1; seat <= kSeats; ++seat) state_.names[seat] = names[seat];
+  if (state_.names[1] == "Scorpion" && soundAvailable) clips_.play(Clip::SCORPION);
 }
 
-void Game::reset_game() {
-  s_.darts_thrown = 0;
-  s_.last_mult = 1;
-  const bool onBoard = !isCricket() || options.use_board;
-  for (int p = 9; p <= 12; ++p) s_.panel_shown[p] = onBoard;
-  for (int seat = 1; seat <= kSeats; ++seat) s_.players[seat].Reset();
-  s_.cur_player = 1;
-  s_.turn_total = 0;
+void Game::startGame() {
+  state_.dartsThrown = 0;
+  state_.lastMultiplier = 1;
+  for (int seat = 1; seat <= kSeats; ++seat) state_.players[seat].reset();
+  state_.thrower = 1;
+  state_.turnTotal = 0;
   if (!isCricket()) {
-    s_.escore_enabled = true;
-    s_.undo_enabled = false;
-    int16_t start = options.game_type == k301 ? 301 : 501;
-    if (options.game_type == kRandomCountdown) {
-      restartRandom();
+    state_.scoreEditEnabled = true;
+    state_.undoEnabled = false;
+    int16_t start = options.gameType == k301 ? 301 : 501;
+    if (options.gameType == kRandomCountdown) {
+      seedFromClock();
       start = static_cast<int16_t>(
           std::min(900, static_cast<int>(static_cast<double>(drawUniform()) * 600 + 301)));
     }
-    for (int seat = 1; seat <= kSeats; ++seat) s_.players[seat].Score(start);
-    show_cricknums(false);
-    s_.board_shown = true;
-    s_.next_button_shown = false;
+    for (int seat = 1; seat <= kSeats; ++seat) state_.players[seat].setScore(start);
   } else {
-    s_.escore_enabled = false;
-    s_.undo_enabled = false;
-    index_buttons();
-    show_cricknums(true);
-    s_.board_shown = options.use_board;
-    s_.next_button_shown = !options.use_board;
+    state_.scoreEditEnabled = false;
+    state_.undoEnabled = false;
+    drawTargets();
   }
-  s_.round_num = 1;
-  s_.panel[8] = "1";
-  s_.panel[6] = "0";
-  s_.panel[2] = s_.names[1];
-  s_.green[1] = true;
-  s_.game_on = true;
+  state_.round = 1;
+  state_.started = true;
+  state_.inPlay = true;
+  state_.throwerMarked = true;
 }
 
-void Game::index_buttons() {
-  auto& n = s_.cricknums;
+void Game::drawTargets() {
+  auto& n = state_.targets;
   n.fill(0);
-  if (options.game_type == kRandomCricket) {
-    restartRandom();
+  if (options.gameType == kRandomCricket) {
+    seedFromClock();
     for (std::size_t i = 1; i <= 6; ++i) {
       int16_t value = 0;
       do {
@@ -102,199 +78,167 @@ void Game::index_buttons() {
   n[7] = 25;
 }
 
-void Game::show_cricknums(bool cricket) {
-  s_.cricket_form = cricket;
-  position_labels(cricket);
-}
-
-void Game::position_labels(bool compact) {
-  s_.green.fill(false);
-  for (int seat = 1; seat <= kSeats; ++seat) {
-    s_.score_pt[seat] = compact ? kCompactScorePt : kLargeScorePt;
-  }
-  if (!compact) s_.score_pt[1] = kThrowingScorePt;
-}
-
 // ---------------------------------------------------------------- the board
 
-void Game::boardMove(float xTwips, float yTwips) {
-  s_.panel[4] = board::hitAt(xTwips, yTwips, options.double_bull).name;
+void Game::pointAt(float xTwips, float yTwips) {
+  state_.bed = board::hitAt(xTwips, yTwips, options.doubleBull).name;
 }
 
-void Game::boardClick(float xTwips, float yTwips) {
+void Game::throwDart(float xTwips, float yTwips) {
   // The dart lands where the click is, whatever movement came before it (a touch
   // screen has none), and the status bar names that spot.
-  const board::Hit hit = board::hitAt(xTwips, yTwips, options.double_bull);
-  s_.panel[4] = hit.name;
-  if (!s_.game_on) return;
-  s_.darts_thrown = static_cast<int16_t>(s_.darts_thrown + 1);
-  showDarts();
-  s_.last_mult = hit.multiplier;
+  const board::Hit hit = board::hitAt(xTwips, yTwips, options.doubleBull);
+  state_.bed = hit.name;
+  if (!state_.inPlay) return;
+  state_.dartsThrown = static_cast<int16_t>(state_.dartsThrown + 1);
+  state_.lastMultiplier = hit.multiplier;
   if (isCricket()) {
-    do_board_Crick(hit.number, hit.multiplier);
+    markBoardDart(hit.number, hit.multiplier);
   } else {
-    do_score_301(hit.number, hit.multiplier);
+    addCountdownDart(hit.number, hit.multiplier);
   }
-  if (s_.game_on && s_.darts_thrown >= 3) Advance_Player();
-}
-
-void Game::showDarts() {
-  // One dart picture per dart left: panel 12 goes with the first dart, 11 with the second.
-  s_.panel_shown[12] = s_.darts_thrown == 0 || s_.darts_thrown >= 3;
-  s_.panel_shown[11] = s_.darts_thrown <= 1 || s_.darts_thrown >= 3;
+  if (state_.inPlay && state_.dartsThrown >= 3) passTurn();
 }
 
 // ---------------------------------------------------------------- turn cycle
 
-void Game::Advance_Player() {
-  if (!s_.game_on) return;
+void Game::passTurn() {
+  if (!state_.inPlay) return;
   // On the buttons a turn passed without a mark leaves nothing of its own to undo, and
   // the entry before it belongs to an earlier turn: the undo can no longer reach it.
-  if (!options.use_board && isCricket() && s_.darts_thrown == 0) s_.undo_enabled = false;
-  s_.darts_thrown = 0;
-  s_.green[s_.cur_player] = false;
+  if (!options.useBoard && isCricket() && state_.dartsThrown == 0) state_.undoEnabled = false;
+  state_.dartsThrown = 0;
+  state_.throwerMarked = false;  // unmarked while the turn is settled; a countdown winner stays so
   if (!isCricket()) {
-    update_score301();
-    if (!s_.game_on) return;
-    s_.score_pt[s_.cur_player] = kLargeScorePt;
+    settleTurn();
+    if (!state_.inPlay) return;
   }
   // The throw never passes beyond the last seat in play, nor beyond the four seats there
   // are (a player count of 0, before the new-game dialog was ever shown, plays seat 1 alone).
-  if (s_.cur_player < options.num_players && s_.cur_player < kSeats) {
-    ++s_.cur_player;
+  if (state_.thrower < options.playerCount && state_.thrower < kSeats) {
+    ++state_.thrower;
   } else {
-    s_.cur_player = 1;
-    s_.round_num = clamp16(long{s_.round_num} + 1);
-    s_.panel[8] = decimal(s_.round_num);
+    state_.thrower = 1;
+    state_.round = clamp16(long{state_.round} + 1);
   }
-  s_.panel[2] = s_.names[s_.cur_player];
-  if (!isCricket()) s_.score_pt[s_.cur_player] = kThrowingScorePt;
-  s_.turn_total = 0;
-  s_.panel[6] = "0";
-  s_.green[s_.cur_player] = true;
-  playGameClip(Clip::CHANGE);
+  state_.turnTotal = 0;
+  state_.throwerMarked = true;
+  announce(Clip::CHANGE);
 }
 
-void Game::do_win() {
-  if (sound_on) {
+void Game::declareWin() {
+  if (soundOn) {
     static constexpr std::array<Clip, 5> kSeatClip = {Clip::ONE, Clip::ONE, Clip::TWO, Clip::THREE,
                                                       Clip::FOUR};
     clips_.play(Clip::PLAYER);
-    clips_.play(kSeatClip[static_cast<std::size_t>(s_.cur_player)]);
+    clips_.play(kSeatClip[static_cast<std::size_t>(state_.thrower)]);
     clips_.play(Clip::WINS);
   }
-  s_.game_on = false;
-  s_.undo_enabled = false;
-  s_.escore_enabled = false;
-  if (isCricket() && onCricketWin) onCricketWin(s_.names[s_.cur_player], s_.round_num);
+  state_.inPlay = false;
+  state_.undoEnabled = false;
+  state_.scoreEditEnabled = false;
+  if (isCricket() && onCricketWin) onCricketWin(state_.names[state_.thrower], state_.round);
 }
 
 // ---------------------------------------------------------------- countdown
 
-void Game::do_score_301(int16_t number, int16_t multiplier) {
-  playGameClip(Clip::WAVHIT);
-  clsPlayer& p = cur();
-  if (!p.IsIn()) {
-    if (options.in_out_rule == 0 || multiplier == options.in_out_rule) p.IsIn(true);
+void Game::addCountdownDart(int16_t number, int16_t multiplier) {
+  announce(Clip::WAVHIT);
+  PlayerRecord& p = throwerRecord();
+  if (!p.isIn()) {
+    if (options.inOutRule == 0 || multiplier == options.inOutRule) p.setIn(true);
   }
-  if (p.IsIn()) {
-    s_.turn_total = clamp16(long{s_.turn_total} + number * multiplier);
-    s_.panel[6] = decimal(s_.turn_total);
-  }
+  if (p.isIn()) state_.turnTotal = clamp16(long{state_.turnTotal} + number * multiplier);
 }
 
-void Game::update_score301() {
-  clsPlayer& p = cur();
-  const long next = long{p.Score()} - s_.turn_total;
-  const long least = options.in_out_rule == 0 ? 0 : options.in_out_rule;
+void Game::settleTurn() {
+  PlayerRecord& p = throwerRecord();
+  const long next = long{p.score()} - state_.turnTotal;
+  const long least = options.inOutRule == 0 ? 0 : options.inOutRule;
   const bool accepted = next == 0 || next >= least;
-  if (accepted) p.Score(clamp16(next));
-  if (p.Score() == 0) {
-    do_win();
+  if (accepted) p.setScore(clamp16(next));
+  if (p.score() == 0) {
+    declareWin();
   } else if (!accepted) {
-    playGameClip(Clip::BREAK);
+    announce(Clip::BREAK);
   }
 }
 
 void Game::editScore(int seat, int points, bool add) {
-  if (!s_.escore_enabled || seat < 1 || seat > options.num_players) return;
-  clsPlayer& p = s_.players[static_cast<std::size_t>(seat)];
-  p.Score(clamp16(long{p.Score()} + (add ? points : -points)));
+  if (!state_.scoreEditEnabled || seat < 1 || seat > options.playerCount) return;
+  PlayerRecord& p = state_.players[static_cast<std::size_t>(seat)];
+  p.setScore(clamp16(long{p.score()} + (add ? points : -points)));
 }
 
 // ---------------------------------------------------------------- Cricket
 
-void Game::CmdHit_Click(int Index) {
-  if (!s_.game_on || Index < 0 || Index > kTargets) return;
+void Game::pressTarget(int target) {
+  if (!state_.inPlay || target < 0 || target > kTargets) return;
   // The targets belong to Cricket games; a countdown game has none to mark.
-  if (Index != 0 && !isCricket()) return;
-  if (Index == 0) {
-    Advance_Player();
+  if (target != 0 && !isCricket()) return;
+  if (target == 0) {
+    passTurn();
     return;
   }
-  s_.undo_enabled = true;
-  if (!options.use_board) s_.darts_thrown = 1;
-  playGameClip(Clip::CHALK);
-  const int16_t n = s_.cricknums[static_cast<std::size_t>(Index)];
-  cur().Hit(n);
-  if (cur().TimesHit(n) >= 4) do_score_Crick(n);
-  if (auto_win) check_crick_win();
+  state_.undoEnabled = true;
+  if (!options.useBoard) state_.dartsThrown = 1;
+  announce(Clip::CHALK);
+  const int16_t n = state_.targets[static_cast<std::size_t>(target)];
+  throwerRecord().addMark(n);
+  if (throwerRecord().marks(n) >= 4) scoreExtraMark(n);
+  if (autoWin) checkCricketWin();
 }
 
-bool Game::openForAnOpponent(int16_t Value) const {
-  for (int i = 1; i <= options.num_players; ++i) {
-    if (i != s_.cur_player && !player(i).Closed(Value)) return true;
+bool Game::openForAnOpponent(int16_t number) const {
+  for (int i = 1; i <= options.playerCount; ++i) {
+    if (i != state_.thrower && !player(i).isClosed(number)) return true;
   }
   return false;
 }
 
-void Game::do_score_Crick(int16_t Value) {
-  if (openForAnOpponent(Value)) cur().Score(clamp16(long{cur().Score()} + Value));
+void Game::scoreExtraMark(int16_t number) {
+  if (openForAnOpponent(number))
+    throwerRecord().setScore(clamp16(long{throwerRecord().score()} + number));
 }
 
-void Game::check_crick_win() {
+void Game::checkCricketWin() {
   for (std::size_t i = 1; i <= kTargets; ++i) {
-    if (!cur().Closed(s_.cricknums[i])) return;
+    if (!throwerRecord().isClosed(state_.targets[i])) return;
   }
-  for (int i = 1; i <= options.num_players; ++i) {
-    if (cur().Score() < player(i).Score()) return;
+  for (int i = 1; i <= options.playerCount; ++i) {
+    if (throwerRecord().score() < player(i).score()) return;
   }
-  do_win();
+  declareWin();
 }
 
-void Game::do_board_Crick(int16_t number, int16_t multiplier) {
+void Game::markBoardDart(int16_t number, int16_t multiplier) {
   for (int i = 1; i <= kTargets; ++i) {
-    if (number == s_.cricknums[static_cast<std::size_t>(i)]) {
-      for (int m = 0; m < multiplier && s_.game_on; ++m) CmdHit_Click(i);
+    if (number == state_.targets[static_cast<std::size_t>(i)]) {
+      for (int m = 0; m < multiplier && state_.inPlay; ++m) pressTarget(i);
       return;
     }
-    s_.undo_enabled = false;
+    state_.undoEnabled = false;
   }
-}
-
-int Game::markPicture(int row, int seat) const {
-  if (row < 1 || row > kTargets || seat < 1 || seat > kSeats) return 0;
-  return std::min<int>(3, player(seat).TimesHit(s_.cricknums[static_cast<std::size_t>(row)]));
 }
 
 bool Game::keyTyped(char32_t ch) {
-  if (!s_.game_on || options.game_type != kCricket || options.use_board) return false;
-  const int button = keytable::buttonForChar(ch);
+  if (!state_.inPlay || options.gameType != kCricket || options.useBoard) return false;
+  const int button = keytable::targetForKey(ch);
   if (button < 0) return false;
-  CmdHit_Click(button);
+  pressTarget(button);
   return true;
 }
 
 UndoResult Game::apply(const GameInput& input) {
   switch (input.kind) {
     case GameInput::Kind::BoardDart:
-      boardClick(input.x, input.y);
+      throwDart(input.x, input.y);
       break;
     case GameInput::Kind::TargetPress:
-      CmdHit_Click(input.target);
+      pressTarget(input.target);
       break;
     case GameInput::Kind::UndoEntry:
-      return mnuundo_Click();
+      return undoLatestEntry();
     case GameInput::Kind::EditScore:
       editScore(input.seat, input.points, input.add);
       break;
@@ -304,38 +248,33 @@ UndoResult Game::apply(const GameInput& input) {
 
 // ---------------------------------------------------------------- undo
 
-UndoResult Game::mnuundo_Click() {
-  if (!s_.undo_enabled || !s_.game_on || !isCricket()) return UndoResult::Unavailable;
-  const int16_t before = s_.cur_player;
+UndoResult Game::undoLatestEntry() {
+  if (!state_.undoEnabled || !state_.inPlay || !isCricket()) return UndoResult::Unavailable;
+  const int16_t before = state_.thrower;
   bool steppedBack = false;
-  if (s_.darts_thrown == 0) {
-    s_.cur_player =
-        s_.cur_player == 1 ? options.num_players : static_cast<int16_t>(s_.cur_player - 1);
+  if (state_.dartsThrown == 0) {
+    state_.thrower =
+        state_.thrower == 1 ? options.playerCount : static_cast<int16_t>(state_.thrower - 1);
     steppedBack = true;
   }
-  const int16_t n = cur().LHit();
-  if (n == 0 || cur().TimesHit(n) > 4) {
-    s_.cur_player = before;
-    s_.undo_enabled = false;
+  const int16_t n = throwerRecord().latestMark();
+  if (n == 0 || throwerRecord().marks(n) > 4) {
+    state_.thrower = before;
+    state_.undoEnabled = false;
     return UndoResult::Refused;
   }
   if (steppedBack) {
-    s_.darts_thrown = 2;
+    state_.dartsThrown = 2;
     if (before == 1) {  // the turn had passed from the last seat to the first: a new round
-      s_.round_num = clamp16(long{s_.round_num} - 1);
-      s_.panel[8] = decimal(s_.round_num);
+      state_.round = clamp16(long{state_.round} - 1);
     }
-    s_.panel[2] = s_.names[s_.cur_player];
   } else {
-    s_.darts_thrown = static_cast<int16_t>(s_.darts_thrown - 1);
+    state_.dartsThrown = static_cast<int16_t>(state_.dartsThrown - 1);
   }
-  for (int m = 0; m < s_.last_mult; ++m) {
-    const bool scored = cur().TimesHit(n) - 1 >= 3 && openForAnOpponent(n);
-    cur().Undo_Hit(scored);
+  for (int m = 0; m < state_.lastMultiplier; ++m) {
+    const bool scored = throwerRecord().marks(n) - 1 >= 3 && openForAnOpponent(n);
+    throwerRecord().takeBackMark(scored);
   }
-  s_.green.fill(false);
-  s_.green[s_.cur_player] = true;
-  if (options.use_board) showDarts();
-  s_.undo_enabled = false;
+  state_.undoEnabled = false;
   return UndoResult::Done;
 }

@@ -55,56 +55,55 @@ std::string spelledNumber(int n) {
 
 Position positionAt(float xTwips, float yTwips) {
   Position p;
-  p.board_x = xTwips - static_cast<float>(kCentreTwips);
-  if (p.board_x == 0) p.board_x = 1;  // the column through the centre counts as just right of it
-  p.board_y = static_cast<float>(kCentreTwips) - yTwips;
-  p.board_t = std::atan(static_cast<double>(p.board_y / p.board_x));
-  p.board_r = std::sqrt(static_cast<double>(p.board_x) * p.board_x +
-                        static_cast<double>(p.board_y) * p.board_y);
+  p.x = xTwips - static_cast<float>(kCentreTwips);
+  if (p.x == 0) p.x = 1;  // the column through the centre counts as just right of it
+  p.y = static_cast<float>(kCentreTwips) - yTwips;
+  p.angle = std::atan(static_cast<double>(p.y / p.x));
+  p.radius = std::sqrt(static_cast<double>(p.x) * p.x + static_cast<double>(p.y) * p.y);
   return p;
 }
 
-int16_t board_loc(const Position& p) {
-  if (p.board_x > 0 && p.board_y > 0) return 1;
-  if (p.board_x < 0 && p.board_y > 0) return 2;
-  if (p.board_x < 0 && p.board_y < 0) return 3;
-  if (p.board_x > 0 && p.board_y < 0) return 4;
-  return p.board_x > 0 ? 4 : 2;  // on the horizontal line through the centre
+int16_t quadrant(const Position& p) {
+  if (p.x > 0 && p.y > 0) return 1;
+  if (p.x < 0 && p.y > 0) return 2;
+  if (p.x < 0 && p.y < 0) return 3;
+  if (p.x > 0 && p.y < 0) return 4;
+  return p.x > 0 ? 4 : 2;  // on the horizontal line through the centre
 }
 
-Hit Convert_Position(double r_Value, double t_Value, int16_t quad_Value, bool double_bull) {
+Hit classify(double radius, double angle, int16_t quadrantValue, bool doubleBull) {
   Hit hit;
   const char* prefix = "Single ";
   bool needsSector = true;
-  if (r_Value < kInnerBull) {
+  if (radius < kInnerBull) {
     hit.number = 25;
-    hit.multiplier = double_bull ? 2 : 1;
-    prefix = double_bull ? "Double Bull" : "Single Bull";
+    hit.multiplier = doubleBull ? 2 : 1;
+    prefix = doubleBull ? "Double Bull" : "Single Bull";
     needsSector = false;
-  } else if (r_Value < kOuterBull) {
+  } else if (radius < kOuterBull) {
     hit.number = 25;
     prefix = "Single Bull";
     needsSector = false;
-  } else if (r_Value < kTripleInner) {
-  } else if (r_Value < kTripleOuter) {
+  } else if (radius < kTripleInner) {
+  } else if (radius < kTripleOuter) {
     hit.multiplier = 3;
     prefix = "Triple ";
-  } else if (r_Value < kDoubleInner) {
-  } else if (r_Value < kDoubleOuter) {
+  } else if (radius < kDoubleInner) {
+  } else if (radius < kDoubleOuter) {
     hit.multiplier = 2;
     prefix = "Double ";
   } else {
     prefix = "Miss";
     needsSector = false;
   }
-  if (needsSector) hit.number = sectorOf(t_Value, quad_Value);
+  if (needsSector) hit.number = sectorOf(angle, quadrantValue);
   hit.name = std::string(prefix) + spelledNumber(needsSector ? hit.number : 0);
   return hit;
 }
 
-Hit hitAt(float xTwips, float yTwips, bool double_bull) {
+Hit hitAt(float xTwips, float yTwips, bool doubleBull) {
   const Position p = positionAt(xTwips, yTwips);
-  return Convert_Position(p.board_r, p.board_t, board_loc(p), double_bull);
+  return classify(p.radius, p.angle, quadrant(p), doubleBull);
 }
 
 }  // namespace board

@@ -37,25 +37,25 @@ struct Hit {
 
 // The stored pointer position over the board: offsets from the centre, distance and angle.
 struct Position {
-  float board_x = 0;   // X - 3600, 1 when that comes out 0
-  float board_y = 0;   // 3600 - Y
-  double board_r = 0;  // distance from the centre
-  double board_t = 0;  // atan(board_y / board_x), radians
+  float x = 0;        // X - 3600, 1 when that comes out 0
+  float y = 0;        // 3600 - Y
+  double radius = 0;  // distance from the centre
+  double angle = 0;   // atan(y / x), radians
 };
 
 // The position of a point given in twips from the picture's top-left corner.
 Position positionAt(float xTwips, float yTwips);
 
 // The quadrant of a position, 1..4. A point on the horizontal line through the centre
-// (board_y 0) lies between two quadrants; it goes to the one whose sector chain gives
+// (y 0) lies between two quadrants; it goes to the one whose sector chain gives
 // the sector it belongs to: 4 (six) to the right of the centre, 2 (eleven) to the left.
-int16_t board_loc(const Position& p);
+int16_t quadrant(const Position& p);
 
 // The ring and sector of a distance and angle in a quadrant.
-Hit Convert_Position(double r_Value, double t_Value, int16_t quad_Value, bool double_bull);
+Hit classify(double radius, double angle, int16_t quadrantValue, bool doubleBull);
 
 // Everything at once: the hit under a point of the picture.
-Hit hitAt(float xTwips, float yTwips, bool double_bull);
+Hit hitAt(float xTwips, float yTwips, bool doubleBull);
 
 // "One" .. "Twenty"; empty for anything else.
 std::string spelledNumber(int n);

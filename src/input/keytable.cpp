@@ -2,7 +2,7 @@
 
 namespace keytable {
 
-int buttonForChar(char32_t ch) {
+int targetForKey(char32_t ch) {
   switch (ch) {
     case U'+':
     case U'=':

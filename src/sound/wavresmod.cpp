@@ -36,7 +36,7 @@ void playNow(const ClipSamples& clip) {
 
 }  // namespace
 
-void play_wavres(std::string_view name) {
+void playClipResource(std::string_view name) {
   const std::optional<ClipSamples> clip = decodeClip(name);
   if (!clip) return;
 
@@ -59,11 +59,11 @@ void play_wavres(std::string_view name) {
   worker.join();
 }
 
-int waveOutGetNumDevs() { return pulseout::countOutputs(pulseout::Clock::now() + kCountTimeout); }
+int audioOutputCount() { return pulseout::countOutputs(pulseout::Clock::now() + kCountTimeout); }
 
 void SoundClipPlayer::play(Clip clip) {
   if (beforeEachClip) beforeEachClip();
-  play_wavres(clipName(clip));
+  playClipResource(clipName(clip));
 }
 
 void SoundClipPlayer::playSequence(const std::vector<Clip>& clips,

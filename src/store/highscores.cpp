@@ -23,9 +23,9 @@ int16_t roundsFrom(const std::string& text) {
 // The whole table in one write, names first: a half-written table never reaches the disk.
 void writeTable(KeyValueStore& store, const HighScores::Table& table) {
   std::vector<std::pair<std::string, std::string>> values;
-  for (size_t i = 0; i < table.size(); ++i) values.emplace_back(nameKey(i), table[i].Name);
+  for (size_t i = 0; i < table.size(); ++i) values.emplace_back(nameKey(i), table[i].name);
   for (size_t i = 0; i < table.size(); ++i)
-    values.emplace_back(roundsKey(i), std::to_string(table[i].Rounds));
+    values.emplace_back(roundsKey(i), std::to_string(table[i].rounds));
   store.writeMany(values);
 }
 
@@ -37,37 +37,37 @@ const HighScores::Table& HighScores::defaultTable() {
   return table;
 }
 
-void HighScores::fill_hstable() { writeTable(store_, defaultTable()); }
+void HighScores::writeDefaults() { writeTable(store_, defaultTable()); }
 
-void HighScores::Get_Hscores() {
-  if (store_.readOr(nameKey(0), kNever) == kNever) fill_hstable();
-  for (size_t i = 0; i < hstable.size(); ++i) {
-    hstable[i].Name = store_.readOr(nameKey(i), kNever);
-    hstable[i].Rounds = roundsFrom(store_.readOr(roundsKey(i), ""));
+void HighScores::load() {
+  if (store_.readOr(nameKey(0), kNever) == kNever) writeDefaults();
+  for (size_t i = 0; i < table.size(); ++i) {
+    table[i].name = store_.readOr(nameKey(i), kNever);
+    table[i].rounds = roundsFrom(store_.readOr(roundsKey(i), ""));
   }
   // The program always writes the table in order; an order edited by hand is put right
   // here (in memory only), equal rounds keeping their places.
-  std::stable_sort(hstable.begin(), hstable.end(),
-                   [](const Entry& a, const Entry& b) { return a.Rounds < b.Rounds; });
+  std::stable_sort(table.begin(), table.end(),
+                   [](const Entry& a, const Entry& b) { return a.rounds < b.rounds; });
 }
 
-void HighScores::Update_Hscores() { writeTable(store_, hstable); }
+void HighScores::save() { writeTable(store_, table); }
 
-bool HighScores::check_HScores(const std::string& name, int16_t rounds) {
+bool HighScores::offerWin(const std::string& name, int16_t rounds) {
   Table updated{};
   bool placed = false;
-  for (size_t i = 0; i < hstable.size(); ++i) {
+  for (size_t i = 0; i < table.size(); ++i) {
     if (placed) {
-      updated[i] = hstable[i - 1];
-    } else if (hstable[i].Rounds < rounds) {
-      updated[i] = hstable[i];
+      updated[i] = table[i - 1];
+    } else if (table[i].rounds < rounds) {
+      updated[i] = table[i];
     } else {
       updated[i] = {name, rounds};
       placed = true;
     }
   }
   if (!placed) return false;
-  hstable = updated;
-  Update_Hscores();
+  table = updated;
+  save();
   return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The five best Cricket wins (fewest rounds) with the winners' names, kept in the keys
-// "Name1".."Name5" and "Rounds1".."Rounds5". Entry 0 of `hstable` is the best.
+// "Name1".."Name5" and "Rounds1".."Rounds5". Entry 0 of `table` is the best.
 
 #include <array>
 #include <cstdint>
@@ -12,8 +12,8 @@
 class HighScores {
  public:
   struct Entry {
-    std::string Name;
-    int16_t Rounds = 0;
+    std::string name;
+    int16_t rounds = 0;
     bool operator==(const Entry&) const = default;
   };
   static constexpr size_t kEntries = 5;
@@ -28,17 +28,17 @@ class HighScores {
   // The built-in table: written on the first run and by "Reset to Default".
   static const Table& defaultTable();
 
-  // Writes the built-in table to the ten keys, names first; `hstable` is left alone.
-  void fill_hstable();
-  // Reads the ten keys into `hstable`; a store without "Name1" gets the built-in table.
-  void Get_Hscores();
-  // Writes all five entries of `hstable`.
-  void Update_Hscores();
+  // Writes the built-in table to the ten keys, names first; `table` is left alone.
+  void writeDefaults();
+  // Reads the ten keys into `table`; a store without "Name1" gets the built-in table.
+  void load();
+  // Writes all five entries of `table`.
+  void save();
   // Offers a Cricket win; it enters above every entry with as many rounds or more and
   // the last entry drops out. True when the table changed (and was written).
-  bool check_HScores(const std::string& name, int16_t rounds);
+  bool offerWin(const std::string& name, int16_t rounds);
 
-  Table hstable{};
+  Table table{};
 
  private:
   KeyValueStore& store_;

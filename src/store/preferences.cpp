@@ -24,10 +24,10 @@ void Preferences::writeFlag(const std::string& key, bool on) {
   store_.write(key, on ? kTrue : kFalse);
 }
 
-void Preferences::do_check_sound(int wave_devices) {
-  sound_ok = wave_devices > 0;
-  sound_on = sound_ok;
-  if (sound_ok) sound_on = readFlag(kSoundOn);
+void Preferences::checkSound(int outputCount) {
+  soundAvailable = outputCount > 0;
+  soundOn = soundAvailable;
+  if (soundAvailable) soundOn = readFlag(kSoundOn);
 }
 
 bool Preferences::toggle(const char* key, bool& flag) {

@@ -22,23 +22,23 @@ class Preferences {
 
   // Start-up. With at least one wave output device the sound is on unless "SoundOn" says
   // otherwise; without one the sound is off and "SoundOn" is neither read nor written.
-  void do_check_sound(int wave_devices);
-  void check_autowin() { auto_win = readFlag(kAutoWin); }
-  void check_splash() { splash_on = readFlag(kSplashOn); }
+  void checkSound(int outputCount);
+  void readAutoWin() { autoWin = readFlag(kAutoWin); }
+  void readSplash() { splashOn = readFlag(kSplashOn); }
 
   // The menu handlers: flip the flag and write it; the new value is returned.
-  bool mnusound_Click() { return toggle(kSoundOn, sound_on); }
-  bool mnuautowin_Click() { return toggle(kAutoWin, auto_win); }
-  bool mnusplash_Click() { return toggle(kSplashOn, splash_on); }
+  bool toggleSound() { return toggle(kSoundOn, soundOn); }
+  bool toggleAutoWin() { return toggle(kAutoWin, autoWin); }
+  bool toggleSplash() { return toggle(kSplashOn, splashOn); }
 
   // The check mark of "&Sound On": without a device the item is disabled and keeps the
   // check mark it was created with.
-  bool soundChecked() const { return sound_ok ? sound_on : true; }
+  bool soundChecked() const { return soundAvailable ? soundOn : true; }
 
-  bool sound_ok = false;
-  bool sound_on = false;
-  bool auto_win = false;
-  bool splash_on = false;
+  bool soundAvailable = false;
+  bool soundOn = false;
+  bool autoWin = false;
+  bool splashOn = false;
 
  private:
   bool toggle(const char* key, bool& flag);

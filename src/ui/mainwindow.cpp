@@ -19,17 +19,18 @@
 #include "store/highscores.h"
 #include "store/preferences.h"
 #include "store/settingsstore.h"
+#include "ui/aboutdialog.h"
 #include "ui/boardwidget.h"
 #include "ui/fixedwindow.h"
 #include "ui/fonts.h"
-#include "ui/frmabout.h"
-#include "ui/frmegg.h"
-#include "ui/frmgame.h"
-#include "ui/frmpoints.h"
-#include "ui/frmsplash.h"
-#include "ui/hscores.h"
+#include "ui/gameview.h"
+#include "ui/hiddenpicturedialog.h"
+#include "ui/highscoresdialog.h"
+#include "ui/newgamedialog.h"
 #include "ui/pictures.h"
 #include "ui/scoreboard.h"
+#include "ui/scoreeditdialog.h"
+#include "ui/splashwindow.h"
 #include "ui/statisticswindow.h"
 #include "ui/statuspanels.h"
 #include "ui/twips.h"
@@ -68,9 +69,9 @@ MainWindow::MainWindow(QWidget* parent)
   setWindowTitle("Brindlemark 1.4");
   setWindowIcon(pictures::windowIcon());
   makeFixedMainWindow(this);
-  countAudioOutputs = [] { return waveOutGetNumDevs(); };
+  countAudioOutputs = [] { return audioOutputCount(); };
   showSplash = [this] {
-    frmsplash splash(this);
+    SplashWindow splash(this);
     splash.exec();
   };
   links_ = std::make_unique<LinkOpener>();
@@ -96,28 +97,28 @@ MainWindow::MainWindow(QWidget* parent)
   area_->setFont(classicFont(kSansFace, 9.75));
   setCentralWidget(area_);
 
-  auto* picshell = new QWidget(area_);  // never seen; the tray icon's owner
-  picshell->setObjectName("picshell");
-  picshell->setGeometry(twipsRect(-1440, 1920, 255, 195));
+  auto* trayOwner = new QWidget(area_);  // never seen; the tray icon's owner
+  trayOwner->setObjectName("picshell");
+  trayOwner->setGeometry(twipsRect(-1440, 1920, 255, 195));
 
   // Created in start-up order: mark cells, buttons, labels; the board lies over the buttons.
   scoreboard_ = new Scoreboard(area_, [this](int index) {
     applyInput(GameInput::targetPress(index));
     refresh();
   });
-  picboard_ = new BoardWidget(area_);
-  picboard_->setGeometry(twipsRect(2400, 0, 7200, 7200));
-  connect(picboard_, &BoardWidget::moved, this, [this](QPointF t) {
-    game_.boardMove(static_cast<float>(t.x()), static_cast<float>(t.y()));
+  board_ = new BoardWidget(area_);
+  board_->setGeometry(twipsRect(2400, 0, 7200, 7200));
+  connect(board_, &BoardWidget::moved, this, [this](QPointF t) {
+    game_.pointAt(static_cast<float>(t.x()), static_cast<float>(t.y()));
     refresh();
   });
-  connect(picboard_, &BoardWidget::clicked, this, [this](QPointF t) {
+  connect(board_, &BoardWidget::clicked, this, [this](QPointF t) {
     applyInput(GameInput::boardDart(static_cast<float>(t.x()), static_cast<float>(t.y())));
     refresh();
   });
 
-  status_ = new StatusPanels(area_);
-  status_->setGeometry(0, twips(7200), twips(11895), twips(7620) - twips(7200));
+  statusPanels_ = new StatusPanels(area_);
+  statusPanels_->setGeometry(0, twips(7200), twips(11895), twips(7620) - twips(7200));
 
   buildMenus();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -135,56 +136,56 @@ void MainWindow::buildMenus() {
     action->setObjectName(name);
     return action;
   };
-  QMenu* mnufile = menuBar()->addMenu("&File");
-  mnufile->setObjectName("mnufile");
-  connect(addItem(mnufile, "mnunew", "&New Game"), &QAction::triggered, this,
-          &MainWindow::mnunew_Click);
-  connect(addItem(mnufile, "mnuhigh", "&High Scores"), &QAction::triggered, this,
-          &MainWindow::mnuhigh_Click);
-  connect(addItem(mnufile, "mnustats", "&Statistics"), &QAction::triggered, this,
-          &MainWindow::mnustats_Click);
-  connect(addItem(mnufile, "mnuexport", "Export History\u2026"), &QAction::triggered, this,
-          &MainWindow::mnuexport_Click);
-  mnufile->addSeparator()->setObjectName("mnuline1");
-  connect(addItem(mnufile, "mnuexit", "E&xit"), &QAction::triggered, this,
-          &MainWindow::mnuexit_Click);
+  QMenu* fileMenu = menuBar()->addMenu("&File");
+  fileMenu->setObjectName("mnufile");
+  connect(addItem(fileMenu, "mnunew", "&New Game"), &QAction::triggered, this,
+          &MainWindow::newGame);
+  connect(addItem(fileMenu, "mnuhigh", "&High Scores"), &QAction::triggered, this,
+          &MainWindow::showHighScores);
+  connect(addItem(fileMenu, "mnustats", "&Statistics"), &QAction::triggered, this,
+          &MainWindow::showStatistics);
+  connect(addItem(fileMenu, "mnuexport", "Export History\u2026"), &QAction::triggered, this,
+          &MainWindow::exportHistory);
+  fileMenu->addSeparator()->setObjectName("mnuline1");
+  connect(addItem(fileMenu, "mnuexit", "E&xit"), &QAction::triggered, this,
+          &MainWindow::exitProgram);
 
-  QMenu* mnuoptions = menuBar()->addMenu("&Options");
-  mnuoptions->setObjectName("mnuoptions");
-  mnusound_ = addItem(mnuoptions, "mnusound", "&Sound On");
-  mnuautowin_ = addItem(mnuoptions, "mnuautowin", "&Auto Detect Win");
-  mnusplash_ = addItem(mnuoptions, "mnusplash", "S&plash On");
-  for (QAction* a : {mnusound_, mnuautowin_, mnusplash_}) {
+  QMenu* optionsMenu = menuBar()->addMenu("&Options");
+  optionsMenu->setObjectName("mnuoptions");
+  soundAction_ = addItem(optionsMenu, "mnusound", "&Sound On");
+  autoWinAction_ = addItem(optionsMenu, "mnuautowin", "&Auto Detect Win");
+  splashAction_ = addItem(optionsMenu, "mnusplash", "S&plash On");
+  for (QAction* a : {soundAction_, autoWinAction_, splashAction_}) {
     a->setCheckable(true);
     a->setChecked(true);
   }
   // Each toggle is written at once; the menu then shows what the preference now says.
-  connect(mnusound_, &QAction::triggered, this, [this] {
-    prefs_->mnusound_Click();
+  connect(soundAction_, &QAction::triggered, this, [this] {
+    prefs_->toggleSound();
     applyPreferences();
   });
-  connect(mnuautowin_, &QAction::triggered, this, [this] {
-    prefs_->mnuautowin_Click();
+  connect(autoWinAction_, &QAction::triggered, this, [this] {
+    prefs_->toggleAutoWin();
     applyPreferences();
   });
-  connect(mnusplash_, &QAction::triggered, this, [this] {
-    prefs_->mnusplash_Click();
+  connect(splashAction_, &QAction::triggered, this, [this] {
+    prefs_->toggleSplash();
     applyPreferences();
   });
 
-  QMenu* mnuscore = menuBar()->addMenu("&Score");
-  mnuscore->setObjectName("mnuscore");
-  mnuundo_ = addItem(mnuscore, "mnuundo", "&Undo Hit (Cricket)");
-  mnuescore_ = addItem(mnuscore, "mnuescore", "&Edit Score (301)");
-  connect(mnuundo_, &QAction::triggered, this, &MainWindow::mnuundo_Click);
-  connect(mnuescore_, &QAction::triggered, this, &MainWindow::mnuescore_Click);
+  QMenu* scoreMenu = menuBar()->addMenu("&Score");
+  scoreMenu->setObjectName("mnuscore");
+  undoAction_ = addItem(scoreMenu, "mnuundo", "&Undo Hit (Cricket)");
+  scoreEditAction_ = addItem(scoreMenu, "mnuescore", "&Edit Score (301)");
+  connect(undoAction_, &QAction::triggered, this, &MainWindow::undoLatestEntry);
+  connect(scoreEditAction_, &QAction::triggered, this, &MainWindow::editScoreDialog);
 
-  QMenu* mnuhelp = menuBar()->addMenu("&Help");
-  mnuhelp->setObjectName("mnuhelp");
-  connect(addItem(mnuhelp, "mnucontents", "&Contents"), &QAction::triggered, this,
-          &MainWindow::mnucontents_Click);
-  connect(addItem(mnuhelp, "mnuabout", "&About"), &QAction::triggered, this,
-          &MainWindow::mnuabout_Click);
+  QMenu* helpMenu = menuBar()->addMenu("&Help");
+  helpMenu->setObjectName("mnuhelp");
+  connect(addItem(helpMenu, "mnucontents", "&Contents"), &QAction::triggered, this,
+          &MainWindow::showContents);
+  connect(addItem(helpMenu, "mnuabout", "&About"), &QAction::triggered, this,
+          &MainWindow::showAbout);
 }
 
 void MainWindow::start() {
@@ -195,24 +196,24 @@ void MainWindow::start() {
   // The notification-area icon.
   tray_ = std::make_unique<TrayIcon>(this, windowIcon());
   // The sound device and the sound preference.
-  prefs_->do_check_sound(countAudioOutputs ? countAudioOutputs() : 0);
-  if (prefs_->sound_ok && !playClip) {
-    playClip = [](Clip clip) { play_wavres(clipName(clip)); };
+  prefs_->checkSound(countAudioOutputs ? countAudioOutputs() : 0);
+  if (prefs_->soundAvailable && !playClip) {
+    playClip = [](Clip clip) { playClipResource(clipName(clip)); };
   }
   applyPreferences();
   // Mark cells, buttons, labels and the number columns were made with the window.
   show();
   refresh();
-  prefs_->check_autowin();
+  prefs_->readAutoWin();
   applyPreferences();
   game_.onCricketWin = [this](const std::string& name, int16_t rounds) {
-    scores_->check_HScores(name, rounds);
+    scores_->offerWin(name, rounds);
   };
-  scores_->Get_Hscores();
+  scores_->load();
   installPictureChord(this, [this] { openPictureWindow(); });
-  prefs_->check_splash();
+  prefs_->readSplash();
   applyPreferences();
-  if (prefs_->splash_on && showSplash) showSplash();
+  if (prefs_->splashOn && showSplash) showSplash();
   // The game journal, and a game that an earlier run left unfinished.
   journal_->open();
   offerUnfinishedGame();
@@ -233,40 +234,40 @@ void MainWindow::offerUnfinishedGame() {
 }
 
 UndoResult MainWindow::applyInput(const GameInput& input) {
-  journal_->record(input, game_.auto_win);
+  journal_->record(input, game_.autoWin);
   const UndoResult result = game_.apply(input);
   journal_->afterInput(game_);
   return result;
 }
 
 void MainWindow::applyPreferences() {
-  game_.sound_ok = prefs_->sound_ok;
-  game_.sound_on = prefs_->sound_on;
-  game_.auto_win = prefs_->auto_win;
-  mnusound_->setEnabled(prefs_->sound_ok);
-  mnusound_->setChecked(prefs_->soundChecked());
-  mnuautowin_->setChecked(prefs_->auto_win);
-  mnusplash_->setChecked(prefs_->splash_on);
+  game_.soundAvailable = prefs_->soundAvailable;
+  game_.soundOn = prefs_->soundOn;
+  game_.autoWin = prefs_->autoWin;
+  soundAction_->setEnabled(prefs_->soundAvailable);
+  soundAction_->setChecked(prefs_->soundChecked());
+  autoWinAction_->setChecked(prefs_->autoWin);
+  splashAction_->setChecked(prefs_->splashOn);
 }
 
 void MainWindow::playHidden(Clip clip) {
   // The hidden clips need only a sound device, whatever the sound preference says.
-  if (game_.sound_ok) clips_->play(clip);
+  if (game_.soundAvailable) clips_->play(clip);
 }
 
-void MainWindow::mnuhigh_Click() {
-  hscores dialog(*scores_, this);
+void MainWindow::showHighScores() {
+  HighScoresDialog dialog(*scores_, this);
   centreOnFirstShow(&dialog);
   dialog.exec();
 }
 
-void MainWindow::mnustats_Click() {
+void MainWindow::showStatistics() {
   StatisticsWindow window(*journal_, this);
   centreOnEveryActivation(&window);
   window.exec();
 }
 
-void MainWindow::mnuexport_Click() {
+void MainWindow::exportHistory() {
   if (!journal_->available()) {
     tellOk("History is unavailable: " + journal_->unavailableReason() + ".", "Export History");
     return;
@@ -278,17 +279,17 @@ void MainWindow::mnuexport_Click() {
   }
 }
 
-void MainWindow::mnuabout_Click() {
-  frmabout dialog(
+void MainWindow::showAbout() {
+  AboutDialog dialog(
       *links_, [this] { playHidden(Clip::ONLYONE); }, this);
   centreOnEveryActivation(&dialog);
   dialog.exec();
 }
 
-void MainWindow::mnucontents_Click() { showHelp(this); }
+void MainWindow::showContents() { showHelp(this); }
 
 void MainWindow::openPictureWindow() {
-  frmegg dialog([this] { playHidden(Clip::WELLDONE); }, this);
+  HiddenPictureDialog dialog([this] { playHidden(Clip::WELLDONE); }, this);
   centreOnEveryActivation(&dialog);
   dialog.exec();
 }
@@ -296,32 +297,32 @@ void MainWindow::openPictureWindow() {
 void MainWindow::refresh() {
   const GameState& s = game_.state();
   scoreboard_->render(game_);
-  status_->render(s);
-  picboard_->setVisible(s.board_shown);
+  statusPanels_->render(game_);
+  board_->setVisible(gameview::boardShown(game_));
   // Screen readers hear the bed under the pointer, or of the last dart, with the board.
-  const QString bed = QString::fromStdString(s.panel[4]);
+  const QString bed = QString::fromStdString(s.bed);
   const QString boardName = bed.isEmpty() ? QString("Dartboard") : "Dartboard, " + bed;
-  if (picboard_->accessibleName() != boardName) picboard_->setAccessibleName(boardName);
-  mnuundo_->setEnabled(s.undo_enabled);
-  mnuescore_->setEnabled(s.escore_enabled);
+  if (board_->accessibleName() != boardName) board_->setAccessibleName(boardName);
+  undoAction_->setEnabled(s.undoEnabled);
+  scoreEditAction_->setEnabled(s.scoreEditEnabled);
 }
 
-void MainWindow::mnunew_Click() {
-  if (game_.state().game_on && !askYesNo("Are you Sure", "Start New Game")) return;
+void MainWindow::newGame() {
+  if (game_.state().inPlay && !askYesNo("Are you Sure", "Start New Game")) return;
   if (!newGameDialog_) {
-    newGameDialog_ = new frmgame(game_.options, this);
+    newGameDialog_ = new NewGameDialog(game_.options, this);
     centreOnEveryActivation(newGameDialog_);
   }
   newGameDialog_->exec();
-  if (newGameDialog_->begun()) game_.letsBegin(newGameDialog_->names());
+  if (newGameDialog_->begun()) game_.setPlayerNames(newGameDialog_->names());
   journal_->aboutToSetUp();
-  game_.reset_game();
+  game_.startGame();
   journal_->beginGame(game_);
   refresh();
 }
 
-void MainWindow::mnuexit_Click() {
-  if (game_.state().game_on && !askYesNo("Are you Sure", "Quit Brindlemark")) return;
+void MainWindow::exitProgram() {
+  if (game_.state().inPlay && !askYesNo("Are you Sure", "Quit Brindlemark")) return;
   endProgram();
 }
 
@@ -336,8 +337,8 @@ void MainWindow::endProgram() {
   QCoreApplication::exit(0);
 }
 
-void MainWindow::mnuundo_Click() {
-  if (!game_.state().undo_enabled) return;
+void MainWindow::undoLatestEntry() {
+  if (!game_.state().undoEnabled) return;
   if (applyInput(GameInput::undoEntry()) == UndoResult::Refused) {
     refresh();
     tellOk("Sorry Can't Undo That Hit", "Can't Undo");
@@ -345,13 +346,13 @@ void MainWindow::mnuundo_Click() {
   refresh();
 }
 
-void MainWindow::mnuescore_Click() {
-  if (!game_.state().escore_enabled) return;
-  frmpoints dialog(game_.options.num_players, this);
+void MainWindow::editScoreDialog() {
+  if (!game_.state().scoreEditEnabled) return;
+  ScoreEditDialog dialog(game_.options.playerCount, this);
   centreOnEveryActivation(&dialog);
   dialog.exec();
   if (dialog.confirmed()) {
-    applyInput(GameInput::editScore(dialog.edit_player, dialog.edit_points, dialog.edit_add));
+    applyInput(GameInput::editScore(dialog.seat, dialog.points, dialog.add));
   }
   refresh();
 }
@@ -367,9 +368,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   const QString text = key->text();
   if (text.size() != 1) return false;
   // The keys press the target buttons of plain Cricket on the buttons, during a game.
-  const int button = keytable::buttonForChar(text.at(0).unicode());
+  const int button = keytable::targetForKey(text.at(0).unicode());
   const GameOptions& o = game_.options;
-  if (button < 0 || !game_.state().game_on || o.game_type != kCricket || o.use_board) return false;
+  if (button < 0 || !game_.state().inPlay || o.gameType != kCricket || o.useBoard) return false;
   applyInput(GameInput::targetPress(button));
   refresh();
   return true;

@@ -17,7 +17,7 @@ class Scoreboard;
 class SettingsStore;
 class TrayIcon;
 class StatusPanels;
-class frmgame;
+class NewGameDialog;
 class QAction;
 
 class MainWindow : public QMainWindow {
@@ -53,15 +53,15 @@ class MainWindow : public QMainWindow {
   void setLinkOpener(std::unique_ptr<LinkOpener> links);
 
   // Menu commands
-  void mnunew_Click();
-  void mnuexit_Click();
-  void mnuundo_Click();
-  void mnuescore_Click();
-  void mnuhigh_Click();
-  void mnustats_Click();
-  void mnuexport_Click();
-  void mnuabout_Click();
-  void mnucontents_Click();
+  void newGame();
+  void exitProgram();
+  void undoLatestEntry();
+  void editScoreDialog();
+  void showHighScores();
+  void showStatistics();
+  void exportHistory();
+  void showAbout();
+  void showContents();
   void openPictureWindow();
 
  protected:
@@ -85,13 +85,13 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<TrayIcon> tray_;
   std::unique_ptr<LinkOpener> links_;
   QWidget* area_ = nullptr;
-  BoardWidget* picboard_ = nullptr;
+  BoardWidget* board_ = nullptr;
   Scoreboard* scoreboard_ = nullptr;
-  StatusPanels* status_ = nullptr;
-  frmgame* newGameDialog_ = nullptr;
-  QAction* mnuundo_ = nullptr;
-  QAction* mnuescore_ = nullptr;
-  QAction* mnusound_ = nullptr;
-  QAction* mnuautowin_ = nullptr;
-  QAction* mnusplash_ = nullptr;
+  StatusPanels* statusPanels_ = nullptr;
+  NewGameDialog* newGameDialog_ = nullptr;
+  QAction* undoAction_ = nullptr;
+  QAction* scoreEditAction_ = nullptr;
+  QAction* soundAction_ = nullptr;
+  QAction* autoWinAction_ = nullptr;
+  QAction* splashAction_ = nullptr;
 };

@@ -7,6 +7,7 @@
 #include <QStyleOptionButton>
 
 #include "ui/fonts.h"
+#include "ui/gameview.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
 
@@ -72,7 +73,7 @@ void placeLine(QFrame* line, int x1, int y1, int x2, int y2) {
 
 }  // namespace
 
-int ImgPos(int row, int seat) { return 4 * (row - 1) + seat; }
+int markCellIndex(int row, int seat) { return 4 * (row - 1) + seat; }
 
 Scoreboard::Scoreboard(QWidget* area, const std::function<void(int)>& onButton) : QObject(area) {
   for (int i = 1; i <= 3; ++i) {
@@ -81,23 +82,23 @@ Scoreboard::Scoreboard(QWidget* area, const std::function<void(int)>& onButton) 
     slash->setObjectName(QString("ImgSlash_%1").arg(i));
     slash->setPixmap(pictures::markPixmap(i));
     slash->setGeometry(twipsRect(-700, i == 1 ? 3360 : i == 2 ? 4380 : 5460, 675, 675));
-    ImgSlash_[static_cast<std::size_t>(i)] = slash;
+    markSources_[static_cast<std::size_t>(i)] = slash;
   }
-  do_imgloads(area);
-  load_buttons(area, onButton);
-  load_labels(area);
-  load_cricknums(area);
+  createMarkCells(area);
+  createTargetButtons(area, onButton);
+  createSeatLabels(area);
+  createTargetLabels(area);
   for (std::size_t i = 0; i < 4; ++i) {
-    Line2_[i] = whiteLine(area, QString("Line2_%1").arg(i));
-    Line3_[i] = whiteLine(area, QString("Line3_%1").arg(i));
+    rowLines_[i] = whiteLine(area, QString("Line2_%1").arg(i));
+    columnTicks_[i] = whiteLine(area, QString("Line3_%1").arg(i));
   }
   placeLines(true);
 }
 
-void Scoreboard::do_imgloads(QWidget* area) {
-  ImgChalk_[0] = new QLabel(area);
-  ImgChalk_[0]->setObjectName("ImgChalk_0");
-  ImgChalk_[0]->setGeometry(twipsRect(-1400, 0, 675, 675));
+void Scoreboard::createMarkCells(QWidget* area) {
+  markCells_[0] = new QLabel(area);
+  markCells_[0]->setObjectName("ImgChalk_0");
+  markCells_[0]->setGeometry(twipsRect(-1400, 0, 675, 675));
   int top = -240;
   int k = 1;
   while (k < 29) {
@@ -107,13 +108,13 @@ void Scoreboard::do_imgloads(QWidget* area) {
       cell->setObjectName(QString("ImgChalk_%1").arg(k));
       cell->setGeometry(twipsRect(kCellLeft[static_cast<std::size_t>(j)], top, 675, 675));
       cell->hide();  // shown with the Cricket columns
-      ImgChalk_[static_cast<std::size_t>(k)] = cell;
+      markCells_[static_cast<std::size_t>(k)] = cell;
       ++k;
     }
   }
 }
 
-void Scoreboard::load_buttons(QWidget* area, const std::function<void(int)>& onButton) {
+void Scoreboard::createTargetButtons(QWidget* area, const std::function<void(int)>& onButton) {
   int top = -240;
   for (int i = 0; i <= 7; ++i) {
     auto* button = new WrappingButton(i == 0 ? "  next player" : "", area);
@@ -129,11 +130,11 @@ void Scoreboard::load_buttons(QWidget* area, const std::function<void(int)>& onB
     }
     button->hide();
     connect(button, &QPushButton::clicked, this, [onButton, i] { onButton(i); });
-    CmdHit_[static_cast<std::size_t>(i)] = button;
+    targetButtons_[static_cast<std::size_t>(i)] = button;
   }
 }
 
-void Scoreboard::load_labels(QWidget* area) {
+void Scoreboard::createSeatLabels(QWidget* area) {
   for (int seat = 1; seat <= kSeats; ++seat) {
     auto* name = new QLabel(seat == 1 ? "Player" : "", area);
     name->setObjectName(QString("lblplayer_%1").arg(seat));
@@ -143,46 +144,46 @@ void Scoreboard::load_labels(QWidget* area) {
     setTextColour(score, kRed);
     name->hide();
     score->hide();
-    lblplayer_[static_cast<std::size_t>(seat)] = name;
-    lblpscore_[static_cast<std::size_t>(seat)] = score;
+    nameLabels_[static_cast<std::size_t>(seat)] = name;
+    scoreLabels_[static_cast<std::size_t>(seat)] = score;
   }
-  position_labels(true);
+  placeSeatLabels(true);
 }
 
-void Scoreboard::load_cricknums(QWidget* area) {
+void Scoreboard::createTargetLabels(QWidget* area) {
   for (int i = 0; i < 14; ++i) {
     auto* label = new QLabel(i == 0 ? "20" : "", area);
     label->setObjectName(QString("lblnum_%1").arg(i));
     label->setFont(classicFont(kSansFace, 12, true, true));
     setTextColour(label, kRed);
     label->hide();  // shown with a Cricket game
-    lblnum_[static_cast<std::size_t>(i)] = label;
+    targetLabels_[static_cast<std::size_t>(i)] = label;
   }
   for (int i = 0; i <= 6; ++i) {
     const int y = -110 + 900 * (i + 1);
-    lblnum_[static_cast<std::size_t>(i)]->setGeometry(twipsRect(960, y, 495, 375));
-    lblnum_[static_cast<std::size_t>(i + 7)]->setGeometry(twipsRect(10560, y, 495, 375));
+    targetLabels_[static_cast<std::size_t>(i)]->setGeometry(twipsRect(960, y, 495, 375));
+    targetLabels_[static_cast<std::size_t>(i + 7)]->setGeometry(twipsRect(10560, y, 495, 375));
   }
 }
 
 void Scoreboard::placeLines(bool cricket) {
-  placeLine(Line3_[0], 1200, 120, 1200, 480);
-  placeLine(Line3_[1], 10800, 120, 10800, 480);
-  placeLine(Line3_[2], 1200, 6840, 1200, 7200);
-  placeLine(Line3_[3], 10800, 6840, 10800, 7200);
+  placeLine(columnTicks_[0], 1200, 120, 1200, 480);
+  placeLine(columnTicks_[1], 10800, 120, 10800, 480);
+  placeLine(columnTicks_[2], 1200, 6840, 1200, 7200);
+  placeLine(columnTicks_[3], 10800, 6840, 10800, 7200);
   const int top = cricket ? 480 : 1620;
   const int bottom = cricket ? 6840 : 5280;
-  placeLine(Line2_[0], 60, top, 2400, top);
-  placeLine(Line2_[1], 9540, top, 11880, top);
-  placeLine(Line2_[2], 60, bottom, 2400, bottom);
-  placeLine(Line2_[3], 9480, bottom, 11820, bottom);
-  for (QFrame* line : Line3_) line->setVisible(cricket);
+  placeLine(rowLines_[0], 60, top, 2400, top);
+  placeLine(rowLines_[1], 9540, top, 11880, top);
+  placeLine(rowLines_[2], 60, bottom, 2400, bottom);
+  placeLine(rowLines_[3], 9480, bottom, 11820, bottom);
+  for (QFrame* line : columnTicks_) line->setVisible(cricket);
 }
 
-void Scoreboard::position_labels(bool compact) {
+void Scoreboard::placeSeatLabels(bool compact) {
   for (int seat = 1; seat <= kSeats; ++seat) {
-    QLabel* name = lblplayer_[static_cast<std::size_t>(seat)];
-    QLabel* score = lblpscore_[static_cast<std::size_t>(seat)];
+    QLabel* name = nameLabels_[static_cast<std::size_t>(seat)];
+    QLabel* score = scoreLabels_[static_cast<std::size_t>(seat)];
     if (compact) {
       const int left = kCompactLeft[static_cast<std::size_t>(seat)];
       name->setGeometry(twipsRect(left, 120, 1035, 315));
@@ -202,54 +203,54 @@ void Scoreboard::position_labels(bool compact) {
 void Scoreboard::render(const Game& game) {
   const GameState& s = game.state();
   const GameOptions& o = game.options;
-  if (s.game_on || started_) {
-    started_ = true;
-    const int layout = s.cricket_form ? 1 : 0;
+  const bool compact = gameview::cricketLayout(game);
+  if (s.started) {
+    const int layout = compact ? 1 : 0;
     if (layout != layoutShown_) {
-      position_labels(s.cricket_form);
-      placeLines(s.cricket_form);
+      placeSeatLabels(compact);
+      placeLines(compact);
       layoutShown_ = layout;
     }
   }
-  const int seats = started_ ? o.num_players : 0;
+  const int seats = s.started ? o.playerCount : 0;
   for (int seat = 1; seat <= kSeats; ++seat) {
     const auto i = static_cast<std::size_t>(seat);
-    QLabel* name = lblplayer_[i];
-    QLabel* score = lblpscore_[i];
+    QLabel* name = nameLabels_[i];
+    QLabel* score = scoreLabels_[i];
     const bool shown = seat <= seats;
     name->setVisible(shown);
     score->setVisible(shown);
     if (!shown) continue;
-    setTextColour(name, s.green[i] ? kGreen : kBlue);
+    setTextColour(name, gameview::nameMarked(game, seat) ? kGreen : kBlue);
     setFittedText(name, QString::fromStdString(s.names[i]));
-    const QFont scoreFont = classicFont(kSerifFace, s.score_pt[i], true, true);
+    const QFont scoreFont =
+        classicFont(kSerifFace, gameview::scorePointSize(game, seat), true, true);
     if (score->font() != scoreFont) score->setFont(scoreFont);
-    setFittedText(score, QString::number(game.player(seat).Score()));
+    setFittedText(score, QString::number(game.player(seat).score()));
   }
-  seatsShown_ = seats;
 
-  const bool cricket = started_ && s.cricket_form;
+  const bool cricket = s.started && compact;
   for (std::size_t i = 0; i < 14; ++i) {
-    lblnum_[i]->setVisible(cricket);
+    targetLabels_[i]->setVisible(cricket);
     if (!cricket) continue;
     const auto target = (i % 7) + 1;
-    const int n = s.cricknums[target];
-    lblnum_[i]->setText(n == 25 ? QString("B") : QString::number(n));
+    const int n = s.targets[target];
+    targetLabels_[i]->setText(n == 25 ? QString("B") : QString::number(n));
   }
   for (int row = 1; row <= kTargets; ++row) {
     for (int seat = 1; seat <= kSeats; ++seat) {
-      QLabel* cell = ImgChalk_[static_cast<std::size_t>(ImgPos(row, seat))];
+      QLabel* cell = markCells_[static_cast<std::size_t>(markCellIndex(row, seat))];
       cell->setVisible(cricket);
       if (!cricket) continue;
-      const int number = s.cricknums[static_cast<std::size_t>(row)];
-      const int count = seat <= o.num_players ? game.player(seat).TimesHit(number) : 0;
+      const int number = s.targets[static_cast<std::size_t>(row)];
+      const int count = seat <= o.playerCount ? game.player(seat).marks(number) : 0;
       const int marks = std::min(count, 3);
       if (cell->property("marks").toInt() != marks || cell->property("marks").isNull()) {
         cell->setProperty("marks", marks);
         if (marks == 0) {
           cell->clear();
         } else {
-          cell->setPixmap(ImgSlash_[static_cast<std::size_t>(marks)]->pixmap());
+          cell->setPixmap(markSources_[static_cast<std::size_t>(marks)]->pixmap());
         }
       }
       const QString meaning =
@@ -263,10 +264,10 @@ void Scoreboard::render(const Game& game) {
   }
 
   for (int i = 0; i <= 7; ++i) {
-    QPushButton* button = CmdHit_[static_cast<std::size_t>(i)];
-    button->setVisible(i == 0 ? s.next_button_shown : !s.board_shown);
-    if (i >= 1 && started_) {
-      const int n = s.cricknums[static_cast<std::size_t>(i)];
+    QPushButton* button = targetButtons_[static_cast<std::size_t>(i)];
+    button->setVisible(gameview::targetButtonsShown(game));
+    if (i >= 1 && s.started) {
+      const int n = s.targets[static_cast<std::size_t>(i)];
       if (n != 0) button->setText(i == 7 ? QString("Bull") : QString::number(n));
     }
   }

@@ -15,7 +15,7 @@ class QWidget;
 class QFrame;
 
 // The mark cell of a target row (1..7) and a seat (1..4): 4 x (row - 1) + seat.
-int ImgPos(int row, int seat);
+int markCellIndex(int row, int seat);
 
 class Scoreboard : public QObject {
   Q_OBJECT
@@ -26,22 +26,20 @@ class Scoreboard : public QObject {
   void render(const Game& game);
 
  private:
-  void do_imgloads(QWidget* area);
-  void load_buttons(QWidget* area, const std::function<void(int)>& onButton);
-  void load_labels(QWidget* area);
-  void load_cricknums(QWidget* area);
+  void createMarkCells(QWidget* area);
+  void createTargetButtons(QWidget* area, const std::function<void(int)>& onButton);
+  void createSeatLabels(QWidget* area);
+  void createTargetLabels(QWidget* area);
   void placeLines(bool cricket);
-  void position_labels(bool compact);
+  void placeSeatLabels(bool compact);
 
-  std::array<QLabel*, kSeats + 1> lblplayer_{};
-  std::array<QLabel*, kSeats + 1> lblpscore_{};
-  std::array<QLabel*, 14> lblnum_{};
-  std::array<QLabel*, 29> ImgChalk_{};
-  std::array<QLabel*, 4> ImgSlash_{};
-  std::array<QPushButton*, 8> CmdHit_{};
-  std::array<QFrame*, 4> Line2_{};
-  std::array<QFrame*, 4> Line3_{};
+  std::array<QLabel*, kSeats + 1> nameLabels_{};
+  std::array<QLabel*, kSeats + 1> scoreLabels_{};
+  std::array<QLabel*, 14> targetLabels_{};
+  std::array<QLabel*, 29> markCells_{};
+  std::array<QLabel*, 4> markSources_{};
+  std::array<QPushButton*, 8> targetButtons_{};
+  std::array<QFrame*, 4> rowLines_{};
+  std::array<QFrame*, 4> columnTicks_{};
   int layoutShown_ = -1;  // the layout last applied: 1 compact, 0 large
-  int seatsShown_ = 0;    // the seats whose labels are visible
-  bool started_ = false;  // a game has been set up
 };

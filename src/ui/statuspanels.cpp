@@ -5,6 +5,7 @@
 
 #include "game/game.h"
 #include "ui/fonts.h"
+#include "ui/gameview.h"
 #include "ui/pictures.h"
 
 namespace {
@@ -50,15 +51,25 @@ StatusPanels::StatusPanels(QWidget* parent) : QWidget(parent) {
   row->addStretch(1);
 }
 
-void StatusPanels::render(const GameState& s) {
-  for (std::size_t n : {2u, 4u, 6u, 8u}) {
-    const QString text = QString::fromStdString(s.panel[n]);
+void StatusPanels::render(const Game& game) {
+  const std::array<std::pair<std::size_t, std::string>, 4> values = {{
+      {2, gameview::throwerText(game)},
+      {4, game.state().bed},
+      {6, gameview::turnTotalText(game)},
+      {8, gameview::roundText(game)},
+  }};
+  for (const auto& [n, value] : values) {
+    const QString text = QString::fromStdString(value);
     if (panels_[n]->text() != text) {
       panels_[n]->setText(text);
       panels_[n]->setAccessibleName(QString(kCaption[n - 1]) + " " + text);
     }
   }
+  // Panel 10 holds the last dart of the turn, 11 the second and 12 the first.
+  const bool onBoard = gameview::boardShown(game);
+  const int darts = gameview::dartPicturesShown(game);
   for (std::size_t n = 9; n <= 12; ++n) {
-    if (panels_[n]->isVisibleTo(this) != s.panel_shown[n]) panels_[n]->setVisible(s.panel_shown[n]);
+    const bool shown = onBoard && (n == 9 || static_cast<int>(n) - 9 <= darts);
+    if (panels_[n]->isVisibleTo(this) != shown) panels_[n]->setVisible(shown);
   }
 }

@@ -5,14 +5,14 @@
 #include <QWidget>
 #include <array>
 
-struct GameState;
+class Game;
 class QLabel;
 
 class StatusPanels : public QWidget {
   Q_OBJECT
  public:
   explicit StatusPanels(QWidget* parent = nullptr);
-  void render(const GameState& s);
+  void render(const Game& game);
   QLabel* panel(int n) const { return panels_[static_cast<std::size_t>(n)]; }
 
  private:

@@ -62,13 +62,13 @@ struct Session {
     start(type, players, rule, useBoard, doubleBull);
   }
   const GameState& st() const { return game.state(); }
-  const clsPlayer& seat(int n) const { return game.player(n); }
+  const PlayerRecord& seat(int n) const { return game.player(n); }
 
   void start(int16_t type, int players, int16_t rule = 0, bool useBoard = true,
              bool doubleBull = true) {
     game.options = {type, static_cast<int16_t>(players), rule, doubleBull, useBoard};
-    game.letsBegin({"", "Ann", "Bob", "Cy", "Di"});
-    game.reset_game();
+    game.setPlayerNames({"", "Ann", "Bob", "Cy", "Di"});
+    game.startGame();
     clips.cues.clear();
   }
 
@@ -76,25 +76,25 @@ struct Session {
     std::istringstream in(script);
     for (std::string t; in >> t;) {
       if (t == "n" || t[0] == 'b') {
-        game.CmdHit_Click(t == "n" ? 0 : std::stoi(t.substr(1)));
+        game.pressTarget(t == "n" ? 0 : std::stoi(t.substr(1)));
       } else {
         const Point p = bedPoint(t);
-        game.boardMove(p.x, p.y);
-        game.boardClick(p.x, p.y);
+        game.pointAt(p.x, p.y);
+        game.throwDart(p.x, p.y);
       }
     }
   }
 
   // Sets a countdown score by hand, as the score editing does.
   void setScore(int n, int value) {
-    game.editScore(n, std::abs(value - seat(n).Score()), value >= seat(n).Score());
+    game.editScore(n, std::abs(value - seat(n).score()), value >= seat(n).score());
   }
 };
 
 // A seat's score, "in" flag, and marks and closed flag on each number.
-inline std::vector<int> record(const clsPlayer& p) {
-  std::vector<int> r = {p.Score(), p.IsIn()};
-  for (int n = 1; n <= 25; ++n) r.insert(r.end(), {p.TimesHit(n), p.Closed(n)});
+inline std::vector<int> record(const PlayerRecord& p) {
+  std::vector<int> r = {p.score(), p.isIn()};
+  for (int n = 1; n <= 25; ++n) r.insert(r.end(), {p.marks(n), p.isClosed(n)});
   return r;
 }
 

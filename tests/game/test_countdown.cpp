@@ -30,14 +30,14 @@ TEST_P(CountdownTurn, SettlesAtTheEndOfTheTurn) {
   s.setScore(1, c.score);
   s.clips.cues.clear();
   s.play(c.firstTwo);
-  EXPECT_EQ(s.st().panel[6], std::to_string(c.totalTwo));
+  EXPECT_EQ(s.st().turnTotal, c.totalTwo);
   s.play(c.third);
-  EXPECT_TRUE(s.seat(1).Score() == c.scoreAfter && s.seat(1).IsIn() == c.inAfter)
-      << s.seat(1).Score();
+  EXPECT_TRUE(s.seat(1).score() == c.scoreAfter && s.seat(1).isIn() == c.inAfter)
+      << s.seat(1).score();
   EXPECT_EQ(s.clips.cues, c.cues);
   const bool won = c.scoreAfter == 0;
-  EXPECT_TRUE(s.st().game_on != won && s.st().escore_enabled != won);
-  EXPECT_EQ(s.st().round_num, 1 + c.alreadyIn + !won);  // a win does not count a round
+  EXPECT_TRUE(s.st().inPlay != won && s.st().scoreEditEnabled != won);
+  EXPECT_EQ(s.st().round, 1 + c.alreadyIn + !won);  // a win does not count a round
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -70,44 +70,40 @@ TEST(TurnCycle, WinBySeatTwoEndsTheGameWhereItStands) {
   s.clips.cues.clear();
   s.play("D10 M M");
   EXPECT_EQ(s.clips.cues, "WAVHIT WAVHIT WAVHIT PLAYER TWO WINS");
-  EXPECT_TRUE(!s.st().game_on && s.st().cur_player == 2 && s.st().round_num == 1);
-  EXPECT_EQ(s.st().green, (std::array<bool, 5>{}));  // the winner has already turned blue
+  EXPECT_TRUE(!s.st().inPlay && s.st().thrower == 2 && s.st().round == 1);
+  EXPECT_FALSE(s.st().throwerMarked);  // the winner is no longer marked as the thrower
 }
 
 TEST(TurnCycle, SeatsRoundsDartPicturesAndColours) {
   Session s(k501, 3);
   const int seats[] = {2, 3, 1, 2, 3, 1}, rounds[] = {1, 1, 2, 2, 2, 3};
   for (int turn = 0; turn < 6; ++turn) {
-    s.play("S1");  // one dart picture goes per dart, panel 12 first
-    EXPECT_TRUE(!s.st().panel_shown[12] && s.st().panel_shown[11]) << turn;
+    s.play("S1");
+    EXPECT_EQ(s.st().dartsThrown, 1) << turn;
     s.play("M S1");
     const GameState& st = s.st();
-    ASSERT_EQ(st.cur_player, seats[turn]) << turn;
-    EXPECT_TRUE(st.panel_shown[12] && st.panel_shown[11]) << turn;
-    EXPECT_EQ(st.panel[2] + st.panel[6] + st.panel[8],
-              st.names[st.cur_player] + "0" + std::to_string(rounds[turn]));
+    ASSERT_EQ(st.thrower, seats[turn]) << turn;
+    EXPECT_EQ(st.dartsThrown, 0) << turn;
+    EXPECT_EQ(st.turnTotal, 0) << turn;
+    EXPECT_EQ(st.round, rounds[turn]) << turn;
     EXPECT_EQ(s.clips.take(), kChange);
-    for (int seat = 1; seat <= kSeats; ++seat) {
-      const bool throwing = seat == st.cur_player;
-      EXPECT_TRUE(st.green[seat] == throwing && st.score_pt[seat] == (throwing ? 40 : 20))
-          << turn << " " << seat;
-    }
+    EXPECT_TRUE(st.throwerMarked) << turn;
   }
 }
 
 TEST(EditScore, ChangesOneScoreOnlyAndHoldsAtTheLimits) {
   Session s(k301, 2);
-  s.game.sound_on = false;
+  s.game.soundOn = false;
   s.play("S20");
   GameState expected = s.st();
   s.game.editScore(2, 25, false);
-  expected.players[2].Score(276);
+  expected.players[2].setScore(276);
   EXPECT_EQ(s.st(), expected);  // turn total, seat, darts and "in" stay
   for (int i = 0; i < 2; ++i) s.game.editScore(1, 32000, true);
   for (int i = 0; i < 3; ++i) s.game.editScore(2, 30000, false);
-  EXPECT_TRUE(s.seat(1).Score() == INT16_MAX && s.seat(2).Score() == INT16_MIN);
+  EXPECT_TRUE(s.seat(1).score() == INT16_MAX && s.seat(2).score() == INT16_MIN);
   s.play("S20 S20 S20 S20 S20");  // 60 off the highest score; a bust from the lowest
-  EXPECT_TRUE(s.seat(1).Score() == INT16_MAX - 60 && s.seat(2).Score() == INT16_MIN);
+  EXPECT_TRUE(s.seat(1).score() == INT16_MAX - 60 && s.seat(2).score() == INT16_MIN);
   EXPECT_EQ(s.clips.cues, "");  // with the sound off, not even the bust is heard
 }
 
@@ -123,15 +119,15 @@ TEST(OutsideAGame, EveryInputIsIgnored) {
     if (type >= 0) s.start(type, 1, 0, useBoard);
     s.play(script);
     const Point spot = bedPoint("T20");
-    s.game.boardMove(spot.x, spot.y);
+    s.game.pointAt(spot.x, spot.y);
     const GameState before = s.st();
     s.clips.cues.clear();
     s.game.editScore(1, 5, true);
-    s.game.boardClick(spot.x, spot.y);
-    for (int i = 0; i <= kTargets; ++i) s.game.CmdHit_Click(i);
+    s.game.throwDart(spot.x, spot.y);
+    for (int i = 0; i <= kTargets; ++i) s.game.pressTarget(i);
     for (char32_t ch : std::u32string_view(U"+0-5")) s.game.keyTyped(ch);
-    s.game.Advance_Player();
-    EXPECT_NE(s.game.mnuundo_Click(), UndoResult::Done);
+    s.game.passTurn();
+    EXPECT_NE(s.game.undoLatestEntry(), UndoResult::Done);
     EXPECT_TRUE(s.st() == before && s.clips.cues.empty()) << type;
   }
 }
@@ -143,7 +139,7 @@ TEST(TurnCycle, APlayerCountOutsideTheSeatsStaysOnTheSeats) {
     Session s(k301, players);
     for (int turn = 1; turn <= 9; ++turn) {
       s.play("S1 M M");  // with five, the throw goes round the four seats there are
-      ASSERT_EQ(s.st().cur_player, players == 0 ? 1 : turn % kSeats + 1)
+      ASSERT_EQ(s.st().thrower, players == 0 ? 1 : turn % kSeats + 1)
           << players << " players, turn " << turn;
     }
   }

@@ -13,7 +13,7 @@ TEST(Cricket, ScoresOncePerMarkWhileAnyOpponentIsOpen) {
     s.play("b1 b1 b1 n");
     for (int seat = 2; seat <= players; ++seat) s.play(closed.count(seat) ? "b1 b1 b1 n" : "n");
     s.play("b1");
-    EXPECT_EQ(s.seat(1).Score(), points) << players << " players, " << closed.size() << " closed";
+    EXPECT_EQ(s.seat(1).score(), points) << players << " players, " << closed.size() << " closed";
   }
 }
 
@@ -30,10 +30,8 @@ TEST(Cricket, BoardDartsMarkOncePerMultiplier) {
     s.play(before);
     s.clips.cues.clear();
     s.play(dart);
-    EXPECT_TRUE(s.seat(1).TimesHit(number) == marks && s.seat(1).Score() == points) << dart;
-    EXPECT_EQ(s.game.markPicture(number == 25 ? 7 : 2, 1),
-              std::min(marks, 3));  // circled from the third
-    EXPECT_TRUE(s.clips.cues == cues && s.st().undo_enabled) << s.clips.cues;
+    EXPECT_TRUE(s.seat(1).marks(number) == marks && s.seat(1).score() == points) << dart;
+    EXPECT_TRUE(s.clips.cues == cues && s.st().undoEnabled) << s.clips.cues;
   }
 }
 
@@ -42,14 +40,14 @@ TEST(Cricket, ABoardDartOffTheTargetsRecordsNothingAndDisablesUndo) {
   std::size_t next = 0;
   Session s([&] { return (static_cast<float>(draws[next++ % 6]) - 0.5f) / 20; });
   s.start(kRandomCricket, 2);
-  ASSERT_EQ(s.st().cricknums, (std::array<int16_t, 8>{0, 20, 18, 14, 9, 5, 2, 25}));
+  ASSERT_EQ(s.st().targets, (std::array<int16_t, 8>{0, 20, 18, 14, 9, 5, 2, 25}));
   s.play("S14");
   const GameState before = s.st();
   s.clips.cues.clear();
   for (const char* off : {"T3", "M"}) {
     s.play(off);
     expectSameRecords(before, s.st());
-    EXPECT_FALSE(s.st().undo_enabled);
+    EXPECT_FALSE(s.st().undoEnabled);
   }
   EXPECT_EQ(s.clips.cues, "CHANGE");  // no chalk; both darts counted, the turn is over
 }
@@ -63,10 +61,10 @@ TEST(CricketWin, LevelWinsTrailingDoesNot) {
   s.play("b2 b2 b2 b3 b3 b3 b4 b4 b4 b5 b5 b5 b6 b6 b6 b7 b7 b7 n");  // all but 20
   s.play("b1 b1 b1 b1 n n");                                          // seat 2 scores 20
   s.play("b1 b1 b1");                                                 // all closed, 0 to 20
-  EXPECT_TRUE(s.st().game_on);
+  EXPECT_TRUE(s.st().inPlay);
   s.clips.cues.clear();
   s.play("b1");  // seat 3 has 20 open: 20 to 20
-  EXPECT_TRUE(!s.st().game_on && !s.st().undo_enabled && s.st().green[1]);
+  EXPECT_TRUE(!s.st().inPlay && !s.st().undoEnabled && s.st().throwerMarked && s.st().thrower == 1);
   EXPECT_EQ(s.clips.cues, "CHALK PLAYER ONE WINS");
   EXPECT_EQ(wins, (std::vector<std::pair<std::string, int>>{{"Ann", 2}}));
 }
@@ -78,12 +76,12 @@ TEST(CricketWin, OnePlayerWinsOnTheFirstMarkOfATriple) {
     Session s(kCricket, 1);
     int wins = 0;
     s.game.onCricketWin = [&](const std::string&, int16_t rounds) { wins += rounds == 4; };
-    s.game.auto_win = autoWin;
+    s.game.autoWin = autoWin;
     s.play("T19 T18 T17 T16 T15 IB S20 S20 OB");
     s.clips.cues.clear();
     s.play("T20");
-    EXPECT_TRUE(s.st().game_on != autoWin && wins == autoWin && s.seat(1).Score() == 0);
-    EXPECT_EQ(s.seat(1).TimesHit(20), autoWin ? 3 : 5);
+    EXPECT_TRUE(s.st().inPlay != autoWin && wins == autoWin && s.seat(1).score() == 0);
+    EXPECT_EQ(s.seat(1).marks(20), autoWin ? 3 : 5);
     EXPECT_EQ(s.clips.cues, autoWin ? "CHALK PLAYER ONE WINS" : "CHALK CHALK CHALK");
   }
 }
@@ -99,7 +97,7 @@ TEST(Cricket, KeysWorkOnlyInPlainCricketOnTheButtons) {
     for (char32_t ch : std::u32string_view(U"0-1+"))
       EXPECT_EQ(s.game.keyTyped(ch), works && ch != U'1') << type;
     EXPECT_EQ(s.st() == before, !works) << type << useBoard;
-    EXPECT_TRUE(!works || (s.seat(1).TimesHit(20) == 1 && s.seat(1).TimesHit(25) == 1 &&
-                           s.st().cur_player == 2));
+    EXPECT_TRUE(!works ||
+                (s.seat(1).marks(20) == 1 && s.seat(1).marks(25) == 1 && s.st().thrower == 2));
   }
 }

@@ -20,19 +20,18 @@ TEST_P(NewGame, StartsCleanWithSeatOneToThrow) {
   fresh.start(type, players, 2, useBoard);
   expectSameRecords(fresh.st(), used.st());
   GameState st = used.st();
-  st.players = fresh.st().players;                        // the mark history is not part of a game
-  if (type >= k301) st.cricknums = fresh.st().cricknums;  // countdown games hide the targets
+  st.players = fresh.st().players;                    // the mark history is not part of a game
+  if (type >= k301) st.targets = fresh.st().targets;  // countdown games hide the targets
   EXPECT_EQ(st, fresh.st());
 
-  const bool countdown = type >= k301, onBoard = countdown || useBoard;
-  EXPECT_TRUE(st.game_on && st.cur_player == 1 && st.round_num == 1 && !st.undo_enabled);
-  EXPECT_EQ(st.panel[2] + st.panel[6] + st.panel[8], "Ann01");
-  EXPECT_TRUE(st.escore_enabled == countdown && st.cricket_form != countdown);
-  EXPECT_TRUE(st.board_shown == onBoard && st.next_button_shown != onBoard &&
-              st.panel_shown[9] == onBoard);
+  const bool countdown = type >= k301;
+  EXPECT_TRUE(st.inPlay && st.thrower == 1 && st.round == 1 && !st.undoEnabled);
+  EXPECT_EQ(st.names[st.thrower] + std::to_string(st.turnTotal) + std::to_string(st.dartsThrown),
+            "Ann00");
+  EXPECT_TRUE(st.scoreEditEnabled == countdown && st.started && st.throwerMarked);
   const int16_t start[] = {0, 0, 301, 501, 451};
   for (int seat = 1; seat <= kSeats; ++seat) {
-    EXPECT_TRUE(st.players[seat].Score() == start[type] && st.green[seat] == (seat == 1)) << seat;
+    EXPECT_EQ(st.players[seat].score(), start[type]) << seat;
   }
 }
 
@@ -45,7 +44,7 @@ TEST(RandomDraws, FromAFixedSource) {
   for (const auto& [r, start] : {std::pair{0.0f, 301}, {0.99999f, 900}, {1.0f, 900}}) {
     Session s([r] { return r; });
     s.start(kRandomCountdown, 2);
-    EXPECT_EQ(s.seat(1).Score(), start) << r;
+    EXPECT_EQ(s.seat(1).score(), start) << r;
   }
   // A number drawn again is drawn anew: 3 comes up three times.
   const int numbers[] = {3, 3, 20, 1, 7, 3, 12, 9};
@@ -53,7 +52,7 @@ TEST(RandomDraws, FromAFixedSource) {
   Session s([&] { return (static_cast<float>(numbers[next++]) - 0.5f) / 20.0f; });
   s.start(kRandomCricket, 2);
   EXPECT_EQ(next, 8u);
-  EXPECT_EQ(s.st().cricknums, (std::array<int16_t, 8>{0, 20, 12, 9, 7, 3, 1, 25}));
+  EXPECT_EQ(s.st().targets, (std::array<int16_t, 8>{0, 20, 12, 9, 7, 3, 1, 25}));
 }
 
 TEST(RandomDraws, FromTheClock) {
@@ -61,15 +60,15 @@ TEST(RandomDraws, FromTheClock) {
   std::set<int> targets, starts;
   for (int game = 0; game < 300; ++game) {
     s.start(kRandomCricket, 2);
-    const auto& n = s.st().cricknums;
+    const auto& n = s.st().targets;
     ASSERT_EQ(n[7], 25);
     for (std::size_t i = 1; i <= 6; ++i) {
       ASSERT_TRUE(n[i] >= 1 && n[i] <= 20 && (i == 1 || n[i - 1] > n[i])) << "game " << game;
       targets.insert(n[i]);
     }
     s.start(kRandomCountdown, 3);
-    const int start = s.seat(1).Score();
-    ASSERT_TRUE(start >= 301 && start <= 900 && s.seat(4).Score() == start) << start;
+    const int start = s.seat(1).score();
+    ASSERT_TRUE(start >= 301 && start <= 900 && s.seat(4).score() == start) << start;
     starts.insert(start);
   }
   EXPECT_EQ(targets.size(), 20u);  // every number from 1 to 20 turns up, not just 15..20

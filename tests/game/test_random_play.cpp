@@ -58,26 +58,19 @@ constexpr double kRadii[] = {0,
                              board::kDoubleOuter};
 using Marks = std::array<std::array<int, 22>, kSeats + 1>;  // the marks on 1..20 and 25, the score
 // What an allowed undo must bring back: marks (the closed flags follow them, checked after
-// every step), scores, the player to throw and his panels, the round, and on the board the
-// darts of the turn (on the buttons the dart count only says whether the turn holds a mark).
-using UndoView = std::tuple<Marks, std::array<bool, kSeats + 1>, int16_t, int16_t, std::string,
-                            std::string, std::array<int, 3>>;
+// every step), scores, the player to throw and whether he is marked, the round, and on the board
+// the darts of the turn (on the buttons the dart count only says whether the turn holds a mark).
+using UndoView = std::tuple<Marks, bool, int16_t, int16_t, int>;
 
 UndoView undoView(const Game& g) {
   const GameState& s = g.state();
   Marks marks{};
   for (int seat = 1; seat <= kSeats; ++seat) {
-    for (int i = 0; i < 21; ++i) marks[seat][i] = g.player(seat).TimesHit(kNumbers[i]);
-    marks[seat][21] = g.player(seat).Score();
+    for (int i = 0; i < 21; ++i) marks[seat][i] = g.player(seat).marks(kNumbers[i]);
+    marks[seat][21] = g.player(seat).score();
   }
-  const bool b = g.options.use_board;
-  return {marks,
-          s.green,
-          s.cur_player,
-          s.round_num,
-          s.panel[2],
-          s.panel[8],
-          {b ? s.darts_thrown : 0, b && s.panel_shown[11], b && s.panel_shown[12]}};
+  const bool b = g.options.useBoard;
+  return {marks, s.throwerMarked, s.thrower, s.round, b ? s.dartsThrown : 0};
 }
 
 class RandomPlay {
@@ -92,18 +85,18 @@ class RandomPlay {
     const int roll = pick(1000);
     if (roll < 2) return newGame(), checkAlways();
     std::optional<UndoView> view;  // what an undo of this input, if it is a mark, brings back
-    if (before.game_on && game_.isCricket() && roll < 800) view = undoView(game_);
+    if (before.inPlay && game_.isCricket() && roll < 800) view = undoView(game_);
     bool entry = false;
     std::string fault;
     if (roll < 500) {
       const auto [x, y] = position();
-      if (pick(3) == 0) game_.boardMove(x, y);  // a hidden picture only names the bed
-      if ((entry = before.board_shown)) game_.boardClick(x, y);
+      if (pick(3) == 0) game_.pointAt(x, y);  // a hidden picture only names the bed
+      if ((entry = onBoard())) game_.throwDart(x, y);
     } else if (roll < 700) {
       // The buttons lie under the board picture and take presses only when it is hidden.
       const int index = pick(8);
-      entry = before.next_button_shown && index != 0;
-      if (before.next_button_shown) game_.CmdHit_Click(index);
+      entry = !onBoard() && index != 0;
+      if (!onBoard()) game_.pressTarget(index);
     } else if (roll < 800) {
       static constexpr std::u32string_view kKeys = U"056789-.+=14a \r\u00e9*";
       const char32_t key = pick(20) ? kKeys[static_cast<std::size_t>(pick(kKeys.size()))] : 0;
@@ -118,14 +111,14 @@ class RandomPlay {
     if (entry && view) undoTarget_ = view;
     if (!fault.empty() || !(fault = checkAlways()).empty()) return fault;
     GameState expected = before;  // between games only the bed under the pointer is named
-    expected.panel[4] = game_.state().panel[4];
-    if (!before.game_on) return expected == game_.state() ? "" : "an input between games counted";
+    expected.bed = game_.state().bed;
+    if (!before.inPlay) return expected == game_.state() ? "" : "an input between games counted";
     if (game_.isCricket() || roll >= 880) return {};
     // Countdown: a score moves only when the turn is settled (the third dart on the board).
-    const bool settled = roll < 500 && before.board_shown && before.darts_thrown == 2;
+    const bool settled = roll < 500 && onBoard() && before.dartsThrown == 2;
     for (int seat = 1; seat <= kSeats; ++seat)
-      if (!(settled && seat == before.cur_player) &&
-          game_.player(seat).Score() != before.players[seat].Score())
+      if (!(settled && seat == before.thrower) &&
+          game_.player(seat).score() != before.players[seat].score())
         return "a countdown score changed outside a settlement";
     return {};
   }
@@ -133,22 +126,24 @@ class RandomPlay {
   long games = 0, undosDone = 0, undosRefused = 0;
 
  private:
+  // The board picture takes the darts, except in Cricket played on the buttons.
+  bool onBoard() const { return !game_.isCricket() || game_.options.useBoard; }
   int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
   float unit() { return std::uniform_real_distribution<float>(0.0f, 1.0f)(rng_); }
-  int anySeat() { return 1 + pick(std::max<int>(1, game_.options.num_players)); }
+  int anySeat() { return 1 + pick(std::max<int>(1, game_.options.playerCount)); }
 
   void newGame() {
     // The dialog writes the options while the user clicks; the game is set up after it.
     GameOptions& o = game_.options;
-    o.game_type = static_cast<int16_t>(pick(5));
-    o.num_players = static_cast<int16_t>(1 + pick(4));
-    o.in_out_rule = static_cast<int16_t>(std::array{0, 2, 3}[static_cast<std::size_t>(pick(3))]);
-    o.double_bull = pick(2);
-    o.use_board = pick(2);
-    game_.sound_on = pick(4);
-    game_.auto_win = pick(4);
-    if (pick(2)) game_.letsBegin({"", "Scorpion", "Ann", "", "Di"});
-    game_.reset_game();
+    o.gameType = static_cast<int16_t>(pick(5));
+    o.playerCount = static_cast<int16_t>(1 + pick(4));
+    o.inOutRule = static_cast<int16_t>(std::array{0, 2, 3}[static_cast<std::size_t>(pick(3))]);
+    o.doubleBull = pick(2);
+    o.useBoard = pick(2);
+    game_.soundOn = pick(4);
+    game_.autoWin = pick(4);
+    if (pick(2)) game_.setPlayerNames({"", "Scorpion", "Ann", "", "Di"});
+    game_.startGame();
     undoTarget_.reset();
     ++games;
   }
@@ -166,29 +161,29 @@ class RandomPlay {
   }
 
   std::string undoInput(const GameState& before) {
-    const UndoResult result = game_.mnuundo_Click();
+    const UndoResult result = game_.undoLatestEntry();
     if (result == UndoResult::Done) {  // once used, the command is disabled until the next mark
       ++undosDone;
       const bool restored = undoTarget_ && undoView(game_) == *undoTarget_;
       undoTarget_.reset();
-      return restored && !game_.state().undo_enabled ? "" : "the undo did not restore the state";
+      return restored && !game_.state().undoEnabled ? "" : "the undo did not restore the state";
     }
-    if (result == UndoResult::Unavailable && before.undo_enabled && before.game_on)
+    if (result == UndoResult::Unavailable && before.undoEnabled && before.inPlay)
       return "an enabled undo did nothing";
     undosRefused += result == UndoResult::Refused;
     GameState expected = before;  // a refusal only disables the command
-    expected.undo_enabled = before.undo_enabled && result == UndoResult::Unavailable;
+    expected.undoEnabled = before.undoEnabled && result == UndoResult::Unavailable;
     return expected == game_.state() ? "" : "a refused or unavailable undo changed the game";
   }
 
   // The dialog offers the seated players and 1..20, 25 and 50 points; a score stays in 16 bits.
   std::string editInput(const GameState& before) {
     const int seat = anySeat(), points = pick(22) < 20 ? 1 + pick(20) : pick(2) ? 25 : 50;
-    const bool add = pick(2), enabled = game_.state().escore_enabled;
+    const bool add = pick(2), enabled = game_.state().scoreEditEnabled;
     game_.editScore(seat, points, add);
     for (int n = 1; n <= kSeats; ++n) {
-      const int old = before.players[n].Score(), sum = old + (add ? points : -points);
-      if (game_.player(n).Score() != (enabled && n == seat ? std::clamp(sum, -32768, 32767) : old))
+      const int old = before.players[n].score(), sum = old + (add ? points : -points);
+      if (game_.player(n).score() != (enabled && n == seat ? std::clamp(sum, -32768, 32767) : old))
         return "an edit gave the wrong score to seat " + std::to_string(n);
     }
     return {};
@@ -198,12 +193,12 @@ class RandomPlay {
     const GameState& s = game_.state();
     for (int seat = 1; seat <= kSeats; ++seat)
       for (int n : kNumbers)
-        if (const int marks = game_.player(seat).TimesHit(n);
-            marks < 0 || game_.player(seat).Closed(n) != (marks >= 3))
+        if (const int marks = game_.player(seat).marks(n);
+            marks < 0 || game_.player(seat).isClosed(n) != (marks >= 3))
           return "marks and closed flag disagree on " + std::to_string(n);
-    if (s.cur_player < 1 || s.cur_player > game_.options.num_players) return "an empty seat throws";
-    if (s.game_on && (s.darts_thrown < 0 || s.darts_thrown > 2)) return "a fourth dart in a turn";
-    if (s.game_on && s.undo_enabled && !game_.isCricket()) return "Undo enabled in a countdown";
+    if (s.thrower < 1 || s.thrower > game_.options.playerCount) return "an empty seat throws";
+    if (s.inPlay && (s.dartsThrown < 0 || s.dartsThrown > 2)) return "a fourth dart in a turn";
+    if (s.inPlay && s.undoEnabled && !game_.isCricket()) return "Undo enabled in a countdown";
     return {};
   }
 

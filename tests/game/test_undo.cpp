@@ -20,9 +20,9 @@ TEST_P(Undo, TakesBackTheLatestEntryOrRefuses) {
   const GameState before = s.st();
   s.play(c.entry);
   GameState expected = s.st();
-  ASSERT_EQ(expected.undo_enabled, c.result != UndoResult::Unavailable);
+  ASSERT_EQ(expected.undoEnabled, c.result != UndoResult::Unavailable);
   s.clips.cues.clear();
-  ASSERT_EQ(s.game.mnuundo_Click(), c.result);
+  ASSERT_EQ(s.game.undoLatestEntry(), c.result);
   const GameState& after = s.st();
   if (c.result == UndoResult::Done) {
     // Back to the state before the entry, apart from what an undo does not restore: the
@@ -32,14 +32,14 @@ TEST_P(Undo, TakesBackTheLatestEntryOrRefuses) {
     expectSameRecords(before, after);
     expected = before;
     expected.players = after.players;
-    expected.panel[4] = after.panel[4];
-    expected.last_mult = after.last_mult;
-    if (!c.useBoard) expected.darts_thrown = after.darts_thrown;
+    expected.bed = after.bed;
+    expected.lastMultiplier = after.lastMultiplier;
+    if (!c.useBoard) expected.dartsThrown = after.dartsThrown;
   }
-  expected.undo_enabled = false;
+  expected.undoEnabled = false;
   EXPECT_EQ(after, expected);
   EXPECT_EQ(s.clips.cues, "");
-  EXPECT_EQ(s.game.mnuundo_Click(), UndoResult::Unavailable);  // once only
+  EXPECT_EQ(s.game.undoLatestEntry(), UndoResult::Unavailable);  // once only
   EXPECT_EQ(after, expected);
 }
 

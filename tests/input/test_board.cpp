@@ -22,7 +22,7 @@ TEST(Board, RingsTakeTheirOuterRadiusAsTheNextRing) {
       {1510, true, {20, 1, "Single Twenty"}},    {2440, true, {20, 2, "Double Twenty"}},
       {2739.99, true, {20, 2, "Double Twenty"}}, {2740, true, {0, 1, "Miss"}}};
   for (const auto& [r, doubleBull, hit] : rings)
-    EXPECT_EQ(board::Convert_Position(r, 1.5, 1, doubleBull), hit) << r << " " << hit.name;
+    EXPECT_EQ(board::classify(r, 1.5, 1, doubleBull), hit) << r << " " << hit.name;
 }
 
 // Each chain at each of its bounds, in the single ring: a value on a bound goes on to
@@ -35,7 +35,7 @@ TEST(Board, SectorChainsAtTheirBounds) {
       {4, {{-1.57, 3}, {-1.41, 17}, {-1.1, 2}, {-0.78, 15}, {-0.47, 10}, {-0.15, 6}, {-0.01, 6}}}};
   for (const auto& [quad, bounds] : chains) {
     for (const auto& [t, number] : bounds) {
-      EXPECT_EQ(board::Convert_Position(850, t, quad, true).number, number) << quad << " " << t;
+      EXPECT_EQ(board::classify(850, t, quad, true).number, number) << quad << " " << t;
     }
   }
 }

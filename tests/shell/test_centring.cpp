@@ -8,8 +8,8 @@
 
 #include "shell/centring.h"
 #include "shell/links.h"
-#include "ui/frmabout.h"
-#include "ui/frmsplash.h"
+#include "ui/aboutdialog.h"
+#include "ui/splashwindow.h"
 
 static LinkOpener noLinks;
 
@@ -48,8 +48,8 @@ class TestCentring : public QObject {
   void dialogsCentre() {
     QFETCH(QString, kind);
     std::unique_ptr<QDialog> d;
-    if (kind == "frmabout") d = std::make_unique<frmabout>(noLinks, nullptr);
-    if (kind == "frmsplash") d = std::make_unique<frmsplash>(nullptr, 60000);
+    if (kind == "frmabout") d = std::make_unique<AboutDialog>(noLinks, nullptr);
+    if (kind == "frmsplash") d = std::make_unique<SplashWindow>(nullptr, 60000);
     const bool once = kind == "first show";
     if (!d) {
       d = std::make_unique<QDialog>();

@@ -19,17 +19,17 @@ class NoSoundServer : public QObject {
   // fifteen seconds of clips with a server), and every clip once more, one by one and as
   // one sequence: none holds us up.
   void aWholeGamePlaysWithoutWaiting() {
-    QCOMPARE(waveOutGetNumDevs(), 0);
+    QCOMPARE(audioOutputCount(), 0);
     SoundClipPlayer player;
     int clips = 0;
     player.beforeEachClip = [&] { ++clips; };
     Game game(player);
     game.options = GameOptions{k301, 2, 0, true, true};
-    game.reset_game();
+    game.startGame();
     const auto start = std::chrono::steady_clock::now();
-    for (int dart = 0; dart < 60; ++dart) game.boardClick(100, 100);  // a miss
-    game.editScore(1, game.player(1).Score() - 60, false);
-    for (int dart = 0; dart < 3; ++dart) game.boardClick(3600, 1600);  // single twenty
+    for (int dart = 0; dart < 60; ++dart) game.throwDart(100, 100);  // a miss
+    game.editScore(1, game.player(1).score() - 60, false);
+    for (int dart = 0; dart < 3; ++dart) game.throwDart(3600, 1600);  // single twenty
     for (Clip clip : kAllClips) player.play(clip);
     std::vector<std::size_t> announced;
     player.playSequence({kAllClips.begin(), kAllClips.end()},

@@ -20,14 +20,14 @@ class SoundPlayback : public QObject {
     player.beforeEachClip = [&] {
       throwing.push_back(0);
       for (int seat = 1; seat <= kSeats; ++seat)
-        if (game.state().green[std::size_t(seat)]) throwing.back() = seat;
+        if (game.state().throwerMarked && game.state().thrower == seat) throwing.back() = seat;
     };
     game.options = GameOptions{k301, 2, 0, true, true};
-    game.reset_game();
+    game.startGame();
     game.editScore(2, 301 - 60, false);
     const auto rec = soundcheck::recordWhile([&] {
-      for (int dart = 0; dart < 3; ++dart) game.boardClick(100, 100);
-      for (int dart = 0; dart < 3; ++dart) game.boardClick(3600, 1600);
+      for (int dart = 0; dart < 3; ++dart) game.throwDart(100, 100);
+      for (int dart = 0; dart < 3; ++dart) game.throwDart(3600, 1600);
     });
     QVERIFY2(!rec.empty(), "no recording of the null sink");
     const std::vector<std::string> expected{"WAVHIT", "WAVHIT", "WAVHIT", "CHANGE", "WAVHIT",

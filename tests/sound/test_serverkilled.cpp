@@ -12,16 +12,16 @@ class ServerKilled : public QObject {
   void aClipEndsWhenTheServerGoesAway() {
     const qint64 server = qEnvironmentVariableIntValue("BRINDLEMARK_PULSE_PID");
     QVERIFY2(server > 0, "run under scripts/with-pulse");
-    QCOMPARE(waveOutGetNumDevs(), 1);  // the null sink
+    QCOMPARE(audioOutputCount(), 1);  // the null sink
     const auto start = std::chrono::steady_clock::now();
     QVERIFY(QProcess::startDetached("sh", {"-c", "sleep 0.8; kill -9 $BRINDLEMARK_PULSE_PID"}));
-    play_wavres("ONLYONE");
+    playClipResource("ONLYONE");
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     QVERIFY2(took.count() >= 0.8 && took.count() < 2.8, qPrintable(QString::number(took.count())));
     // With the server gone the next clip and the count fail at once.
     const auto again = std::chrono::steady_clock::now();
-    play_wavres("BREAK");
-    QCOMPARE(waveOutGetNumDevs(), 0);
+    playClipResource("BREAK");
+    QCOMPARE(audioOutputCount(), 0);
     QVERIFY(std::chrono::steady_clock::now() - again < std::chrono::milliseconds(500));
   }
 };

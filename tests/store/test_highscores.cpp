@@ -19,19 +19,19 @@ TEST_P(HighScoresOffer, LaterWinStandsAboveEqualRounds) {
   StoreFolder folder;
   SettingsStore store(folder.path());
   HighScores scores(store);
-  scores.Get_Hscores();
+  scores.load();
   ASSERT_EQ(folder.bytes(), kBuiltIn);
-  EXPECT_EQ(scores.check_HScores("Winner", rounds), place >= 0);
+  EXPECT_EQ(scores.offerWin("Winner", rounds), place >= 0);
   HighScores::Table expected = HighScores::defaultTable();
   if (place >= 0) std::copy_backward(expected.begin() + place, expected.end() - 1, expected.end());
   if (place >= 0) expected[size_t(place)] = {"Winner", rounds};
   SettingsStore again(folder.path());
   HighScores reread(again);
-  reread.Get_Hscores();
-  EXPECT_EQ(reread.hstable, expected);
+  reread.load();
+  EXPECT_EQ(reread.table, expected);
   EXPECT_EQ(folder.bytes() == kBuiltIn, place < 0);
-  scores.fill_hstable();
-  EXPECT_EQ(scores.hstable, expected);  // memory is left alone
+  scores.writeDefaults();
+  EXPECT_EQ(scores.table, expected);  // memory is left alone
   EXPECT_EQ(folder.bytes(), kBuiltIn);
 }
 
@@ -53,12 +53,12 @@ TEST_P(HighScoresEdited, UnreadableRoundsRanksLast) {
   folder.put(file);
   SettingsStore store(folder.path());
   HighScores scores(store);
-  scores.Get_Hscores();
-  EXPECT_TRUE(scores.hstable == (HighScores::Table{{{huge, 20},
-                                                    {"\xff\xfe", 31},
-                                                    {"none", 54},
-                                                    {"", 67},
-                                                    {"Pell", HighScores::kUnreadableRounds}}}));
+  scores.load();
+  EXPECT_TRUE(scores.table == (HighScores::Table{{{huge, 20},
+                                                  {"\xff\xfe", 31},
+                                                  {"none", 54},
+                                                  {"", 67},
+                                                  {"Pell", HighScores::kUnreadableRounds}}}));
   EXPECT_EQ(folder.bytes(), file);
 }
 

@@ -37,16 +37,16 @@ TEST(PreferencesTest, FirstRunWritesTrueForEachKeyAndTogglesAtOnce) {
     StoreFolder folder;
     SettingsStore store(folder.path());
     Preferences prefs(store);
-    prefs.do_check_sound(devices);
-    prefs.check_autowin();
-    prefs.check_splash();
-    EXPECT_EQ(prefs.sound_on, devices > 0);
-    EXPECT_TRUE(prefs.soundChecked() && prefs.auto_win && prefs.splash_on);
+    prefs.checkSound(devices);
+    prefs.readAutoWin();
+    prefs.readSplash();
+    EXPECT_EQ(prefs.soundOn, devices > 0);
+    EXPECT_TRUE(prefs.soundChecked() && prefs.autoWin && prefs.splashOn);
     const std::string sound = devices ? "SoundOn=True\n" : "";
     EXPECT_EQ(folder.bytes(), "[Brindlemark]\n" + sound + "AutoWin=True\nSplashOn=True\n");
-    EXPECT_FALSE(prefs.mnuautowin_Click());
-    EXPECT_FALSE(prefs.mnusplash_Click());
-    EXPECT_TRUE(devices == 0 || !prefs.mnusound_Click());  // the item is disabled without one
+    EXPECT_FALSE(prefs.toggleAutoWin());
+    EXPECT_FALSE(prefs.toggleSplash());
+    EXPECT_TRUE(devices == 0 || !prefs.toggleSound());  // the item is disabled without one
     EXPECT_EQ(folder.bytes(), "[Brindlemark]\n" + std::string(devices ? "SoundOn=False\n" : "") +
                                   "AutoWin=False\nSplashOn=False\n");
   }

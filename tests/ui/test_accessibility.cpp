@@ -10,8 +10,8 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "ui/frmgame.h"
 #include "ui/mainwindow.h"
+#include "ui/newgamedialog.h"
 
 namespace {
 
@@ -37,10 +37,10 @@ QAccessibleInterface* named(const Nodes& nodes, const QString& name) {
 
 void startGame(MainWindow& w, GameType type, bool useBoard = true) {
   QTimer::singleShot(0, [&w, type, useBoard] {
-    w.game().options = {.game_type = int16_t(type), .num_players = 3, .use_board = useBoard};
-    w.findChild<frmgame*>()->findChild<QPushButton*>("cmdstart")->click();
+    w.game().options = {.gameType = int16_t(type), .playerCount = 3, .useBoard = useBoard};
+    w.findChild<NewGameDialog*>()->findChild<QPushButton*>("cmdstart")->click();
   });
-  w.mnunew_Click();
+  w.newGame();
 }
 
 // A dart at a distance in pixels from the centre, in the sector `step` twentieths of a turn

@@ -8,8 +8,8 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "ui/frmgame.h"
 #include "ui/mainwindow.h"
+#include "ui/newgamedialog.h"
 #include "ui/twips.h"
 
 class TestMainWindow : public QObject {
@@ -43,10 +43,10 @@ class TestMainWindow : public QObject {
   // n players, b the board shown (otherwise the buttons).
   void newGame(GameType type, int n, bool b = true) {
     QTimer::singleShot(0, [this, type, n, b] {
-      w_->game().options = {.game_type = int16_t(type), .num_players = int16_t(n), .use_board = b};
-      w_->findChild<frmgame*>()->findChild<QPushButton*>("cmdstart")->click();
+      w_->game().options = {.gameType = int16_t(type), .playerCount = int16_t(n), .useBoard = b};
+      w_->findChild<NewGameDialog*>()->findChild<QPushButton*>("cmdstart")->click();
     });
-    w_->mnunew_Click();
+    w_->newGame();
   }
 
  private slots:
@@ -103,17 +103,17 @@ class TestMainWindow : public QObject {
     // Typing "0" three times closes 20 for player 1, whatever has the focus.
     button(3)->setFocus();
     for (int i = 0; i < 3; ++i) QTest::keyClick(w_.get(), '0');
-    QCOMPARE(w_->game().player(1).TimesHit(20), int16_t{3});
+    QCOMPARE(w_->game().player(1).marks(20), int16_t{3});
     QVERIFY(!label("ImgChalk_1")->pixmap().isNull() && label("ImgChalk_2")->pixmap().isNull());
     // Two marks more are too many on a closed number to take back: the undo is refused.
     for (int i = 0; i < 2; ++i) QTest::keyClick(w_.get(), '0');
-    w_->mnuundo_Click();
+    w_->undoLatestEntry();
     QCOMPARE(said_, QStringList{"Can't Undo: Sorry Can't Undo That Hit"});
-    QVERIFY(!action("mnuundo")->isEnabled() && w_->game().player(1).TimesHit(20) == 5);
+    QVERIFY(!action("mnuundo")->isEnabled() && w_->game().player(1).marks(20) == 5);
     QTest::keyClick(w_.get(), '+');
     QCOMPARE(label("lblplayer_2")->palette().color(QPalette::WindowText), QColor(0, 255, 0));
     QTest::mouseClick(button(7), Qt::LeftButton);
-    QCOMPARE(w_->game().player(2).TimesHit(25), int16_t{1});
+    QCOMPARE(w_->game().player(2).marks(25), int16_t{1});
   }
 
   void boardClicksScoreWhereTheyLand() {
@@ -130,8 +130,8 @@ class TestMainWindow : public QObject {
     QVERIFY(label("StatusBar1_12")->isVisible());
     // New game and exit ask first during a game; No changes nothing.
     const GameState before = w_->game().state();
-    w_->mnunew_Click();
-    w_->mnuexit_Click();
+    w_->newGame();
+    w_->exitProgram();
     QCOMPARE(said_,
              QStringList({"Start New Game: Are you Sure", "Quit Brindlemark: Are you Sure"}));
     QVERIFY(w_->game().state() == before && w_->isVisible());
@@ -142,7 +142,7 @@ class TestMainWindow : public QObject {
     newGame(kCricket, 1, false);
     w_->playClip = [](Clip) { QFAIL("a clip played with the sound off"); };
     for (int i = 0; i < 21; ++i) button(1 + i / 3)->click();  // three marks on every target
-    QVERIFY(!w_->game().state().game_on);  // a one-player game is won by closing everything
+    QVERIFY(!w_->game().state().inPlay);  // a one-player game is won by closing everything
     w_.reset();
     QFile file(config_->path() + "/Vellander Software.conf");
     const QString text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "";

@@ -6,7 +6,7 @@
 
 #include "store/highscores.h"
 #include "store/settingsstore.h"
-#include "ui/hscores.h"
+#include "ui/highscoresdialog.h"
 
 class TestHscores : public QObject {
   Q_OBJECT
@@ -18,12 +18,12 @@ class TestHscores : public QObject {
     QTemporaryDir dir;
     SettingsStore store(dir.filePath("Vellander Software.conf"));
     HighScores scores(store);
-    scores.Get_Hscores();
-    scores.check_HScores("<b>Bold</b> & Co", 10);  // a name is shown as typed, not as markup
+    scores.load();
+    scores.offerWin("<b>Bold</b> & Co", 10);  // a name is shown as typed, not as markup
     const QStringList names{"<b>Bold</b> & Co", "Tam Vellander", "Orrin Bascombe", "Pell", "Corvo"};
     const QStringList rounds{"10", "20", "31", "43", "54"};
     for (const char* button : {"cmdok", "Command1"}) {
-      hscores dialog(scores);
+      HighScoresDialog dialog(scores);
       for (int i = 0; i < 5; ++i) {
         QCOMPARE(dialog.findChild<QLabel*>(QString("lblplayer_%1").arg(i))->text(), names[i]);
         QCOMPARE(dialog.findChild<QLabel*>(QString("lblrounds_%1").arg(i))->text(), rounds[i]);
@@ -33,7 +33,7 @@ class TestHscores : public QObject {
       QTest::mouseClick(dialog.findChild<QWidget*>(button), Qt::LeftButton);
       QVERIFY(!dialog.isVisible());
       const bool reset = button == std::string("Command1");
-      QCOMPARE(scores.hstable == HighScores::defaultTable(), reset);
+      QCOMPARE(scores.table == HighScores::defaultTable(), reset);
       QCOMPARE(store.read("Name1").value(),
                std::string(reset ? "Tam Vellander" : names[0].toStdString()));
     }
@@ -41,4 +41,4 @@ class TestHscores : public QObject {
 };
 
 QTEST_MAIN(TestHscores)
-#include "test_hscores.moc"
+#include "test_highscoresdialog.moc"

@@ -5,14 +5,14 @@
 #include <QtTest>
 
 #include "ui/fonts.h"
-#include "ui/frmpoints.h"
+#include "ui/scoreeditdialog.h"
 
 class TestFrmpoints : public QObject {
   Q_OBJECT
-  std::unique_ptr<frmpoints> dlg;
+  std::unique_ptr<ScoreEditDialog> dlg;
 
   void open(int players) {
-    dlg = std::make_unique<frmpoints>(players);
+    dlg = std::make_unique<ScoreEditDialog>(players);
     dlg->show();
     QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
   }
@@ -25,7 +25,7 @@ class TestFrmpoints : public QObject {
  private slots:
   void initTestCase() { installFontSubstitutes(); }  // as the program does at start
 
-  void should_have_default_values() {
+  void shouldHaveDefaultValues() {
     open(2);
     QCOMPARE(dlg->size(), QSize(192, 264));
     const QStringList checked{"optpoints_1", "Option5", "optplayer_1"};
@@ -34,7 +34,7 @@ class TestFrmpoints : public QObject {
   }
 
   // Only "OK" confirms; the close box and Escape leave the score as it was.
-  void ok_confirms_the_choice() {
+  void okConfirmsTheChoice() {
     // The players, then the amount, sign and seat the clicks make; seats beyond the players
     // cannot be chosen, seat 1 always can.
     const std::tuple<int, int, bool, int, QStringList> rows[] = {
@@ -50,13 +50,13 @@ class TestFrmpoints : public QObject {
       for (const QString& name : clicks) click(name);
       click("Command1");
       QVERIFY(!dlg->isVisible() && dlg->confirmed());
-      QVERIFY(dlg->edit_points == points && dlg->edit_add == add && dlg->edit_player == seat);
+      QVERIFY(dlg->points == points && dlg->add == add && dlg->seat == seat);
     }
     for (bool escape : {true, false}) {
       open(2);
       for (int a : {2, 11, 12, 19, 20, 25, 50}) {  // both columns: each option its own amount
         click(QString("optpoints_%1").arg(a));
-        QCOMPARE(dlg->edit_points, a);
+        QCOMPARE(dlg->points, a);
       }
       escape ? QTest::keyClick(dlg.get(), Qt::Key_Escape) : void(dlg->close());
       QVERIFY(!dlg->isVisible() && !dlg->confirmed());
@@ -65,4 +65,4 @@ class TestFrmpoints : public QObject {
 };
 
 QTEST_MAIN(TestFrmpoints)
-#include "test_frmpoints.moc"
+#include "test_scoreeditdialog.moc"

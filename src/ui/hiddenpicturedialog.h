@@ -4,16 +4,16 @@
 #include <QDialog>
 #include <functional>
 
-class frmegg : public QDialog {
+class HiddenPictureDialog : public QDialog {
   Q_OBJECT
  public:
   // onPictureClick runs on each left click on the picture.
-  explicit frmegg(std::function<void()> onPictureClick, QWidget* parent = nullptr);
+  explicit HiddenPictureDialog(std::function<void()> onPictureClick, QWidget* parent = nullptr);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   std::function<void()> onPictureClick_;
-  QWidget* Image1_ = nullptr;
+  QWidget* picture_ = nullptr;
 };

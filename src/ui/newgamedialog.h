@@ -15,7 +15,7 @@ class QRadioButton;
 // The first character raised, every other lowered ("mary ANN" -> "Mary ann"). Works on
 // whole characters, so a name starting outside the basic plane keeps both halves of its
 // first character; nothing is trimmed.
-QString Cap_it(const QString& intext);
+QString capitaliseName(const QString& intext);
 
 // The dialogs draw their option buttons with a narrow gap before the caption, as the
 // classic look has it, and let an option whose caption needs more room than its table
@@ -23,37 +23,38 @@ QString Cap_it(const QString& intext);
 // controls are all in place.
 void fitOptionCaptions(QWidget* dialog);
 
-class frmgame : public QDialog {
+class NewGameDialog : public QDialog {
   Q_OBJECT
  public:
   // Loading the dialog sets the option defaults into options.
-  frmgame(GameOptions& options, QWidget* parent = nullptr);
-  // The names as "Lets Begin" copies them to the scoreboard: Cap_it of each box, seats 1..4.
+  NewGameDialog(GameOptions& options, QWidget* parent = nullptr);
+  // The names as "Lets Begin" copies them to the scoreboard: capitaliseName of each box,
+  // seats 1..4.
   std::array<std::string, kSeats + 1> names() const;
   // True once "Lets Begin" was pressed in the latest showing.
   bool begun() const { return begun_; }
 
   // The option handlers, called with the index of the option the user selected. Each
   // stores its value at once.
-  void optplay_Click(int Index);
-  void optgame_Click(int Index);
-  void optctop_Click(int Index);
-  void optbull_Click(int Index);
-  void optboard_Click(int Index);
-  void cmdstart_Click();
+  void choosePlayerCount(int index);
+  void chooseGameType(int index);
+  void chooseInOutRule(int index);
+  void chooseBull(int index);
+  void chooseBoard(int index);
+  void begin();
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
-  QButtonGroup* makeGroup(void (frmgame::*handler)(int));
+  QButtonGroup* makeGroup(void (NewGameDialog::*handler)(int));
 
   GameOptions& options_;
-  std::array<QRadioButton*, kSeats + 1> optplay_{};
-  std::array<QLineEdit*, kSeats + 1> txtname_{};
-  std::array<QRadioButton*, 5> optgame_{};
-  std::array<QRadioButton*, 3> optctop_{};
-  std::array<QRadioButton*, 3> optbull_{};
-  std::array<QRadioButton*, 3> optboard_{};
+  std::array<QRadioButton*, kSeats + 1> playerCountOptions_{};
+  std::array<QLineEdit*, kSeats + 1> nameBoxes_{};
+  std::array<QRadioButton*, 5> gameTypeOptions_{};
+  std::array<QRadioButton*, 3> inOutOptions_{};
+  std::array<QRadioButton*, 3> bullOptions_{};
+  std::array<QRadioButton*, 3> boardOptions_{};
   bool begun_ = false;
 };

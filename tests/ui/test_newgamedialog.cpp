@@ -7,13 +7,13 @@
 #include <QtTest>
 
 #include "ui/fonts.h"
-#include "ui/frmgame.h"
+#include "ui/newgamedialog.h"
 #include "ui/twips.h"
 
 class TestFrmgame : public QObject {
   Q_OBJECT
   GameOptions o;
-  std::unique_ptr<frmgame> dlg;
+  std::unique_ptr<NewGameDialog> dlg;
 
   QRadioButton* opt(const QString& n) { return dlg->findChild<QRadioButton*>(n); }
   QLineEdit* box(int i) { return dlg->findChild<QLineEdit*>(QString("txtname_%1").arg(i)); }
@@ -27,12 +27,12 @@ class TestFrmgame : public QObject {
   void initTestCase() { installFontSubstitutes(); }  // as the program does at start
   void init() {
     o = {k501, 4, 3, false, false};  // every field away from what loading the dialog writes
-    dlg = std::make_unique<frmgame>(o);
+    dlg = std::make_unique<NewGameDialog>(o);
     dlg->show();
     QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
   }
 
-  void should_have_default_values() {
+  void shouldHaveDefaultValues() {
     QVERIFY(o == GameOptions({kCricket, 2, 0, true, true}));
     QCOMPARE(dlg->windowTitle(), QString("Choose Your Game..."));
     QCOMPARE(dlg->size(), QSize(336, 289));
@@ -47,32 +47,32 @@ class TestFrmgame : public QObject {
   // Each click stores its choice at once and changes nothing else. The players enable the
   // name boxes; the game type enables either the in/out or the board options, and a
   // disabled group keeps its choice.
-  void clicks_store_and_enable_at_once() {
+  void clicksStoreAndEnableAtOnce() {
     GameOptions want = o;
     const std::pair<const char*, void (*)(GameOptions&)> steps[] = {
         {"optctop_2", [](GameOptions&) {}},  // disabled in Cricket
-        {"optboard_2", [](GameOptions& w) { w.use_board = false; }},
-        {"optgame_3", [](GameOptions& w) { w.game_type = k501; }},
-        {"optctop_1", [](GameOptions& w) { w.in_out_rule = 2; }},
-        {"optgame_1", [](GameOptions& w) { w.game_type = kRandomCricket; }},
-        {"optbull_2", [](GameOptions& w) { w.double_bull = false; }},
-        {"optgame_4", [](GameOptions& w) { w.game_type = kRandomCountdown; }},
-        {"optgame_0", [](GameOptions& w) { w.game_type = kCricket; }},
-        {"optplay_1", [](GameOptions& w) { w.num_players = 1; }},
-        {"optplay_4", [](GameOptions& w) { w.num_players = 4; }},
+        {"optboard_2", [](GameOptions& w) { w.useBoard = false; }},
+        {"optgame_3", [](GameOptions& w) { w.gameType = k501; }},
+        {"optctop_1", [](GameOptions& w) { w.inOutRule = 2; }},
+        {"optgame_1", [](GameOptions& w) { w.gameType = kRandomCricket; }},
+        {"optbull_2", [](GameOptions& w) { w.doubleBull = false; }},
+        {"optgame_4", [](GameOptions& w) { w.gameType = kRandomCountdown; }},
+        {"optgame_0", [](GameOptions& w) { w.gameType = kCricket; }},
+        {"optplay_1", [](GameOptions& w) { w.playerCount = 1; }},
+        {"optplay_4", [](GameOptions& w) { w.playerCount = 4; }},
     };
     for (const auto& [name, change] : steps) {
       click(name);
       change(want);
       QVERIFY2(o == want, name);
-      QCOMPARE(opt("optctop_1")->isEnabled(), o.game_type >= k301);
-      QCOMPARE(opt("optboard_2")->isEnabled(), o.game_type < k301);
-      for (int i = 1; i <= 4; ++i) QCOMPARE(box(i)->isEnabled(), i <= o.num_players);
+      QCOMPARE(opt("optctop_1")->isEnabled(), o.gameType >= k301);
+      QCOMPARE(opt("optboard_2")->isEnabled(), o.gameType < k301);
+      for (int i = 1; i <= 4; ++i) QCOMPARE(box(i)->isEnabled(), i <= o.playerCount);
     }
     QVERIFY(opt("optboard_2")->isChecked() && opt("optctop_1")->isChecked());
   }
 
-  void second_showing_keeps_choices() {
+  void secondShowingKeepsChoices() {
     const QStringList clicks{"optplay_3", "optgame_3", "optctop_2", "optbull_2"};
     for (const QString& n : clicks) click(n);
     box(3)->selectAll();
@@ -89,10 +89,10 @@ class TestFrmgame : public QObject {
     // Escape closes without beginning; the click before it is stored all the same.
     click("optgame_2");
     QTest::keyClick(dlg.get(), Qt::Key_Escape);
-    QVERIFY(!dlg->isVisible() && !dlg->begun() && o.game_type == k301);
+    QVERIFY(!dlg->isVisible() && !dlg->begun() && o.gameType == k301);
   }
 
-  void cap_it() {
+  void capitalisesNames() {
     const QString rows[][2] = {
         {"", ""},
         {"mary ANN", "Mary ann"},
@@ -102,10 +102,10 @@ class TestFrmgame : public QObject {
         {"ǆemal", "ǅemal"},                    // the title form of a digraph
         {"\U00010428ABC", "\U00010400abc"},    // Deseret: both halves of the first character
     };
-    for (const auto& [in, out] : rows) QCOMPARE(Cap_it(in), out);
-    QCOMPARE(Cap_it(QChar(0xD83C) + QString("AB")), QChar(0xD83C) + QString("ab"));
+    for (const auto& [in, out] : rows) QCOMPARE(capitaliseName(in), out);
+    QCOMPARE(capitaliseName(QChar(0xD83C) + QString("AB")), QChar(0xD83C) + QString("ab"));
   }
 };
 
 QTEST_MAIN(TestFrmgame)
-#include "test_frmgame.moc"
+#include "test_newgamedialog.moc"

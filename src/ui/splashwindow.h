@@ -6,21 +6,21 @@
 
 class QTimer;
 
-class frmsplash : public QDialog {
+class SplashWindow : public QDialog {
   Q_OBJECT
  public:
   static constexpr int kTickMs = 4000;
   // tickMs is the interval of Timer1; tests pass a short one.
-  explicit frmsplash(QWidget* parent = nullptr, int tickMs = kTickMs);
+  explicit SplashWindow(QWidget* parent = nullptr, int tickMs = kTickMs);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void Timer1_Timer();
+  void tick();
 
-  QTimer* Timer1_ = nullptr;
+  QTimer* tickTimer_ = nullptr;
   bool firstTick_ = false;  // set by the first tick; the second one closes the window
   bool closing_ = false;
 };

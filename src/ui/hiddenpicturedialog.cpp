@@ -1,4 +1,4 @@
-#include "ui/frmegg.h"
+#include "ui/hiddenpicturedialog.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -12,7 +12,7 @@
 #include "ui/pictures.h"
 #include "ui/twips.h"
 
-frmegg::frmegg(std::function<void()> onPictureClick, QWidget* parent)
+HiddenPictureDialog::HiddenPictureDialog(std::function<void()> onPictureClick, QWidget* parent)
     : QDialog(parent), onPictureClick_(std::move(onPictureClick)) {
   setObjectName("frmegg");
   setWindowTitle("You Found It");
@@ -28,7 +28,7 @@ frmegg::frmegg(std::function<void()> onPictureClick, QWidget* parent)
   image->setAlignment(Qt::AlignCenter);
   image->setCursor(Qt::PointingHandCursor);
   image->installEventFilter(this);
-  Image1_ = image;
+  picture_ = image;
 
   auto* label1 = new QLabel("Bullseye! You found it.", this);
   label1->setObjectName("Label1");
@@ -53,11 +53,11 @@ frmegg::frmegg(std::function<void()> onPictureClick, QWidget* parent)
   centreOnEveryActivation(this);
 }
 
-bool frmegg::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Image1_ && event->type() == QEvent::MouseButtonRelease) {
+bool HiddenPictureDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == picture_ && event->type() == QEvent::MouseButtonRelease) {
     const auto* release = static_cast<QMouseEvent*>(event);
     if (release->button() == Qt::LeftButton &&
-        Image1_->rect().contains(release->position().toPoint()) && onPictureClick_)
+        picture_->rect().contains(release->position().toPoint()) && onPictureClick_)
       onPictureClick_();
     return false;
   }

@@ -1,14 +1,14 @@
 // The hidden picture window: only a left click on the picture counts.
 #include <QTest>
 
-#include "ui/frmegg.h"
+#include "ui/hiddenpicturedialog.h"
 
 class TestFrmEgg : public QObject {
   Q_OBJECT
  private slots:
   void onlyALeftClickOnThePictureCounts() {
     int clicks = 0;
-    frmegg egg([&] { ++clicks; });
+    HiddenPictureDialog egg([&] { ++clicks; });
     egg.show();
     auto* picture = egg.findChild<QWidget*>("Image1");
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::LeftButton, Qt::RightButton})
@@ -20,4 +20,4 @@ class TestFrmEgg : public QObject {
 };
 
 QTEST_MAIN(TestFrmEgg)
-#include "test_frmegg.moc"
+#include "test_hiddenpicturedialog.moc"

@@ -1,4 +1,4 @@
-#include "ui/frmabout.h"
+#include "ui/aboutdialog.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -15,9 +15,9 @@
 #include "ui/pictures.h"
 #include "ui/twips.h"
 
-const char* const frmabout::kWebSite = "https://vellander.example/";
-const char* const frmabout::kMusicPage = "https://vellander.example/music/";
-const char* const frmabout::kEmail = "tam@vellander.example";
+const char* const AboutDialog::kWebSite = "https://vellander.example/";
+const char* const AboutDialog::kMusicPage = "https://vellander.example/music/";
+const char* const AboutDialog::kEmail = "tam@vellander.example";
 
 namespace {
 
@@ -51,7 +51,7 @@ void makeLink(QLabel* l) {
 
 }  // namespace
 
-frmabout::frmabout(LinkOpener& links, std::function<void()> onSecret, QWidget* parent)
+AboutDialog::AboutDialog(LinkOpener& links, std::function<void()> onSecret, QWidget* parent)
     : QDialog(parent), links_(links), onSecret_(std::move(onSecret)) {
   setObjectName("frmabout");
   setWindowTitle("Vellander Software Presents");
@@ -67,26 +67,26 @@ frmabout::frmabout(LinkOpener& links, std::function<void()> onSecret, QWidget* p
   image->setAlignment(Qt::AlignCenter);
 
   QGroupBox* frame2 = frame(this, "Frame2", "Created By:", twipsRect(120, 840, 3675, 1095));
-  lblmyname_ = label(frame2, "lblmyname", QString(), twipsRect(960, 300, 1755, 255), true);
-  lblmyemail_ = label(frame2, "lblmyemail", QString(), twipsRect(240, 660, 3255, 255), true);
+  makerName_ = label(frame2, "lblmyname", QString(), twipsRect(960, 300, 1755, 255), true);
+  emailLink_ = label(frame2, "lblmyemail", QString(), twipsRect(240, 660, 3255, 255), true);
   // The captions are written when the box loads.
-  lblmyname_->setText(kMakerName);
-  lblmyemail_->setText(kEmail);
-  lblmyname_->installEventFilter(this);
+  makerName_->setText(kMakerName);
+  emailLink_->setText(kEmail);
+  makerName_->installEventFilter(this);
 
   QGroupBox* frame3 = frame(this, "Frame3", "Visit the Web Site", twipsRect(120, 2040, 3675, 675));
-  Label2_ = label(frame3, "Label2", kWebSite, twipsRect(120, 300, 3435, 255), false);
-  makeLink(Label2_);
-  Label2_->installEventFilter(this);
+  webLink_ = label(frame3, "Label2", kWebSite, twipsRect(120, 300, 3435, 255), false);
+  makeLink(webLink_);
+  webLink_->installEventFilter(this);
 
   QGroupBox* frame1 =
       frame(this, "Frame1", "Check out Music created by me", twipsRect(120, 2880, 3675, 735));
-  Label1_ = label(frame1, "Label1", "Click Here to Download or Listen to my Music",
-                  twipsRect(240, 360, 3255, 255), false);
-  makeLink(Label1_);
-  Label1_->installEventFilter(this);
+  musicLink_ = label(frame1, "Label1", "Click Here to Download or Listen to my Music",
+                     twipsRect(240, 360, 3255, 255), false);
+  makeLink(musicLink_);
+  musicLink_->installEventFilter(this);
 
-  for (QLabel* l : {lblmyname_, lblmyemail_, Label1_, Label2_}) fitLabelText(l);
+  for (QLabel* l : {makerName_, emailLink_, musicLink_, webLink_}) fitLabelText(l);
 
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("cmdok");
@@ -97,8 +97,8 @@ frmabout::frmabout(LinkOpener& links, std::function<void()> onSecret, QWidget* p
   centreOnEveryActivation(this);
 }
 
-bool frmabout::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == lblmyname_ && event->type() == QEvent::MouseButtonPress) {
+bool AboutDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == makerName_ && event->type() == QEvent::MouseButtonPress) {
     const auto* press = static_cast<QMouseEvent*>(event);
     const Qt::KeyboardModifiers held =
         press->modifiers() &
@@ -109,11 +109,12 @@ bool frmabout::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   // A click is a left press and release on the label.
-  if ((watched == Label1_ || watched == Label2_) && event->type() == QEvent::MouseButtonRelease) {
+  if ((watched == musicLink_ || watched == webLink_) &&
+      event->type() == QEvent::MouseButtonRelease) {
     const auto* release = static_cast<QMouseEvent*>(event);
     auto* link = static_cast<QLabel*>(watched);
     if (release->button() == Qt::LeftButton && link->rect().contains(release->position().toPoint()))
-      links_.open(QUrl(watched == Label1_ ? kMusicPage : kWebSite));
+      links_.open(QUrl(watched == musicLink_ ? kMusicPage : kWebSite));
     return false;
   }
   return QDialog::eventFilter(watched, event);

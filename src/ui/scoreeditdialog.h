@@ -6,22 +6,22 @@
 
 class QRadioButton;
 
-class frmpoints : public QDialog {
+class ScoreEditDialog : public QDialog {
   Q_OBJECT
  public:
-  // Seats 1..num_players can be chosen; the others stay disabled.
-  frmpoints(int num_players, QWidget* parent = nullptr);
-  int edit_points = 1;
-  bool edit_add = true;
-  int edit_player = 1;
+  // Seats 1..playerCount can be chosen; the others stay disabled.
+  ScoreEditDialog(int playerCount, QWidget* parent = nullptr);
+  int points = 1;
+  bool add = true;
+  int seat = 1;
   // True only when the dialog was closed with "OK"; the close box and Escape change nothing.
   bool confirmed() const { return confirmed_; }
 
   // The handlers, each storing one choice.
-  void optpoints_Click(int Index);
-  void optplayer_Click(int Index);
-  void Option5_Click();
-  void Option6_Click();
+  void choosePoints(int index);
+  void chooseSeat(int index);
+  void chooseAdd();
+  void chooseSubtract();
   void Command1_Click();
 
   // The amounts on offer, in the order of the two columns.

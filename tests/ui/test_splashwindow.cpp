@@ -4,13 +4,13 @@
 #include <QTest>
 #include <QTimer>
 
-#include "ui/frmsplash.h"
+#include "ui/splashwindow.h"
 
 class TestFrmSplash : public QObject {
   Q_OBJECT
  private slots:
   void closesOnTheSecondTickAndByNothingElse() {
-    frmsplash splash(nullptr, 300);
+    SplashWindow splash(nullptr, 300);
     auto* timer = splash.findChild<QTimer*>("Timer1");
     QSignalSpy ticks(timer, &QTimer::timeout);
     bool stayedOpen = false;
@@ -32,4 +32,4 @@ class TestFrmSplash : public QObject {
 };
 
 QTEST_MAIN(TestFrmSplash)
-#include "test_frmsplash.moc"
+#include "test_splashwindow.moc"

@@ -1,4 +1,4 @@
-#include "ui/frmgame.h"
+#include "ui/newgamedialog.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -13,7 +13,7 @@
 #include "ui/fonts.h"
 #include "ui/twips.h"
 
-QString Cap_it(const QString& intext) {
+QString capitaliseName(const QString& intext) {
   if (intext.isEmpty()) return intext;
   // The first character may be a surrogate pair; it is raised as a whole.
   const qsizetype firstLen =
@@ -88,7 +88,7 @@ QRadioButton* option(QWidget* parent, const QString& name, const QString& captio
 
 }  // namespace
 
-frmgame::frmgame(GameOptions& options, QWidget* parent)
+NewGameDialog::NewGameDialog(GameOptions& options, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       options_(options) {
@@ -102,11 +102,11 @@ frmgame::frmgame(GameOptions& options, QWidget* parent)
   constexpr std::array<int, kSeats + 1> seatTop{0, 300, 660, 1020, 1380};
   for (int i = 1; i <= kSeats; ++i) {
     const int height = i == 4 ? 255 : 315;
-    optplay_[i] = option(Frame1, QString("optplay_%1").arg(i), QString::number(i),
-                         twipsRect(240, seatTop[i], 495, height));
-    txtname_[i] = new QLineEdit(QString("Player %1").arg(i), Frame1);
-    txtname_[i]->setObjectName(QString("txtname_%1").arg(i));
-    txtname_[i]->setGeometry(twipsRect(780, seatTop[i], 1275, 285));
+    playerCountOptions_[i] = option(Frame1, QString("optplay_%1").arg(i), QString::number(i),
+                                    twipsRect(240, seatTop[i], 495, height));
+    nameBoxes_[i] = new QLineEdit(QString("Player %1").arg(i), Frame1);
+    nameBoxes_[i]->setObjectName(QString("txtname_%1").arg(i));
+    nameBoxes_[i]->setGeometry(twipsRect(780, seatTop[i], 1275, 285));
   }
 
   auto* Frame2 = frame(this, "Frame2", "Game Type", twipsRect(60, 2040, 2235, 2175));
@@ -114,8 +114,8 @@ frmgame::frmgame(GameOptions& options, QWidget* parent)
                                            "Random Countdown"};
   constexpr std::array<int, 5> gameWidth{1095, 1755, 1335, 1455, 1995};
   for (int i = 0; i < 5; ++i) {
-    optgame_[i] = option(Frame2, QString("optgame_%1").arg(i), gameCaption[i],
-                         twipsRect(180, 300 + 360 * i, gameWidth[i], 255));
+    gameTypeOptions_[i] = option(Frame2, QString("optgame_%1").arg(i), gameCaption[i],
+                                 twipsRect(180, 300 + 360 * i, gameWidth[i], 255));
   }
 
   auto* Frame3 =
@@ -123,56 +123,57 @@ frmgame::frmgame(GameOptions& options, QWidget* parent)
   const std::array<QString, 3> ctopCaption{"Any In/Out", "Double In/Out", "Triple In/Out"};
   constexpr std::array<int, 3> ctopWidth{1635, 1515, 1515};
   for (int i = 0; i < 3; ++i) {
-    optctop_[i] = option(Frame3, QString("optctop_%1").arg(i), ctopCaption[i],
-                         twipsRect(480, 300 + 360 * i, ctopWidth[i], 255));
+    inOutOptions_[i] = option(Frame3, QString("optctop_%1").arg(i), ctopCaption[i],
+                              twipsRect(480, 300 + 360 * i, ctopWidth[i], 255));
   }
 
   auto* Frame4 = frame(this, "Frame4", "Double Bull", twipsRect(2460, 2880, 2475, 795));
-  optbull_[1] = option(Frame4, "optbull_1", "Active", twipsRect(180, 360, 915, 255));
-  optbull_[2] = option(Frame4, "optbull_2", "Inactive", twipsRect(1260, 360, 975, 255));
+  bullOptions_[1] = option(Frame4, "optbull_1", "Active", twipsRect(180, 360, 915, 255));
+  bullOptions_[2] = option(Frame4, "optbull_2", "Inactive", twipsRect(1260, 360, 975, 255));
 
   auto* Frame5 = frame(this, "Frame5", "Cricket Options", twipsRect(2460, 120, 2475, 1035));
-  optboard_[1] = option(Frame5, "optboard_1", "Use Board Picture", twipsRect(240, 300, 1995, 195));
-  optboard_[2] =
+  boardOptions_[1] =
+      option(Frame5, "optboard_1", "Use Board Picture", twipsRect(240, 300, 1995, 195));
+  boardOptions_[2] =
       option(Frame5, "optboard_2", "Use Buttons Instead", twipsRect(240, 660, 1935, 195));
 
   auto* cmdstart = new QPushButton("Lets Begin", this);
   cmdstart->setObjectName("cmdstart");
   cmdstart->setGeometry(twipsRect(2520, 3840, 2415, 375));
   cmdstart->setDefault(true);
-  connect(cmdstart, &QPushButton::clicked, this, &frmgame::cmdstart_Click);
+  connect(cmdstart, &QPushButton::clicked, this, &NewGameDialog::begin);
 
   // The initial selections, then the groups; from here on every selection is stored.
-  optplay_[2]->setChecked(true);
-  optgame_[0]->setChecked(true);
-  optctop_[0]->setChecked(true);
-  optbull_[1]->setChecked(true);
-  optboard_[1]->setChecked(true);
-  QButtonGroup* play = makeGroup(&frmgame::optplay_Click);
-  QButtonGroup* game = makeGroup(&frmgame::optgame_Click);
-  QButtonGroup* ctop = makeGroup(&frmgame::optctop_Click);
-  QButtonGroup* bull = makeGroup(&frmgame::optbull_Click);
-  QButtonGroup* board = makeGroup(&frmgame::optboard_Click);
-  for (int i = 1; i <= kSeats; ++i) play->addButton(optplay_[i], i);
-  for (int i = 0; i < 5; ++i) game->addButton(optgame_[i], i);
-  for (int i = 0; i < 3; ++i) ctop->addButton(optctop_[i], i);
+  playerCountOptions_[2]->setChecked(true);
+  gameTypeOptions_[0]->setChecked(true);
+  inOutOptions_[0]->setChecked(true);
+  bullOptions_[1]->setChecked(true);
+  boardOptions_[1]->setChecked(true);
+  QButtonGroup* play = makeGroup(&NewGameDialog::choosePlayerCount);
+  QButtonGroup* game = makeGroup(&NewGameDialog::chooseGameType);
+  QButtonGroup* ctop = makeGroup(&NewGameDialog::chooseInOutRule);
+  QButtonGroup* bull = makeGroup(&NewGameDialog::chooseBull);
+  QButtonGroup* board = makeGroup(&NewGameDialog::chooseBoard);
+  for (int i = 1; i <= kSeats; ++i) play->addButton(playerCountOptions_[i], i);
+  for (int i = 0; i < 5; ++i) game->addButton(gameTypeOptions_[i], i);
+  for (int i = 0; i < 3; ++i) ctop->addButton(inOutOptions_[i], i);
   for (int i = 1; i <= 2; ++i) {
-    bull->addButton(optbull_[i], i);
-    board->addButton(optboard_[i], i);
+    bull->addButton(bullOptions_[i], i);
+    board->addButton(boardOptions_[i], i);
   }
 
   // Loading: the defaults match the options selected above.
-  options_.use_board = true;
-  options_.num_players = 2;
-  options_.game_type = kCricket;
-  options_.double_bull = true;
-  options_.in_out_rule = 0;
-  optplay_Click(2);
-  optgame_Click(0);
+  options_.useBoard = true;
+  options_.playerCount = 2;
+  options_.gameType = kCricket;
+  options_.doubleBull = true;
+  options_.inOutRule = 0;
+  choosePlayerCount(2);
+  chooseGameType(0);
   fitOptionCaptions(this);
 }
 
-QButtonGroup* frmgame::makeGroup(void (frmgame::*handler)(int)) {
+QButtonGroup* NewGameDialog::makeGroup(void (NewGameDialog::*handler)(int)) {
   auto* group = new QButtonGroup(this);
   group->setExclusive(true);
   connect(group, &QButtonGroup::idToggled, this, [this, handler](int id, bool checked) {
@@ -181,41 +182,41 @@ QButtonGroup* frmgame::makeGroup(void (frmgame::*handler)(int)) {
   return group;
 }
 
-void frmgame::optplay_Click(int Index) {
+void NewGameDialog::choosePlayerCount(int index) {
   // A disabled box keeps its text: seats beyond the players still get their names.
-  for (int k = 2; k <= kSeats; ++k) txtname_[k]->setEnabled(k <= Index);
-  options_.num_players = static_cast<int16_t>(Index);
+  for (int k = 2; k <= kSeats; ++k) nameBoxes_[k]->setEnabled(k <= index);
+  options_.playerCount = static_cast<int16_t>(index);
 }
 
-void frmgame::optgame_Click(int Index) {
+void NewGameDialog::chooseGameType(int index) {
   // The selection inside the group being disabled stays as it is, and so does its value.
-  const bool countdown = Index >= k301;
-  for (QRadioButton* opt : optctop_) opt->setEnabled(countdown);
-  for (int i = 1; i <= 2; ++i) optboard_[i]->setEnabled(!countdown);
-  options_.game_type = static_cast<int16_t>(Index);
+  const bool countdown = index >= k301;
+  for (QRadioButton* opt : inOutOptions_) opt->setEnabled(countdown);
+  for (int i = 1; i <= 2; ++i) boardOptions_[i]->setEnabled(!countdown);
+  options_.gameType = static_cast<int16_t>(index);
 }
 
-void frmgame::optctop_Click(int Index) {
+void NewGameDialog::chooseInOutRule(int index) {
   constexpr std::array<int16_t, 3> multiplier{0, 2, 3};
-  options_.in_out_rule = multiplier[static_cast<std::size_t>(Index)];
+  options_.inOutRule = multiplier[static_cast<std::size_t>(index)];
 }
 
-void frmgame::optbull_Click(int Index) { options_.double_bull = Index == 1; }
+void NewGameDialog::chooseBull(int index) { options_.doubleBull = index == 1; }
 
-void frmgame::optboard_Click(int Index) { options_.use_board = Index == 1; }
+void NewGameDialog::chooseBoard(int index) { options_.useBoard = index == 1; }
 
-void frmgame::cmdstart_Click() {
+void NewGameDialog::begin() {
   begun_ = true;
   accept();
 }
 
-void frmgame::showEvent(QShowEvent* event) {
+void NewGameDialog::showEvent(QShowEvent* event) {
   begun_ = false;
   QDialog::showEvent(event);
 }
 
-std::array<std::string, kSeats + 1> frmgame::names() const {
+std::array<std::string, kSeats + 1> NewGameDialog::names() const {
   std::array<std::string, kSeats + 1> n;
-  for (int i = 1; i <= kSeats; ++i) n[i] = Cap_it(txtname_[i]->text()).toStdString();
+  for (int i = 1; i <= kSeats; ++i) n[i] = capitaliseName(nameBoxes_[i]->text()).toStdString();
   return n;
 }

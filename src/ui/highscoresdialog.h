@@ -6,11 +6,11 @@
 
 class HighScores;
 
-class hscores : public QDialog {
+class HighScoresDialog : public QDialog {
   Q_OBJECT
  public:
-  // The labels are filled from `scores.hstable` here; open it with exec().
-  explicit hscores(HighScores& scores, QWidget* parent = nullptr);
+  // The labels are filled from `scores.table` here; open it with exec().
+  explicit HighScoresDialog(HighScores& scores, QWidget* parent = nullptr);
 
  private:
   void Command1_Click();

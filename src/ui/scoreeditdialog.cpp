@@ -1,4 +1,4 @@
-#include "ui/frmpoints.h"
+#include "ui/scoreeditdialog.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -8,7 +8,7 @@
 
 #include "ui/fixedwindow.h"
 #include "ui/fonts.h"
-#include "ui/frmgame.h"
+#include "ui/newgamedialog.h"
 #include "ui/twips.h"
 
 namespace {
@@ -33,7 +33,7 @@ QButtonGroup* group(QObject* owner, Handler handler) {
 
 }  // namespace
 
-frmpoints::frmpoints(int num_players, QWidget* parent)
+ScoreEditDialog::ScoreEditDialog(int playerCount, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
   setObjectName("frmpoints");
@@ -45,8 +45,8 @@ frmpoints::frmpoints(int num_players, QWidget* parent)
   auto* Frame2 = new QGroupBox("Player:", this);
   Frame2->setObjectName("Frame2");
   Frame2->setGeometry(twipsRect(90, 45, 735, 1545));
-  QButtonGroup* seats = group(this, [this](int id) { optplayer_Click(id); });
-  const int players = std::clamp(num_players, 1, 4);
+  QButtonGroup* seats = group(this, [this](int id) { chooseSeat(id); });
+  const int players = std::clamp(playerCount, 1, 4);
   for (int i = 1; i <= 4; ++i) {
     auto* opt = option(Frame2, QString("optplayer_%1").arg(i), QString::number(i),
                        twipsRect(180, 270 + 315 * (i - 1), 500, 195));
@@ -58,14 +58,14 @@ frmpoints::frmpoints(int num_players, QWidget* parent)
   auto* add = option(this, "Option5", "Add", twipsRect(90, 1935, 690, 330));
   auto* subtract = option(this, "Option6", "Subtract", twipsRect(90, 2520, 960, 330));
   add->setChecked(true);
-  QButtonGroup* sign = group(this, [this](int id) { id == 5 ? Option5_Click() : Option6_Click(); });
+  QButtonGroup* sign = group(this, [this](int id) { id == 5 ? chooseAdd() : chooseSubtract(); });
   sign->addButton(add, 5);
   sign->addButton(subtract, 6);
 
   auto* Frame1 = new QGroupBox("How many points?", this);
   Frame1->setObjectName("Frame1");
   Frame1->setGeometry(twipsRect(1170, 45, 1635, 3480));
-  QButtonGroup* points = group(this, [this](int id) { optpoints_Click(id); });
+  QButtonGroup* points = group(this, [this](int id) { choosePoints(id); });
   for (std::size_t k = 0; k < kAmounts.size(); ++k) {
     // Eleven amounts a column; the second column sits 45 twips lower from its second row on.
     const int row = static_cast<int>(k % 11);
@@ -83,19 +83,19 @@ frmpoints::frmpoints(int num_players, QWidget* parent)
   Command1->setObjectName("Command1");
   Command1->setGeometry(twipsRect(855, 3600, 1140, 330));
   Command1->setDefault(true);
-  connect(Command1, &QPushButton::clicked, this, &frmpoints::Command1_Click);
+  connect(Command1, &QPushButton::clicked, this, &ScoreEditDialog::Command1_Click);
   fitOptionCaptions(this);
 }
 
-void frmpoints::optpoints_Click(int Index) { edit_points = Index; }
+void ScoreEditDialog::choosePoints(int index) { points = index; }
 
-void frmpoints::optplayer_Click(int Index) { edit_player = Index; }
+void ScoreEditDialog::chooseSeat(int index) { seat = index; }
 
-void frmpoints::Option5_Click() { edit_add = true; }
+void ScoreEditDialog::chooseAdd() { add = true; }
 
-void frmpoints::Option6_Click() { edit_add = false; }
+void ScoreEditDialog::chooseSubtract() { add = false; }
 
-void frmpoints::Command1_Click() {
+void ScoreEditDialog::Command1_Click() {
   confirmed_ = true;
   accept();
 }

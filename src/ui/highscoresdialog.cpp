@@ -1,4 +1,4 @@
-#include "ui/hscores.h"
+#include "ui/highscoresdialog.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -35,7 +35,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, Q
 
 }  // namespace
 
-hscores::hscores(HighScores& scores, QWidget* parent)
+HighScoresDialog::HighScoresDialog(HighScores& scores, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       scores_(scores) {
@@ -57,27 +57,27 @@ hscores::hscores(HighScores& scores, QWidget* parent)
   constexpr std::array<int, HighScores::kEntries> playerTop{810, 1260, 1710, 2160, 2610};
   constexpr std::array<int, HighScores::kEntries> roundsTop{810, 1250, 1710, 2160, 2610};
   for (size_t i = 0; i < HighScores::kEntries; ++i) {
-    const auto& e = scores_.hstable[i];
-    QString name = QString::fromStdString(e.Name);
+    const auto& e = scores_.table[i];
+    QString name = QString::fromStdString(e.name);
     if (name.size() > kShownNameLength)
       name.truncate(name[kShownNameLength - 1].isHighSurrogate() ? kShownNameLength - 1
                                                                  : kShownNameLength);
     label(this, QString("lblplayer_%1").arg(i), name, twipsRect(90, playerTop[i], 1995, 330),
           entry);
-    label(this, QString("lblrounds_%1").arg(i), QString::number(e.Rounds),
+    label(this, QString("lblrounds_%1").arg(i), QString::number(e.rounds),
           twipsRect(2475, roundsTop[i], 735, 330), entry);
   }
 
   auto* Command1 = button(this, "Command1", "Reset to Default", twipsRect(180, 3300, 1395, 375));
   auto* cmdok = button(this, "cmdok", "Back to the Game", twipsRect(1860, 3330, 1545, 375));
-  connect(Command1, &QPushButton::clicked, this, &hscores::Command1_Click);
+  connect(Command1, &QPushButton::clicked, this, &HighScoresDialog::Command1_Click);
   connect(cmdok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 // The built-in table goes to the store and is read back; the dialog closes at once,
 // without showing it.
-void hscores::Command1_Click() {
-  scores_.fill_hstable();
-  scores_.Get_Hscores();
+void HighScoresDialog::Command1_Click() {
+  scores_.writeDefaults();
+  scores_.load();
   accept();
 }

@@ -1,4 +1,4 @@
-#include "ui/frmsplash.h"
+#include "ui/splashwindow.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -10,7 +10,7 @@
 #include "ui/pictures.h"
 #include "ui/twips.h"
 
-frmsplash::frmsplash(QWidget* parent, int tickMs)
+SplashWindow::SplashWindow(QWidget* parent, int tickMs)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
   setObjectName("frmsplash");
   setWindowTitle(QString());
@@ -30,31 +30,31 @@ frmsplash::frmsplash(QWidget* parent, int tickMs)
                                                     Qt::SmoothTransformation));
   image->setAlignment(Qt::AlignCenter);
 
-  Timer1_ = new QTimer(this);
-  Timer1_->setObjectName("Timer1");
-  Timer1_->setInterval(tickMs);
-  connect(Timer1_, &QTimer::timeout, this, &frmsplash::Timer1_Timer);
-  Timer1_->start();
+  tickTimer_ = new QTimer(this);
+  tickTimer_->setObjectName("Timer1");
+  tickTimer_->setInterval(tickMs);
+  connect(tickTimer_, &QTimer::timeout, this, &SplashWindow::tick);
+  tickTimer_->start();
 
   centreOnEveryActivation(this);
 }
 
-void frmsplash::Timer1_Timer() {
+void SplashWindow::tick() {
   if (!firstTick_) {
     firstTick_ = true;
     return;
   }
-  Timer1_->stop();
+  tickTimer_->stop();
   closing_ = true;
   accept();
 }
 
 // Only the timer closes the splash: the window manager's close and Escape are refused.
-void frmsplash::closeEvent(QCloseEvent* event) {
+void SplashWindow::closeEvent(QCloseEvent* event) {
   if (closing_)
     QDialog::closeEvent(event);
   else
     event->ignore();
 }
 
-void frmsplash::keyPressEvent(QKeyEvent* event) { event->accept(); }
+void SplashWindow::keyPressEvent(QKeyEvent* event) { event->accept(); }

@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "shell/links.h"
-#include "ui/frmabout.h"
+#include "ui/aboutdialog.h"
 
 struct RecordingOpener : LinkOpener {
   void open(const QUrl& url) override { opened << url; }
@@ -16,7 +16,7 @@ class TestFrmAbout : public QObject {
   void linksAndTheSecretRightPress() {
     RecordingOpener links;
     int secrets = 0;
-    frmabout box(links, [&] { ++secrets; });
+    AboutDialog box(links, [&] { ++secrets; });
     box.show();
     // Only a left click on a link opens it.
     for (const char* name : {"Label2", "Label1", "lblmyemail", "lblmyname", "Image1"})
@@ -36,9 +36,10 @@ class TestFrmAbout : public QObject {
         const bool secret = button == Qt::RightButton && (mask == 3 || mask == 19);
         QVERIFY2(secrets - before == int(secret), qPrintable(QString::number(mask + 64 * button)));
       }
-    QCOMPARE(links.opened, (QList<QUrl>{QUrl(frmabout::kWebSite), QUrl(frmabout::kMusicPage)}));
+    QCOMPARE(links.opened,
+             (QList<QUrl>{QUrl(AboutDialog::kWebSite), QUrl(AboutDialog::kMusicPage)}));
   }
 };
 
 QTEST_MAIN(TestFrmAbout)
-#include "test_frmabout.moc"
+#include "test_aboutdialog.moc"

@@ -8,11 +8,11 @@
 class LinkOpener;
 class QLabel;
 
-class frmabout : public QDialog {
+class AboutDialog : public QDialog {
   Q_OBJECT
  public:
   // onSecret runs on a right press on the maker's name with exactly Shift and Ctrl held.
-  frmabout(LinkOpener& links, std::function<void()> onSecret, QWidget* parent = nullptr);
+  AboutDialog(LinkOpener& links, std::function<void()> onSecret, QWidget* parent = nullptr);
 
   static const char* const kWebSite;    // the maker's web site (Label2)
   static const char* const kMusicPage;  // the maker's music page (Label1)
@@ -24,8 +24,8 @@ class frmabout : public QDialog {
  private:
   LinkOpener& links_;
   std::function<void()> onSecret_;
-  QLabel* lblmyname_ = nullptr;
-  QLabel* lblmyemail_ = nullptr;
-  QLabel* Label1_ = nullptr;
-  QLabel* Label2_ = nullptr;
+  QLabel* makerName_ = nullptr;
+  QLabel* emailLink_ = nullptr;
+  QLabel* musicLink_ = nullptr;
+  QLabel* webLink_ = nullptr;
 };
