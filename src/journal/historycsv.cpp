@@ -22,10 +22,10 @@ std::string targetName(int number) {
 Row describe(const JournalEntry& entry, const GameState& before, const GameOptions& options) {
   const GameInput& in = entry.input;
   Row row;
-  row.player = before.names[static_cast<std::size_t>(before.cur_player)];
+  row.player = before.names[static_cast<std::size_t>(before.thrower)];
   switch (in.kind) {
     case GameInput::Kind::BoardDart: {
-      const board::Hit hit = board::hitAt(in.x, in.y, options.double_bull);
+      const board::Hit hit = board::hitAt(in.x, in.y, options.doubleBull);
       row.input = "Dart";
       row.bed = hit.name;
       row.points = std::to_string(hit.points());
@@ -36,7 +36,7 @@ Row describe(const JournalEntry& entry, const GameState& before, const GameOptio
         row.input = "Next Player";
       } else {
         const int number = in.target >= 1 && in.target <= kTargets
-                               ? before.cricknums[static_cast<std::size_t>(in.target)]
+                               ? before.targets[static_cast<std::size_t>(in.target)]
                                : 0;
         row.input = "Target";
         row.bed = targetName(number);
@@ -89,12 +89,12 @@ void writeHistoryCsv(std::ostream& out, const std::vector<RecordedGame>& games) 
             {"game", "started", "game type", "entry", "player", "turn", "input", "bed", "points"});
   for (const RecordedGame& game : games) {
     const std::string id = std::to_string(game.id);
-    const std::string type = gameTypeName(game.setup.options.game_type);
+    const std::string type = gameTypeName(game.setup.options.gameType);
     int number = 0;
     auto observe = [&](const JournalEntry& entry, const GameState& before, const Game&) {
       const Row row = describe(entry, before, game.setup.options);
       writeLine(out, {id, game.started, type, std::to_string(++number), row.player,
-                      std::to_string(before.round_num), row.input, row.bed, row.points});
+                      std::to_string(before.round), row.input, row.bed, row.points});
     };
     const ReplayedGame replayed(game, observe);
   }

@@ -137,8 +137,8 @@ std::optional<int64_t> Journal::beginGame(const GameSetup& setup, const QString&
   q.addBindValue(QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
   q.addBindValue(owner);
   const GameOptions& o = setup.options;
-  for (int value : {int{o.game_type}, int{o.num_players}, int{o.in_out_rule}, int{o.double_bull},
-                    int{o.use_board}}) {
+  for (int value : {int{o.gameType}, int{o.playerCount}, int{o.inOutRule}, int{o.doubleBull},
+                    int{o.useBoard}}) {
     q.addBindValue(value);
   }
   for (int seat = 1; seat <= kSeats; ++seat) {
@@ -243,11 +243,11 @@ std::vector<RecordedGame> Journal::load(const QString& where, const QVariantList
     g.id = q.value(0).toLongLong();
     g.started = q.value(1).toString().toStdString();
     GameOptions& o = g.setup.options;
-    o.game_type = static_cast<int16_t>(q.value(2).toInt());
-    o.num_players = static_cast<int16_t>(q.value(3).toInt());
-    o.in_out_rule = static_cast<int16_t>(q.value(4).toInt());
-    o.double_bull = q.value(5).toInt() != 0;
-    o.use_board = q.value(6).toInt() != 0;
+    o.gameType = static_cast<int16_t>(q.value(2).toInt());
+    o.playerCount = static_cast<int16_t>(q.value(3).toInt());
+    o.inOutRule = static_cast<int16_t>(q.value(4).toInt());
+    o.doubleBull = q.value(5).toInt() != 0;
+    o.useBoard = q.value(6).toInt() != 0;
     for (int seat = 1; seat <= kSeats; ++seat) {
       g.setup.names[static_cast<std::size_t>(seat)] = q.value(6 + seat).toString().toStdString();
     }

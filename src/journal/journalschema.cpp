@@ -19,7 +19,7 @@ const std::vector<SchemaStep>& schemaSteps() {
            " draws TEXT NOT NULL,"
            " outcome TEXT NOT NULL CHECK (outcome IN ('playing', 'won', 'unfinished')))",
            // One row per input in the order applied. A board dart keeps where it landed
-           // in twips from the picture's top-left corner; auto_win is the preference the
+           // in twips from the picture's top-left corner; autoWin is the preference the
            // input was applied with.
            "CREATE TABLE entries ("
            " game INTEGER NOT NULL REFERENCES games(id),"

@@ -56,7 +56,7 @@ void JournalSession::record(const GameInput& input, bool autoWin) {
 }
 
 void JournalSession::afterInput(const Game& game) {
-  if (!current_ || !playing_ || game.state().game_on) return;
+  if (!current_ || !playing_ || game.state().inPlay) return;
   journal_->setOutcome(*current_, Outcome::Won);
   playing_ = false;
 }
@@ -69,7 +69,7 @@ std::optional<RecordedGame> JournalSession::takeUnfinished() {
     std::optional<RecordedGame> record = journal_->game(id);
     if (!record) continue;
     // Ended by a win whose closing was never written: it is won.
-    if (!ReplayedGame(*record).game().state().game_on) {
+    if (!ReplayedGame(*record).game().state().inPlay) {
       journal_->setOutcome(id, Outcome::Won);
       continue;
     }
@@ -83,7 +83,7 @@ std::optional<RecordedGame> JournalSession::takeUnfinished() {
 void JournalSession::resume(Game& game, const RecordedGame& record) {
   replayGame(game, draws_, record);
   current_ = record.id;
-  playing_ = game.state().game_on;
+  playing_ = game.state().inPlay;
   sequence_ = static_cast<int>(record.entries.size());
 }
 

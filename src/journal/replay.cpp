@@ -2,13 +2,13 @@
 
 void replayGame(Game& game, DrawSource& draws, const RecordedGame& record,
                 const EntryObserver& observe) {
-  const bool autoWin = game.auto_win;
+  const bool autoWin = game.autoWin;
   game.options = record.setup.options;
-  game.letsBegin(record.setup.names);
+  game.setPlayerNames(record.setup.names);
   draws.startReplay(record.setup.draws);
-  game.reset_game();
+  game.startGame();
   for (const JournalEntry& entry : record.entries) {
-    game.auto_win = entry.autoWin;
+    game.autoWin = entry.autoWin;
     if (observe) {
       const GameState before = game.state();
       game.apply(entry.input);
@@ -17,12 +17,12 @@ void replayGame(Game& game, DrawSource& draws, const RecordedGame& record,
       game.apply(entry.input);
     }
   }
-  game.auto_win = autoWin;
+  game.autoWin = autoWin;
 }
 
 ReplayedGame::ReplayedGame(const RecordedGame& record, const EntryObserver& observe)
     : game_(silence_, [this] { return draws_.next(); }) {
-  game_.sound_on = false;
-  game_.sound_ok = false;
+  game_.soundOn = false;
+  game_.soundAvailable = false;
   replayGame(game_, draws_, record, observe);
 }

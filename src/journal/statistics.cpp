@@ -13,7 +13,7 @@ std::optional<double> ratio(int numerator, int denominator, int scale) {
 }
 
 int seatsInPlay(const GameOptions& options) {
-  return std::clamp<int>(options.num_players, 1, kSeats);
+  return std::clamp<int>(options.playerCount, 1, kSeats);
 }
 
 void settleTurn(CountdownFigures& f, int points, int darts, int settledBefore) {
@@ -37,10 +37,10 @@ void settleTurn(CountdownFigures& f, int points, int darts, int settledBefore) {
 // before the thrower have had this round's turn, those after it have not, and the
 // thrower's own turn counts once it holds an entry or the game ended in it.
 int cricketTurns(const GameState& s, int seat) {
-  if (seat < s.cur_player) return s.round_num;
-  if (seat > s.cur_player) return s.round_num - 1;
-  const bool turnEmpty = s.game_on && s.darts_thrown == 0;
-  return s.round_num - (turnEmpty ? 1 : 0);
+  if (seat < s.thrower) return s.round;
+  if (seat > s.thrower) return s.round - 1;
+  const bool turnEmpty = s.inPlay && s.dartsThrown == 0;
+  return s.round - (turnEmpty ? 1 : 0);
 }
 
 }  // namespace
@@ -80,13 +80,13 @@ std::vector<PlayerFigures> seatFigures(const RecordedGame& record) {
   auto row = [&rows](int seat) -> PlayerFigures& {
     return rows[static_cast<std::size_t>(seat - 1)];
   };
-  const bool cricket = record.setup.options.game_type <= kRandomCricket;
+  const bool cricket = record.setup.options.gameType <= kRandomCricket;
 
   std::array<int, kSeats + 1> turnDarts{};
   std::array<int, kSeats + 1> settledTurns{};
   auto observe = [&](const JournalEntry& entry, const GameState& before, const Game& after) {
-    if (cricket || !before.game_on) return;
-    const int seat = before.cur_player;
+    if (cricket || !before.inPlay) return;
+    const int seat = before.thrower;
     if (seat < 1 || seat > seats) return;
     if (entry.input.kind == GameInput::Kind::BoardDart) {
       ++row(seat).countdown.darts;
@@ -94,10 +94,10 @@ std::vector<PlayerFigures> seatFigures(const RecordedGame& record) {
     }
     const GameState& now = after.state();
     const bool settled =
-        now.cur_player != seat || now.round_num != before.round_num || !now.game_on;
+        now.thrower != seat || now.round != before.round || !now.inPlay;
     if (!settled) return;
     const int points =
-        before.players[static_cast<std::size_t>(seat)].Score() - after.player(seat).Score();
+        before.players[static_cast<std::size_t>(seat)].score() - after.player(seat).score();
     auto& darts = turnDarts[static_cast<std::size_t>(seat)];
     auto& settledBefore = settledTurns[static_cast<std::size_t>(seat)];
     settleTurn(row(seat).countdown, std::max(points, 0), darts, settledBefore);
@@ -106,17 +106,17 @@ std::vector<PlayerFigures> seatFigures(const RecordedGame& record) {
   };
   const ReplayedGame replayed(record, observe);
   const GameState& end = replayed.game().state();
-  const bool won = !end.game_on;
+  const bool won = !end.inPlay;
 
   for (int seat = 1; seat <= seats; ++seat) {
     PlayerFigures& f = row(seat);
     f.name = end.names[static_cast<std::size_t>(seat)];
-    const int wins = won && end.cur_player == seat ? 1 : 0;
+    const int wins = won && end.thrower == seat ? 1 : 0;
     if (cricket) {
       f.cricket.games = 1;
       f.cricket.won = wins;
       for (std::size_t target = 1; target <= kTargets; ++target) {
-        f.cricket.marks += replayed.game().player(seat).TimesHit(end.cricknums[target]);
+        f.cricket.marks += replayed.game().player(seat).marks(end.targets[target]);
       }
       f.cricket.turns = std::max(0, cricketTurns(end, seat));
     } else {

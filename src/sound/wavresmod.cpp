@@ -70,6 +70,6 @@ void SoundClipPlayer::playSequence(const std::vector<Clip>& clips,
                                    const std::function<void(std::size_t)>& onClipStart) {
   for (std::size_t i = 0; i < clips.size(); ++i) {
     if (onClipStart) onClipStart(i);
-    play_wavres(clipName(clips[i]));
+    playClipResource(clipName(clips[i]));
   }
 }

@@ -39,13 +39,13 @@ struct RecordedPlay {
   void start(GameOptions options,
              std::array<std::string, kSeats + 1> names = {"", "Ann", "Bob", "Cy", "Di"}) {
     game.options = options;
-    game.letsBegin(names);
+    game.setPlayerNames(names);
     session.aboutToSetUp();
-    game.reset_game();
+    game.startGame();
     session.beginGame(game);
   }
   void apply(const GameInput& input) {
-    session.record(input, game.auto_win);
+    session.record(input, game.autoWin);
     game.apply(input);
     session.afterInput(game);
   }

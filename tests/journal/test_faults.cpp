@@ -179,7 +179,7 @@ TEST(JournalFaults, FailureDuringAGame) {
     play.play("S1 S1 S1 S1 S1 S1");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
   }
-  EXPECT_EQ(318, play.game.player(1).Score());  // the game played on: 501 - 180 - 3
+  EXPECT_EQ(318, play.game.player(1).score());  // the game played on: 501 - 180 - 3
   EXPECT_EQ(2, peek(folder.path(), "SELECT count(*) FROM entries").toInt());
 }
 

@@ -37,7 +37,7 @@ TEST_P(Resume, NextRunRebuildsTheStateLeftBehind) {
     play.start(GetParam().options, {"", "Ann", "Bob", "Cy", "Di"});
     play.play(GetParam().script);
     left = play.game.state();
-    ASSERT_TRUE(left.game_on);
+    ASSERT_TRUE(left.inPlay);
   }  // the program ends with the game in progress
 
   std::optional<RecordedGame> unfinished;
@@ -85,7 +85,7 @@ TEST(ResumeOffer, OnlyGamesNoRunningCopyPlays) {
   // The second copy ended with its game in progress: the first may take that one, not its own.
   const std::optional<RecordedGame> found = first->takeUnfinished();
   ASSERT_TRUE(found);
-  EXPECT_EQ(kCricket, found->setup.options.game_type);
+  EXPECT_EQ(kCricket, found->setup.options.gameType);
 }
 
 TEST(ResumeOffer, ClosedGamesAreNotOffered) {
@@ -97,7 +97,7 @@ TEST(ResumeOffer, ClosedGamesAreNotOffered) {
     play.play("T20");
     play.start({k301, 1, 0, true, true});  // won
     play.play("T20 T20 T20 T20 T20 S1");
-    ASSERT_FALSE(play.game.state().game_on);
+    ASSERT_FALSE(play.game.state().inPlay);
   }
   {
     JournalSession run(folder.path());
