@@ -111,10 +111,10 @@ StatisticsWindow::StatisticsWindow(JournalSession& journal, QWidget* parent) : Q
 QWidget* StatisticsWindow::thisGamePage(const RecordedGame& game) {
   auto* page = new QWidget;
   auto* layout = new QVBoxLayout(page);
-  const bool cricket = game.setup.options.game_type <= kRandomCricket;
+  const bool cricket = game.setup.options.gameType <= kRandomCricket;
   auto* about =
       new QLabel(QString("%1, started %2 (UTC), %3")
-                     .arg(QString::fromStdString(gameTypeName(game.setup.options.game_type)),
+                     .arg(QString::fromStdString(gameTypeName(game.setup.options.gameType)),
                           QString::fromStdString(game.started).replace('T', ' ').remove('Z'),
                           outcomeText(game.outcome)),
                  page);

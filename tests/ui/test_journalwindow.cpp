@@ -10,8 +10,8 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "ui/frmgame.h"
 #include "ui/mainwindow.h"
+#include "ui/newgamedialog.h"
 #include "ui/statisticswindow.h"
 
 class TestJournalWindow : public QObject {
@@ -33,10 +33,10 @@ class TestJournalWindow : public QObject {
   }
   static void newGame(MainWindow& w, GameType type, int players) {
     QTimer::singleShot(0, [&w, type, players] {
-      w.game().options = {.game_type = int16_t(type), .num_players = int16_t(players)};
-      w.findChild<frmgame*>()->findChild<QPushButton*>("cmdstart")->click();
+      w.game().options = {.gameType = int16_t(type), .playerCount = int16_t(players)};
+      w.findChild<NewGameDialog*>()->findChild<QPushButton*>("cmdstart")->click();
     });
-    w.mnunew_Click();
+    w.newGame();
   }
   // A triple 19 on the board picture (a step of 11 twentieths clockwise from the top).
   static void triple19(MainWindow& w) {
@@ -72,7 +72,7 @@ class TestJournalWindow : public QObject {
 
     answer_ = false;
     auto declined = startWindow();
-    QVERIFY(!declined->game().state().game_on);
+    QVERIFY(!declined->game().state().inPlay);
     declined.reset();
     said_.clear();
     auto later = startWindow();
@@ -100,7 +100,7 @@ class TestJournalWindow : public QObject {
     triple19(*w);
     const QString path = home_->path() + "/history.csv";
     w->chooseExportFile = [path] { return path; };
-    w->mnuexport_Click();
+    w->exportHistory();
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
@@ -116,13 +116,13 @@ class TestJournalWindow : public QObject {
     auto w = startWindow();
     newGame(*w, k501, 2);
     for (int i = 0; i < 3; ++i) triple19(*w);
-    QCOMPARE(w->game().player(1).Score(), int16_t(330));
+    QCOMPARE(w->game().player(1).score(), int16_t(330));
     StatisticsWindow window(w->journal(), w.get());
     auto* why = window.findChild<QLabel*>("lblunavailable");
     QVERIFY(why);
     QVERIFY2(why->text().startsWith("History is unavailable: the folder "),
              qPrintable(why->text()));
-    w->mnuexport_Click();
+    w->exportHistory();
     QCOMPARE(said_.size(), 1);
     QVERIFY(said_[0].startsWith("Export History: History is unavailable"));
   }
