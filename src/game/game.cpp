@@ -253,8 +253,11 @@ UndoResult Game::undoLatestEntry() {
   const int16_t before = state_.thrower;
   bool steppedBack = false;
   if (state_.dartsThrown == 0) {
-    state_.thrower =
-        state_.thrower == 1 ? options.playerCount : static_cast<int16_t>(state_.thrower - 1);
+    // Back to the seat that threw before, counted as the turn cycle counts: before seat 1
+    // comes the last seat in play (seat 1 itself while no player count was ever chosen,
+    // seat 4 for a count beyond the seats).
+    const int lastSeat = std::clamp<int>(options.playerCount, 1, kSeats);
+    state_.thrower = static_cast<int16_t>(state_.thrower == 1 ? lastSeat : state_.thrower - 1);
     steppedBack = true;
   }
   const int16_t n = throwerRecord().latestMark();

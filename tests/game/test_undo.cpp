@@ -60,6 +60,11 @@ INSTANTIATE_TEST_SUITE_P(
         UndoCase{"buttons_across_the_round", 2, false, "n", "b6 n", UndoResult::Done},
         UndoCase{"buttons_to_previous_seat_refused", 3, false, "b7 b7 b7 b7", "b7 n",
                  UndoResult::Refused},
+        // before the player count was ever chosen seat 1 plays alone; with a count beyond
+        // the seats the round ends with seat 4
+        UndoCase{"buttons_no_count_across_the_round", 0, false, "", "b1 n", UndoResult::Done},
+        UndoCase{"buttons_count_beyond_the_seats_back_to_seat_4", 5, false, "n n n", "b1 n",
+                 UndoResult::Done},
         // a turn passed without a mark has nothing to take back, and the mark before it
         // belongs to someone who no longer made the latest entry
         UndoCase{"buttons_pass_without_a_mark_ends_it", 3, false, "b1 n", "n",
