@@ -63,15 +63,38 @@ INSTANTIATE_TEST_SUITE_P(
         TurnCase{"edited_1_double_out_busts", 2, true, true, 1, "M M", "M", 0, 1, true, kBust}),
     kByWhat);
 
-TEST(TurnCycle, WinBySeatTwoEndsTheGameWhereItStands) {
-  Session s(k301, 3);
-  s.setScore(2, 20);
-  s.play("M M M");
+// A win by a later seat ends the game where it stands and names that seat; with the
+// sound off it passes in silence.
+TEST(TurnCycle, AWinEndsTheGameWhereItStandsAndNamesTheSeat) {
+  const std::tuple<int, bool, const char*> wins[] = {
+      {2, true, "WAVHIT WAVHIT WAVHIT PLAYER TWO WINS"},
+      {3, true, "WAVHIT WAVHIT WAVHIT PLAYER THREE WINS"},
+      {4, true, "WAVHIT WAVHIT WAVHIT PLAYER FOUR WINS"},
+      {4, false, ""}};
+  for (const auto& [winner, soundOn, cues] : wins) {
+    Session s(k301, 4);
+    s.setScore(winner, 20);
+    for (int seat = 1; seat < winner; ++seat) s.play("M M M");
+    s.clips.cues.clear();
+    s.game.soundOn = soundOn;
+    s.play("D10 M M");
+    EXPECT_EQ(s.clips.cues, cues) << winner;
+    EXPECT_FALSE(s.st().inPlay) << winner;
+    EXPECT_EQ(s.st().thrower, winner);
+    EXPECT_EQ(s.st().round, 1) << winner;
+    EXPECT_FALSE(s.st().throwerMarked) << winner;  // the winner is no longer marked
+  }
+}
+
+// A countdown game has no targets: a target button marks nothing and plays nothing.
+TEST(TurnCycle, TargetButtonsDoNothingInACountdownGame) {
+  Session s(k301, 2);
+  s.play("S20");
+  const GameState before = s.st();
   s.clips.cues.clear();
-  s.play("D10 M M");
-  EXPECT_EQ(s.clips.cues, "WAVHIT WAVHIT WAVHIT PLAYER TWO WINS");
-  EXPECT_TRUE(!s.st().inPlay && s.st().thrower == 2 && s.st().round == 1);
-  EXPECT_FALSE(s.st().throwerMarked);  // the winner is no longer marked as the thrower
+  for (int target = 1; target <= kTargets; ++target) s.game.pressTarget(target);
+  EXPECT_EQ(s.st(), before);
+  EXPECT_EQ(s.clips.cues, "");
 }
 
 TEST(TurnCycle, SeatsRoundsDartPicturesAndColours) {
@@ -96,6 +119,7 @@ TEST(EditScore, ChangesOneScoreOnlyAndHoldsAtTheLimits) {
   s.game.soundOn = false;
   s.play("S20");
   GameState expected = s.st();
+  for (int seat : {0, 3, 4}) s.game.editScore(seat, 25, false);  // no such seat in play
   s.game.editScore(2, 25, false);
   expected.players[2].setScore(276);
   EXPECT_EQ(s.st(), expected);  // turn total, seat, darts and "in" stay

@@ -69,6 +69,21 @@ TEST(CricketWin, LevelWinsTrailingDoesNot) {
   EXPECT_EQ(wins, (std::vector<std::pair<std::string, int>>{{"Ann", 2}}));
 }
 
+// One player on the buttons closes every target but one: no win until that one closes too.
+TEST(CricketWin, EveryTargetMustBeClosed) {
+  for (int open = 1; open <= kTargets; ++open) {
+    Session s(kCricket, 1, 0, false);
+    for (int target = 1; target <= kTargets; ++target) {
+      const std::string press = "b" + std::to_string(target);
+      if (target != open) s.play(press + " " + press + " " + press);
+    }
+    EXPECT_TRUE(s.st().inPlay) << "target " << open << " open";
+    const std::string last = "b" + std::to_string(open);
+    s.play(last + " " + last + " " + last);
+    EXPECT_FALSE(s.st().inPlay) << "target " << open << " closed last";
+  }
+}
+
 // One player on the board: a triple 20 closes the last target with its first mark, and
 // wins there only while wins are detected.
 TEST(CricketWin, OnePlayerWinsOnTheFirstMarkOfATriple) {

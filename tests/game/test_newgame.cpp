@@ -14,6 +14,8 @@ TEST_P(NewGame, StartsCleanWithSeatOneToThrow) {
     return [k = 0]() mutable { return static_cast<float>((k++ + 5) % 20) / 20; };
   };
   Session used(source()), fresh(source());
+  used.start(k301, 2);
+  used.play("S1");  // seat 1 is in
   used.start(kCricket, 2, 0, false);
   used.play("b1 b1 b1 b1 n b2 n b3");
   used.start(type, players, 2, useBoard);
@@ -21,6 +23,7 @@ TEST_P(NewGame, StartsCleanWithSeatOneToThrow) {
   expectSameRecords(fresh.st(), used.st());
   GameState st = used.st();
   st.players = fresh.st().players;                    // the mark history is not part of a game
+  st.bed = fresh.st().bed;                            // nor the bed the pointer names
   if (type >= k301) st.targets = fresh.st().targets;  // countdown games hide the targets
   EXPECT_EQ(st, fresh.st());
 
@@ -39,6 +42,23 @@ INSTANTIATE_TEST_SUITE_P(AllGames, NewGame,
                          ::testing::Combine(::testing::Values(kCricket, kRandomCricket, k301, k501,
                                                               kRandomCountdown),
                                             ::testing::Range(1, 5), ::testing::Bool()));
+
+// A first player called "Scorpion" is greeted whenever a sound device exists, even with
+// the sound off; nobody else is.
+TEST(SetPlayerNames, GreetsScorpionInTheFirstSeatWhenASoundDeviceExists) {
+  const std::tuple<const char*, const char*, bool, bool, const char*> cases[] = {
+      {"Scorpion", "Bob", true, false, "SCORPION"},
+      {"Scorpion", "Bob", false, true, ""},
+      {"Ann", "Scorpion", true, true, ""}};
+  for (const auto& [first, second, soundAvailable, soundOn, cues] : cases) {
+    RecordingClips clips;
+    Game game(clips);
+    game.soundAvailable = soundAvailable;
+    game.soundOn = soundOn;
+    game.setPlayerNames({"", first, second, "Cy", "Di"});
+    EXPECT_EQ(clips.cues, cues) << first << " " << soundAvailable << soundOn;
+  }
+}
 
 TEST(RandomDraws, FromAFixedSource) {
   for (const auto& [r, start] : {std::pair{0.0f, 301}, {0.99999f, 900}, {1.0f, 900}}) {
