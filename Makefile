@@ -1,9 +1,10 @@
 # Thin wrappers: `make run` builds and starts the program, `make test` builds and runs
-# every test. Both install the Debian packages they need first.
+# every test. Both install the Debian packages they need first. `make mutate` runs the
+# mutation check of the rules and the store (not part of `make test`).
 PRESET ?= default
 BUILD := build/$(PRESET)
 
-.PHONY: deps build run test test-asan bench clean
+.PHONY: deps build run test test-asan bench mutate clean
 
 deps:
 	@scripts/install-deps
@@ -20,6 +21,9 @@ test: deps
 
 bench: build
 	@scripts/run-bench $(BUILD)
+
+mutate: deps
+	@scripts/mutate
 
 clean:
 	rm -rf build
