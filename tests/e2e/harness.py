@@ -404,7 +404,7 @@ def near(colour, target, tolerance=60):
 class Screen_reader:
     """The program's accessibility tree over AT-SPI, as a screen reader sees it."""
 
-    def __init__(self, session, timeout=20):
+    def __init__(self, session, timeout=60):
         import gi
         gi.require_version("Atspi", "2.0")
         from gi.repository import Atspi
