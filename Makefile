@@ -4,7 +4,7 @@
 PRESET ?= default
 BUILD := build/$(PRESET)
 
-.PHONY: deps build run test test-asan bench mutate clean
+.PHONY: deps build run test bench mutate clean
 
 deps:
 	@scripts/install-deps
