@@ -93,8 +93,7 @@ std::vector<PlayerFigures> seatFigures(const RecordedGame& record) {
       ++turnDarts[static_cast<std::size_t>(seat)];
     }
     const GameState& now = after.state();
-    const bool settled =
-        now.thrower != seat || now.round != before.round || !now.inPlay;
+    const bool settled = now.thrower != seat || now.round != before.round || !now.inPlay;
     if (!settled) return;
     const int points =
         before.players[static_cast<std::size_t>(seat)].score() - after.player(seat).score();

@@ -111,7 +111,7 @@ constexpr std::size_t kMaxBuffer = 4u << 20;
 bool playToEnd(const ClipSamples& clip, Clock::time_point deadline) {
   if (clip.samples.empty()) return false;
   const pa_sample_spec format{PA_SAMPLE_S16NE, static_cast<uint32_t>(clip.rate),
-                            static_cast<uint8_t>(clip.channels)};
+                              static_cast<uint8_t>(clip.channels)};
   if (!pa_sample_spec_valid(&format)) return false;
 
   Connection conn;
