@@ -8,6 +8,7 @@
 #include <QImage>
 #include <cstdio>
 
+#include "ui/boardpicture.h"
 #include "ui/pictures.h"
 
 int main(int argc, char** argv) {

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "input/board.h"
+#include "ui/boardpicture.h"
 #include "ui/pictures.h"
 
 namespace {
