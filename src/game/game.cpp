@@ -164,6 +164,16 @@ void Game::settleTurn() {
   }
 }
 
+CheckoutRoute Game::checkoutRoute() const {
+  if (!state_.inPlay || isCricket()) return {};
+  const PlayerRecord& thrower = player(state_.thrower);
+  return CheckoutRoute::find({.remaining = thrower.score() - state_.turnTotal,
+                              .dartsLeft = 3 - state_.dartsThrown,
+                              .inOutRule = options.inOutRule,
+                              .playerIn = thrower.isIn(),
+                              .doubleBull = options.doubleBull});
+}
+
 void Game::editScore(int seat, int points, bool add) {
   if (!state_.scoreEditEnabled || seat < 1 || seat > options.playerCount) return;
   PlayerRecord& p = state_.players[static_cast<std::size_t>(seat)];

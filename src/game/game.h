@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "game/checkout.h"
 #include "game/clip.h"
 #include "game/gameinput.h"
 #include "game/playerrecord.h"
@@ -82,6 +83,9 @@ class Game {
     return state_.players[static_cast<std::size_t>(seat)];
   }
   bool isCricket() const { return options.gameType <= kRandomCricket; }
+  // The route that finishes the thrower's countdown game with the darts left in this turn;
+  // empty outside a countdown game in play and when no route exists.
+  CheckoutRoute checkoutRoute() const;
 
   // "Lets Begin": the names (already capitalised) go to the scoreboard; a first player
   // called "Scorpion" is greeted when a sound device exists.

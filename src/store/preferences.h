@@ -1,5 +1,6 @@
 #pragma once
-// The three on/off preferences: sound, automatic win detection and the splash window.
+// The on/off preferences: sound, automatic win detection, the splash window and the
+// checkout hints.
 // Each is read once at start-up and written as "True" or "False" whenever it is toggled.
 
 #include <string>
@@ -11,6 +12,7 @@ class Preferences {
   static constexpr const char* kSoundOn = "SoundOn";
   static constexpr const char* kAutoWin = "AutoWin";
   static constexpr const char* kSplashOn = "SplashOn";
+  static constexpr const char* kCheckoutHints = "CheckoutHints";
 
   explicit Preferences(KeyValueStore& store) : store_(store) {}
 
@@ -25,11 +27,13 @@ class Preferences {
   void checkSound(int outputCount);
   void readAutoWin() { autoWin = readFlag(kAutoWin); }
   void readSplash() { splashOn = readFlag(kSplashOn); }
+  void readCheckoutHints() { checkoutHints = readFlag(kCheckoutHints); }
 
   // The menu handlers: flip the flag and write it; the new value is returned.
   bool toggleSound() { return toggle(kSoundOn, soundOn); }
   bool toggleAutoWin() { return toggle(kAutoWin, autoWin); }
   bool toggleSplash() { return toggle(kSplashOn, splashOn); }
+  bool toggleCheckoutHints() { return toggle(kCheckoutHints, checkoutHints); }
 
   // The check mark of "&Sound On": without a device the item is disabled and keeps the
   // check mark it was created with.
@@ -39,6 +43,7 @@ class Preferences {
   bool soundOn = false;
   bool autoWin = false;
   bool splashOn = false;
+  bool checkoutHints = false;
 
  private:
   bool toggle(const char* key, bool& flag);

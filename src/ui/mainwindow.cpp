@@ -21,6 +21,7 @@
 #include "store/settingsstore.h"
 #include "ui/aboutdialog.h"
 #include "ui/boardwidget.h"
+#include "ui/checkoutlabel.h"
 #include "ui/fixedwindow.h"
 #include "ui/fonts.h"
 #include "ui/gameview.h"
@@ -106,6 +107,7 @@ MainWindow::MainWindow(QWidget* parent)
     applyInput(GameInput::targetPress(index));
     refresh();
   });
+  checkoutLabel_ = new CheckoutLabel(area_);
   board_ = new BoardWidget(area_);
   board_->setGeometry(twipsRect(2400, 0, 7200, 7200));
   connect(board_, &BoardWidget::moved, this, [this](QPointF t) {
@@ -155,7 +157,8 @@ void MainWindow::buildMenus() {
   soundAction_ = addItem(optionsMenu, "mnusound", "&Sound On");
   autoWinAction_ = addItem(optionsMenu, "mnuautowin", "&Auto Detect Win");
   splashAction_ = addItem(optionsMenu, "mnusplash", "S&plash On");
-  for (QAction* a : {soundAction_, autoWinAction_, splashAction_}) {
+  checkoutAction_ = addItem(optionsMenu, "mnucheckout", "Checkout &Hints");
+  for (QAction* a : {soundAction_, autoWinAction_, splashAction_, checkoutAction_}) {
     a->setCheckable(true);
     a->setChecked(true);
   }
@@ -171,6 +174,11 @@ void MainWindow::buildMenus() {
   connect(splashAction_, &QAction::triggered, this, [this] {
     prefs_->toggleSplash();
     applyPreferences();
+  });
+  connect(checkoutAction_, &QAction::triggered, this, [this] {
+    prefs_->toggleCheckoutHints();
+    applyPreferences();
+    refresh();
   });
 
   QMenu* scoreMenu = menuBar()->addMenu("&Score");
@@ -205,6 +213,7 @@ void MainWindow::start() {
   show();
   refresh();
   prefs_->readAutoWin();
+  prefs_->readCheckoutHints();
   applyPreferences();
   game_.onCricketWin = [this](const std::string& name, int16_t rounds) {
     scores_->offerWin(name, rounds);
@@ -248,6 +257,7 @@ void MainWindow::applyPreferences() {
   soundAction_->setChecked(prefs_->soundChecked());
   autoWinAction_->setChecked(prefs_->autoWin);
   splashAction_->setChecked(prefs_->splashOn);
+  checkoutAction_->setChecked(prefs_->checkoutHints);
 }
 
 void MainWindow::playHidden(Clip clip) {
@@ -297,6 +307,7 @@ void MainWindow::openPictureWindow() {
 void MainWindow::refresh() {
   const GameState& s = game_.state();
   scoreboard_->render(game_);
+  checkoutLabel_->render(game_, prefs_ && prefs_->checkoutHints);
   statusPanels_->render(game_);
   board_->setVisible(gameview::boardShown(game_));
   // Screen readers hear the bed under the pointer, or of the last dart, with the board.

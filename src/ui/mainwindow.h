@@ -10,6 +10,7 @@
 #include "journal/journalsession.h"
 
 class BoardWidget;
+class CheckoutLabel;
 class HighScores;
 class LinkOpener;
 class Preferences;
@@ -87,6 +88,7 @@ class MainWindow : public QMainWindow {
   QWidget* area_ = nullptr;
   BoardWidget* board_ = nullptr;
   Scoreboard* scoreboard_ = nullptr;
+  CheckoutLabel* checkoutLabel_ = nullptr;
   StatusPanels* statusPanels_ = nullptr;
   NewGameDialog* newGameDialog_ = nullptr;
   QAction* undoAction_ = nullptr;
@@ -94,4 +96,5 @@ class MainWindow : public QMainWindow {
   QAction* soundAction_ = nullptr;
   QAction* autoWinAction_ = nullptr;
   QAction* splashAction_ = nullptr;
+  QAction* checkoutAction_ = nullptr;
 };

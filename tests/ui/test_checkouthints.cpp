@@ -1,0 +1,158 @@
+// The checkout hint in the window: the route under the thrower's score as darts land, its
+// reading for screen readers, and the "Checkout &Hints" preference in the Options menu and
+// the settings file.
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "ui/boardwidget.h"
+#include "ui/mainwindow.h"
+#include "ui/newgamedialog.h"
+
+class TestCheckoutHints : public QObject {
+  Q_OBJECT
+  std::unique_ptr<QTemporaryDir> config_;
+  std::unique_ptr<MainWindow> w_;
+
+  QString settingsPath() const { return config_->filePath("Vellander Software.conf"); }
+  void storeSettings(const QByteArray& bytes) {
+    QFile file(settingsPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+  QByteArray storedHints() {
+    QFile file(settingsPath());
+    if (!file.open(QIODevice::ReadOnly)) return "<no file>";
+    for (const QByteArray& line : file.readAll().split('\n'))
+      if (line.startsWith("CheckoutHints=")) return line.mid(14);
+    return "<no key>";
+  }
+  void startWindow() {
+    w_ = std::make_unique<MainWindow>();
+    w_->countAudioOutputs = [] { return 0; };
+    w_->showSplash = nullptr;
+    w_->askYesNo = [](auto, auto) { return true; };  // a new game over the running one
+    w_->start();
+  }
+  QAction* hintsItem() { return w_->findChild<QAction*>("mnucheckout"); }
+  QLabel* hint() { return w_->findChild<QLabel*>("lblcheckout"); }
+  QLabel* score(int seat) { return w_->findChild<QLabel*>(QString("lblpscore_%1").arg(seat)); }
+  // What a player sees: the route, or "-" when the label is hidden.
+  QString shown() { return hint()->isVisible() ? hint()->text() : QString("-"); }
+
+  void newGame(GameType type, int16_t rule = 0, bool doubleBull = true) {
+    QTimer::singleShot(0, [this, type, rule, doubleBull] {
+      w_->game().options = {
+          .gameType = int16_t(type), .playerCount = 2, .inOutRule = rule, .doubleBull = doubleBull};
+      w_->findChild<NewGameDialog*>()->findChild<QPushButton*>("cmdstart")->click();
+    });
+    w_->newGame();
+  }
+  void setScore(int seat, int score) {
+    const int now = w_->game().player(seat).score();
+    w_->game().editScore(seat, std::abs(score - now), score > now);
+    w_->refresh();
+  }
+  // A dart in the middle of a bed: "T20", "D20", "S20", "M" (off the board), on the line
+  // through 20 straight up from the centre.
+  void dart(const QString& bed) {
+    const double radius = bed == "T20" ? 1375 : bed == "D20" ? 2590 : bed == "S20" ? 2000 : 3000;
+    auto* board = w_->findChild<BoardWidget*>("picboard");
+    const QPoint at(240, int((3600 - radius) / 15));
+    QTest::mouseMove(board, at);
+    QTest::mouseClick(board, Qt::LeftButton, {}, at);
+  }
+
+ private slots:
+  void init() {
+    config_ = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CONFIG_HOME", config_->path().toUtf8());
+    qputenv("XDG_DATA_HOME", config_->path().toUtf8());
+  }
+  void cleanup() { w_.reset(); }
+
+  void preferenceReadLikeTheOthers_data() {
+    QTest::addColumn<QByteArray>("stored");  // empty: no settings file
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("first run") << QByteArray() << true << QByteArray("True");
+    QTest::newRow("capitals") << QByteArray("tRUE") << true << QByteArray("tRUE");
+    QTest::newRow("off") << QByteArray("False") << false << QByteArray("False");
+    QTest::newRow("None is no first run") << QByteArray("None") << false << QByteArray("None");
+  }
+  void preferenceReadLikeTheOthers() {
+    QFETCH(QByteArray, stored);
+    QFETCH(bool, checked);
+    QFETCH(QByteArray, after);
+    if (!stored.isEmpty()) storeSettings("[Brindlemark]\nCheckoutHints=" + stored + "\n");
+    startWindow();
+    QCOMPARE(hintsItem()->text(), QString("Checkout &Hints"));
+    QVERIFY(hintsItem()->isCheckable());
+    QCOMPARE(hintsItem()->isChecked(), checked);
+    QCOMPARE(storedHints(), after);
+    newGame(k301);
+    setScore(1, 40);
+    QCOMPARE(shown(), checked ? QString("D20") : QString("-"));
+  }
+
+  void routeFollowsTheTurnUnderTheThrowersScore() {
+    startWindow();
+    newGame(k501);
+    QCOMPARE(shown(), QString("-"));  // 501 is out of reach of three darts
+    setScore(1, 170);
+    QCOMPARE(shown(), QString("T20 T20 Bull"));
+    QCOMPARE(hint()->accessibleName(), QString("Checkout: T20 T20 Bull"));
+    QCOMPARE(hint()->x(), score(1)->x());
+    QCOMPARE(hint()->y(), score(1)->geometry().bottom() + 1);
+    QStringList seen;
+    for (const char* bed : {"T20", "S20", "T20", "M", "T20"}) {  // seat 1's turn, then seat 2's
+      dart(bed);
+      seen << shown();
+    }
+    // 110 in two darts, but 90 not in one; then seat 2 stands at 501
+    QCOMPARE(seen, QStringList({"T20 Bull", "-", "-", "-", "-"}));
+    setScore(2, 100);  // 100 less the 60 of this turn: 40 left for the last dart
+    QCOMPARE(shown(), QString("D20"));
+    QCOMPARE(hint()->x(), score(2)->x());
+    QCOMPARE(hint()->accessibleName(), QString("Checkout: D20"));
+    dart("D20");  // the game is won: no route any more
+    QCOMPARE(shown(), QString("-"));
+  }
+
+  void atZeroTheRestAreMisses() {
+    startWindow();
+    newGame(k301, 2);  // double in: not in yet, so only a double counts
+    setScore(1, 60);
+    QCOMPARE(shown(), QString("D10 D20"));
+    dart("S20");  // counts nothing
+    QCOMPARE(shown(), QString("D10 D20"));
+    dart("D20");
+    QCOMPARE(shown(), QString("D10"));
+    setScore(1, 40);  // as if the double had finished it
+    QCOMPARE(shown(), QString("Miss"));
+  }
+
+  void togglingHidesAndWritesAtOnce() {
+    startWindow();
+    newGame(k301);
+    setScore(1, 50);
+    QCOMPARE(shown(), QString("Bull"));
+    hintsItem()->trigger();
+    QVERIFY(!hintsItem()->isChecked());
+    QCOMPARE(storedHints(), QByteArray("False"));
+    QCOMPARE(shown(), QString("-"));
+    hintsItem()->trigger();
+    QCOMPARE(storedHints(), QByteArray("True"));
+    QCOMPARE(shown(), QString("Bull"));
+    newGame(kCricket);
+    QCOMPARE(shown(), QString("-"));
+  }
+};
+
+QTEST_MAIN(TestCheckoutHints)
+#include "test_checkouthints.moc"
