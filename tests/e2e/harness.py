@@ -122,6 +122,7 @@ class Session:
         self.app = self._spawn([exe], "program")
         self.window = self.find_window("^Brindlemark 1.4$")
         self.locate()
+        self._wait_drawn()
 
     # ---- processes -------------------------------------------------------------------
     def _spawn(self, args, label, **kw):
@@ -232,6 +233,16 @@ class Session:
         check(self.menu_height > 10, f"no room for the menu bar ({height} high)")
         self.win_origin = (left, top)
         self.origin = (left, top + self.menu_height)
+
+    def _wait_drawn(self, timeout=15):
+        """A window is mapped before it has painted: wait for the red inner bull."""
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            r, g, b = self.client_shot().at(*bed_point(25, "inner_bull"))
+            if r > 150 and g < 90 and b < 90:
+                return
+            time.sleep(0.1)
+        raise Failure("the board picture was not drawn")
 
     def click_at(self, x, y, button=1):
         # No --sync: it waits for a pointer motion, which never comes when the pointer is
