@@ -15,7 +15,7 @@
 #include "shell/help.h"
 #include "shell/links.h"
 #include "shell/trayicon.h"
-#include "sound/wavresmod.h"
+#include "sound/soundclipplayer.h"
 #include "store/highscores.h"
 #include "store/preferences.h"
 #include "store/settingsstore.h"
@@ -70,7 +70,7 @@ MainWindow::MainWindow(QWidget* parent)
   setWindowTitle("Brindlemark 1.4");
   setWindowIcon(pictures::windowIcon());
   makeFixedMainWindow(this);
-  countAudioOutputs = [] { return audioOutputCount(); };
+  countAudioOutputs = [] { return SoundClipPlayer::countOutputs(); };
   showSplash = [this] {
     SplashWindow splash(this);
     splash.exec();
@@ -206,7 +206,7 @@ void MainWindow::start() {
   // The sound device and the sound preference.
   prefs_->checkSound(countAudioOutputs ? countAudioOutputs() : 0);
   if (prefs_->soundAvailable && !playClip) {
-    playClip = [](Clip clip) { playClipResource(clipName(clip)); };
+    playClip = [player = std::make_shared<SoundClipPlayer>()](Clip clip) { player->play(clip); };
   }
   applyPreferences();
   // Mark cells, buttons, labels and the number columns were made with the window.

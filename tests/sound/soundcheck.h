@@ -103,7 +103,11 @@ inline std::optional<std::size_t> locate(const std::vector<int16_t>& rec,
 // ends the list early.
 struct Heard {
   std::vector<std::size_t> starts;
+  std::vector<std::size_t> ends;
   int32_t leftover = 0;
+
+  // The silence between the end of clip i and the start of clip i + 1, in milliseconds.
+  double gapMs(std::size_t i) const { return double(starts[i + 1] - ends[i]) * 1000.0 / 22050; }
 };
 
 inline Heard takeOut(const std::vector<int16_t>& rec, const std::vector<std::string>& names) {
@@ -118,6 +122,7 @@ inline Heard takeOut(const std::vector<int16_t>& rec, const std::vector<std::str
     for (std::size_t i = 0; i < clip->samples.size(); ++i) rest[*start + i] -= clip->samples[i];
     heard.starts.push_back(*start);
     from = *start + clip->frames();
+    heard.ends.push_back(from);
   }
   for (int32_t r : rest) heard.leftover = std::max(heard.leftover, std::abs(r));
   return heard;

@@ -4,7 +4,7 @@
 #include <chrono>
 
 #include "game/game.h"
-#include "sound/wavresmod.h"
+#include "sound/soundclipplayer.h"
 
 class NoSoundServer : public QObject {
   Q_OBJECT
@@ -19,7 +19,7 @@ class NoSoundServer : public QObject {
   // fifteen seconds of clips with a server), and every clip once more, one by one and as
   // one sequence: none holds us up.
   void aWholeGamePlaysWithoutWaiting() {
-    QCOMPARE(audioOutputCount(), 0);
+    QCOMPARE(SoundClipPlayer::countOutputs(), 0);
     SoundClipPlayer player;
     int clips = 0;
     player.beforeEachClip = [&] { ++clips; };

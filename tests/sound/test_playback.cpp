@@ -5,7 +5,7 @@
 
 #include "game/game.h"
 #include "sound/clipdata.h"
-#include "sound/wavresmod.h"
+#include "sound/soundclipplayer.h"
 #include "soundcheck.h"
 
 class SoundPlayback : public QObject {

@@ -4,7 +4,7 @@
 #include <QTest>
 #include <chrono>
 
-#include "sound/wavresmod.h"
+#include "sound/soundclipplayer.h"
 
 class ServerKilled : public QObject {
   Q_OBJECT
@@ -12,16 +12,17 @@ class ServerKilled : public QObject {
   void aClipEndsWhenTheServerGoesAway() {
     const qint64 server = qEnvironmentVariableIntValue("BRINDLEMARK_PULSE_PID");
     QVERIFY2(server > 0, "run under scripts/with-pulse");
-    QCOMPARE(audioOutputCount(), 1);  // the null sink
+    QCOMPARE(SoundClipPlayer::countOutputs(), 1);  // the null sink
+    SoundClipPlayer player;
     const auto start = std::chrono::steady_clock::now();
     QVERIFY(QProcess::startDetached("sh", {"-c", "sleep 0.8; kill -9 $BRINDLEMARK_PULSE_PID"}));
-    playClipResource("ONLYONE");
+    player.play(Clip::ONLYONE);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     QVERIFY2(took.count() >= 0.8 && took.count() < 2.8, qPrintable(QString::number(took.count())));
     // With the server gone the next clip and the count fail at once.
     const auto again = std::chrono::steady_clock::now();
-    playClipResource("BREAK");
-    QCOMPARE(audioOutputCount(), 0);
+    player.play(Clip::BREAK);
+    QCOMPARE(SoundClipPlayer::countOutputs(), 0);
     QVERIFY(std::chrono::steady_clock::now() - again < std::chrono::milliseconds(500));
   }
 };
