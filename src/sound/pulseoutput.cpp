@@ -38,7 +38,6 @@ class Stream {
       : s_(pa_stream_new(ctx, "clip", &format, nullptr)) {}
   ~Stream() {
     if (s_ != nullptr) {
-      pa_stream_set_started_callback(s_, nullptr, nullptr);
       if (PA_STREAM_IS_GOOD(pa_stream_get_state(s_))) pa_stream_disconnect(s_);
       pa_stream_unref(s_);
     }
@@ -60,15 +59,61 @@ std::size_t bytesOf(const ClipSamples* clip) {
   return clip != nullptr ? clip->samples.size() * sizeof(int16_t) : 0;
 }
 
-// When the output really started to play: the server's notice, or failing that the first
-// moment its clock shows samples heard.
-struct Start {
-  bool seen = false;
-  Clock::time_point at;
-  void mark(Clock::time_point when) {
-    if (!seen) at = when;
-    seen = true;
+// What has been heard of a stream, in microseconds of its clock. The position comes from
+// timing updates asked for every 20 ms, moved on by our own clock in between only while the
+// updates show it advancing: a suspended output, or one still waking up, holds still,
+// whatever the server says about the stream having started.
+class Position {
+ public:
+  explicit Position(pa_stream* s) : s_(s) {}
+  ~Position() {
+    if (update_ != nullptr) {
+      pa_operation_cancel(update_);
+      pa_operation_unref(update_);
+    }
   }
+  Position(const Position&) = delete;
+  Position& operator=(const Position&) = delete;
+
+  void poll() {
+    const auto now = Clock::now();
+    if (update_ != nullptr && pa_operation_get_state(update_) != PA_OPERATION_RUNNING) {
+      pa_usec_t time = 0;
+      if (pa_operation_get_state(update_) == PA_OPERATION_DONE &&
+          pa_stream_get_time(s_, &time) == 0) {
+        advancing_ = time > at_;
+        if (advancing_ && !started) startedAt = now - microseconds(time);
+        started = started || advancing_;
+        at_ = time;
+        when_ = now;
+      }
+      pa_operation_unref(update_);
+      update_ = nullptr;
+    }
+    if (update_ == nullptr && now - asked_ >= kUpdateInterval) {
+      update_ = pa_stream_update_timing_info(s_, nullptr, nullptr);
+      asked_ = now;
+    }
+  }
+
+  pa_usec_t heard() const {
+    if (!advancing_) return at_;
+    const auto since = std::min(duration_cast<microseconds>(Clock::now() - when_), kMaxGuess);
+    return at_ + pa_usec_t(since.count());
+  }
+
+  bool started = false;  // the output really plays: its clock has moved
+  Clock::time_point startedAt;
+
+ private:
+  static constexpr auto kUpdateInterval = 20ms;
+  static constexpr auto kMaxGuess = microseconds(40ms);
+  pa_stream* s_;
+  pa_operation* update_ = nullptr;
+  Clock::time_point asked_;
+  pa_usec_t at_ = 0;
+  Clock::time_point when_;
+  bool advancing_ = false;
 };
 
 }  // namespace
@@ -111,9 +156,9 @@ bool Output::play(const std::vector<const ClipSamples*>& clips,
 
 bool Output::playRun(const std::vector<const ClipSamples*>& clips, std::size_t first,
                      std::size_t last, const std::function<void(std::size_t)>& starting) {
-  const ClipSamples& head = **std::find_if(clips.begin() + std::ptrdiff_t(first),
-                                           clips.begin() + std::ptrdiff_t(last),
-                                           [](const ClipSamples* c) { return c != nullptr; });
+  const ClipSamples& head =
+      **std::find_if(clips.begin() + std::ptrdiff_t(first), clips.begin() + std::ptrdiff_t(last),
+                     [](const ClipSamples* c) { return c != nullptr; });
   const pa_sample_spec format{PA_SAMPLE_S16NE, static_cast<uint32_t>(head.rate),
                               static_cast<uint8_t>(head.channels)};
   if (!pa_sample_spec_valid(&format) || !connected()) return false;
@@ -130,18 +175,14 @@ bool Output::playRun(const std::vector<const ClipSamples*>& clips, std::size_t f
   Stream stream(conn_->context(), format);
   pa_stream* s = stream.get();
   if (s == nullptr) return false;
-  Start start;
-  pa_stream_set_started_callback(
-      s, [](pa_stream*, void* user) { static_cast<Start*>(user)->mark(Clock::now()); }, &start);
   pa_buffer_attr attr{};
   attr.maxlength = static_cast<uint32_t>(kMaxBuffer);
   attr.tlength = static_cast<uint32_t>(std::min(total, kMaxBuffer));
   attr.prebuf = attr.tlength;
   attr.minreq = static_cast<uint32_t>(-1);
   attr.fragsize = static_cast<uint32_t>(-1);
-  const auto flags =
-      static_cast<pa_stream_flags_t>(PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE);
-  if (pa_stream_connect_playback(s, nullptr, &attr, flags, nullptr, nullptr) < 0) return false;
+  if (pa_stream_connect_playback(s, nullptr, &attr, PA_STREAM_NOFLAGS, nullptr, nullptr) < 0)
+    return false;
   const auto ok = [&] { return conn_->alive() && stream.good(); };
   if (!conn_->runUntil([&] { return pa_stream_get_state(s) == PA_STREAM_READY || !stream.good(); },
                        Clock::now() + kConnectTimeout) ||
@@ -158,11 +199,12 @@ bool Output::playRun(const std::vector<const ClipSamples*>& clips, std::size_t f
   pa_usec_t heardAtDrain = 0;  // once drained, the stream clock stops: go by ours
   Clock::time_point drainedAt;
   const auto wakeBy = Clock::now() + kWakeTimeout;
+  Position position(s);
   bool whole = false;
   while (ok()) {
     // Hand over the samples as fast as the server takes them, one clip after the other.
-    for (std::size_t room = pa_stream_writable_size(s); clip < last && room > 0 &&
-                                                        room != static_cast<std::size_t>(-1);) {
+    for (std::size_t room = pa_stream_writable_size(s);
+         clip < last && room > 0 && room != static_cast<std::size_t>(-1);) {
       const std::size_t n = std::min(room, bytesOf(clips[clip]) - clipSent);
       if (n > 0) {
         const auto* data = reinterpret_cast<const uint8_t*>(clips[clip]->samples.data());
@@ -185,16 +227,14 @@ bool Output::playRun(const std::vector<const ClipSamples*>& clips, std::size_t f
                 pa_stream_get_time(s, &heardAtDrain) == 0;
       if (!drained) break;
       drainedAt = Clock::now();
-      start.mark(drainedAt - microseconds(heardAtDrain));
+      if (!position.started) position.startedAt = drainedAt - microseconds(heardAtDrain);
+      position.started = true;
     }
-    pa_usec_t heard = 0;
-    if (drained) {
-      heard = heardAtDrain + pa_usec_t(duration_cast<microseconds>(Clock::now() - drainedAt).count());
-    } else if (pa_stream_get_time(s, &heard) != 0) {
-      heard = 0;
-    } else if (heard > 0) {
-      start.mark(Clock::now() - microseconds(heard));
-    }
+    position.poll();
+    const pa_usec_t heard =
+        drained ? heardAtDrain +
+                      pa_usec_t(duration_cast<microseconds>(Clock::now() - drainedAt).count())
+                : position.heard();
     while (next < last && startsAt[next - first] <= heard + kAnnounceLead) starting(next++);
     if (drained && heard >= length) {
       whole = true;
@@ -202,7 +242,7 @@ bool Output::playRun(const std::vector<const ClipSamples*>& clips, std::size_t f
     }
     // The deadline runs from the moment the output really started.
     const auto deadline =
-        start.seen ? start.at + microseconds(length) + kLatencyMargin : wakeBy;
+        position.started ? position.startedAt + microseconds(length) + kLatencyMargin : wakeBy;
     auto until = deadline;
     if (drained) {
       const pa_usec_t target = next < last ? startsAt[next - first] - kAnnounceLead : length;

@@ -74,7 +74,8 @@ void SoundClipPlayer::playSequence(const std::vector<Clip>& clips,
       {
         const std::lock_guard lock(playing());
         output_->play(samples, [&](std::size_t i) {
-          QMetaObject::invokeMethod(&loop, [&announce, i] { announce(i); }, Qt::QueuedConnection);
+          QMetaObject::invokeMethod(
+              &loop, [&announce, i] { announce(i); }, Qt::QueuedConnection);
           posted = i + 1;
         });
       }

@@ -100,7 +100,7 @@ inline std::optional<std::size_t> locate(const std::vector<int16_t>& rec,
 // The clips found one after another in a recording: where each starts (in samples), and
 // the loudest sample left once every clip found is taken out of the recording. Nothing
 // may be left when each was heard once, whole, and mixed with no other. A clip not found
-// ends the list early.
+// ends the list early. The search starts at sample `from`, and only what follows counts.
 struct Heard {
   std::vector<std::size_t> starts;
   std::vector<std::size_t> ends;
@@ -110,10 +110,11 @@ struct Heard {
   double gapMs(std::size_t i) const { return double(starts[i + 1] - ends[i]) * 1000.0 / 22050; }
 };
 
-inline Heard takeOut(const std::vector<int16_t>& rec, const std::vector<std::string>& names) {
+inline Heard takeOut(const std::vector<int16_t>& rec, const std::vector<std::string>& names,
+                     std::size_t from = 0) {
   Heard heard;
-  std::vector<int32_t> rest(rec.begin(), rec.end());
-  std::size_t from = 0;
+  std::vector<int32_t> rest(rec.begin() + std::ptrdiff_t(std::min(from, rec.size())), rec.end());
+  rest.insert(rest.begin(), std::min(from, rec.size()), 0);
   for (const std::string& name : names) {
     const auto clip = decodeClip(name);
     if (!clip) break;

@@ -1,10 +1,29 @@
 // Without a sound server the program works exactly as with one, only silently and
 // without waiting for the clips.
+#include <dlfcn.h>
+#include <pthread.h>
+
 #include <QTest>
+#include <atomic>
+#include <cerrno>
 #include <chrono>
 
 #include "game/game.h"
 #include "sound/soundclipplayer.h"
+
+namespace {
+std::atomic<bool> refuseThreads{false};
+}
+
+// Every thread the process starts is created here first: while refuseThreads is set, the
+// system refuses it as it does when a process has run out of threads or memory.
+extern "C" int pthread_create(pthread_t* thread, const pthread_attr_t* attr, void* (*start)(void*),
+                              void* arg) noexcept {
+  if (refuseThreads) return EAGAIN;
+  using Create = int (*)(pthread_t*, const pthread_attr_t*, void* (*)(void*), void*);
+  static const auto create = reinterpret_cast<Create>(dlsym(RTLD_NEXT, "pthread_create"));
+  return create(thread, attr, start, arg);
+}
 
 class NoSoundServer : public QObject {
   Q_OBJECT
@@ -39,6 +58,22 @@ class NoSoundServer : public QObject {
     QCOMPARE(announced.size(), kAllClips.size());
     for (std::size_t i = 0; i < announced.size(); ++i) QCOMPARE(announced[i], i);
     QVERIFY2(took.count() < 0.05 * (clips + 13), qPrintable(QString::number(took.count())));
+  }
+
+  // A playback thread that cannot be started costs the clips, never the program: the
+  // sequence is still announced in order and the next one plays as usual.
+  void aThreadThatCannotStartCostsOnlyTheClips() {
+    SoundClipPlayer player;
+    std::vector<std::size_t> announced;
+    refuseThreads = true;
+    player.playSequence({Clip::PLAYER, Clip::ONE, Clip::WINS},
+                        [&](std::size_t i) { announced.push_back(i); });
+    refuseThreads = false;
+    QCOMPARE(announced, (std::vector<std::size_t>{0, 1, 2}));
+    int before = 0;
+    player.beforeEachClip = [&] { ++before; };
+    player.play(Clip::CHALK);
+    QCOMPARE(before, 1);
   }
 };
 
