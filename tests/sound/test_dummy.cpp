@@ -18,6 +18,7 @@ class DummyOutput : public QObject {
     QCOMPARE(SoundClipPlayer::countOutputs(), 0);
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    qputenv("XDG_DATA_HOME", config.path().toUtf8());
     MainWindow window;
     window.showSplash = nullptr;
     window.start();

@@ -132,6 +132,7 @@ class SoundPlayback : public QObject {
   void theWindowKeepsOneConnectionForItsClips() {
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    qputenv("XDG_DATA_HOME", config.path().toUtf8());
     MainWindow window;
     window.showSplash = nullptr;
     window.start();
