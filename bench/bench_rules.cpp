@@ -14,11 +14,6 @@
 
 namespace {
 
-class SilentClips : public ClipPlayer {
- public:
-  void play(Clip) override {}
-};
-
 // Points spread over the whole picture on the pixel grid, the way a pointer reports them.
 std::vector<std::array<float, 2>> spots() {
   std::vector<std::array<float, 2>> out;
@@ -31,8 +26,7 @@ std::vector<std::array<float, 2>> spots() {
 }
 
 void oneDart(benchmark::State& state, int16_t type) {
-  SilentClips clips;
-  Game game(clips, [] { return 0.5f; });
+  Game game([] { return 0.5f; });
   game.options.gameType = type;
   game.options.playerCount = 2;
   game.soundOn = false;

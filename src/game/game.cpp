@@ -7,11 +7,13 @@
 #include "input/board.h"
 #include "input/keytable.h"
 
-Game::Game(ClipPlayer& clips, std::function<float()> uniform)
-    : clips_(clips), uniform_(std::move(uniform)) {}
+Game::Game(std::function<float()> uniform) : uniform_(std::move(uniform)) {
+  // Players who have not been named yet.
+  for (int seat = 1; seat <= kSeats; ++seat) state_.names[seat] = kUnnamedPlayer;
+}
 
 void Game::announce(Clip clip) {
-  if (soundOn) clips_.play(clip);
+  if (soundOn) clips_.push_back({clip, state_});
 }
 
 void Game::seedFromClock() {
@@ -28,7 +30,7 @@ float Game::drawUniform() {
 
 void Game::setPlayerNames(const std::array<std::string, kSeats + 1>& names) {
   for (int seat = 1; seat <= kSeats; ++seat) state_.names[seat] = names[seat];
-  if (state_.names[1] == "Scorpion" && soundAvailable) clips_.play(Clip::SCORPION);
+  if (state_.names[1] == "Scorpion" && soundAvailable) clips_.push_back({Clip::SCORPION, state_});
 }
 
 void Game::startGame() {
@@ -130,9 +132,9 @@ void Game::declareWin() {
   if (soundOn) {
     static constexpr std::array<Clip, 5> kSeatClip = {Clip::ONE, Clip::ONE, Clip::TWO, Clip::THREE,
                                                       Clip::FOUR};
-    clips_.play(Clip::PLAYER);
-    clips_.play(kSeatClip[static_cast<std::size_t>(state_.thrower)]);
-    clips_.play(Clip::WINS);
+    for (Clip clip :
+         {Clip::PLAYER, kSeatClip[static_cast<std::size_t>(state_.thrower)], Clip::WINS})
+      clips_.push_back({clip, state_});
   }
   state_.inPlay = false;
   state_.undoEnabled = false;
@@ -164,11 +166,11 @@ void Game::settleTurn() {
   }
 }
 
-CheckoutRoute Game::checkoutRoute() const {
-  if (!state_.inPlay || isCricket()) return {};
-  const PlayerRecord& thrower = player(state_.thrower);
-  return CheckoutRoute::find({.remaining = thrower.score() - state_.turnTotal,
-                              .dartsLeft = 3 - state_.dartsThrown,
+CheckoutRoute checkoutRouteOf(const GameOptions& options, const GameState& state) {
+  if (!state.inPlay || options.gameType <= kRandomCricket) return {};
+  const PlayerRecord& thrower = state.players[static_cast<std::size_t>(state.thrower)];
+  return CheckoutRoute::find({.remaining = thrower.score() - state.turnTotal,
+                              .dartsLeft = 3 - state.dartsThrown,
                               .inOutRule = options.inOutRule,
                               .playerIn = thrower.isIn(),
                               .doubleBull = options.doubleBull});
@@ -231,11 +233,14 @@ void Game::markBoardDart(int16_t number, int16_t multiplier) {
   }
 }
 
+bool Game::takesKey(char32_t ch) const {
+  return state_.inPlay && options.gameType == kCricket && !options.useBoard &&
+         keytable::targetForKey(ch) >= 0;
+}
+
 bool Game::keyTyped(char32_t ch) {
-  if (!state_.inPlay || options.gameType != kCricket || options.useBoard) return false;
-  const int button = keytable::targetForKey(ch);
-  if (button < 0) return false;
-  pressTarget(button);
+  if (!takesKey(ch)) return false;
+  pressTarget(keytable::targetForKey(ch));
   return true;
 }
 

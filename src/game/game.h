@@ -1,13 +1,17 @@
 #pragma once
 // The game: its options, the state of play and every rule that changes them. The
 // window owns one Game, forwards each input to it and then draws itself from state().
-// Clips are played through the injected ClipPlayer at the moment they belong to.
+// An input runs to its end at once and leaves the clips it raised, in order, each with
+// the state the screen shows while that clip plays; the window plays them afterwards.
 
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <random>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "game/checkout.h"
 #include "game/clip.h"
@@ -16,6 +20,9 @@
 
 inline constexpr int kSeats = 4;
 inline constexpr int kTargets = 7;
+
+// What the name labels read until "Lets Begin" names the players.
+inline constexpr std::string_view kUnnamedPlayer = "Player";
 
 enum GameType : int16_t {
   kCricket = 0,
@@ -58,17 +65,28 @@ struct GameState {
   bool operator==(const GameState&) const = default;
 };
 
+// A clip an input raised, with the state the screen shows while it plays: the next
+// player is already the thrower while "CHANGE" plays, the mark not yet made during "CHALK".
+struct ClipCue {
+  Clip clip;
+  GameState screen;
+};
+
 enum class UndoResult {
   Done,         // the latest entry was taken back
   Refused,      // "Sorry Can't Undo That Hit": too many marks on the number
   Unavailable,  // the command is disabled; nothing happened
 };
 
+// The route that finishes the thrower's countdown game with the darts left in this turn;
+// empty outside a countdown game in play and when no route exists.
+CheckoutRoute checkoutRouteOf(const GameOptions& options, const GameState& state);
+
 class Game {
  public:
   // uniform: a source of values 0 <= r < 1 for the random draws; by default a
   // generator started from the clock immediately before each draw.
-  explicit Game(ClipPlayer& clips, std::function<float()> uniform = {});
+  explicit Game(std::function<float()> uniform = {});
 
   GameOptions options;
   // Preferences and the sound device, read and written by the window.
@@ -79,13 +97,12 @@ class Game {
   std::function<void(const std::string& name, int16_t rounds)> onCricketWin;
 
   const GameState& state() const { return state_; }
+  // The clips raised since the last call, in the order they are to be heard.
+  std::vector<ClipCue> takeClips() { return std::exchange(clips_, {}); }
   const PlayerRecord& player(int seat) const {
     return state_.players[static_cast<std::size_t>(seat)];
   }
   bool isCricket() const { return options.gameType <= kRandomCricket; }
-  // The route that finishes the thrower's countdown game with the darts left in this turn;
-  // empty outside a countdown game in play and when no route exists.
-  CheckoutRoute checkoutRoute() const;
 
   // "Lets Begin": the names (already capitalised) go to the scoreboard; a first player
   // called "Scorpion" is greeted when a sound device exists.
@@ -98,6 +115,8 @@ class Game {
   void throwDart(float xTwips, float yTwips);
   // Target button 1..7 (one mark) or 0 (next player).
   void pressTarget(int target);
+  // True when a character typed into the window presses a target of this game.
+  bool takesKey(char32_t ch) const;
   // A character typed into the window; true when it pressed a button.
   bool keyTyped(char32_t ch);
   // Undo Hit (Cricket): takes back the latest entry, or refuses.
@@ -126,7 +145,7 @@ class Game {
   void checkCricketWin();
   void declareWin();
 
-  ClipPlayer& clips_;
+  std::vector<ClipCue> clips_;
   std::function<float()> uniform_;
   std::mt19937 engine_;
   GameState state_;

@@ -47,8 +47,7 @@ class JournalSession {
   // The latest game that an earlier run left in progress, now this run's; any older ones
   // are closed as unfinished, and one that turns out won is closed as won.
   std::optional<RecordedGame> takeUnfinished();
-  // Continue it: game is rebuilt (silently, when its clip player is silent) and the
-  // inputs that follow are added to it.
+  // Continue it: game is rebuilt silently and the inputs that follow are added to it.
   void resume(Game& game, const RecordedGame& record);
   // Keep it in the history as unfinished.
   void decline(const RecordedGame& record);

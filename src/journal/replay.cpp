@@ -18,10 +18,11 @@ void replayGame(Game& game, DrawSource& draws, const RecordedGame& record,
     }
   }
   game.autoWin = autoWin;
+  game.takeClips();
 }
 
 ReplayedGame::ReplayedGame(const RecordedGame& record, const EntryObserver& observe)
-    : game_(silence_, [this] { return draws_.next(); }) {
+    : game_([this] { return draws_.next(); }) {
   game_.soundOn = false;
   game_.soundAvailable = false;
   replayGame(game_, draws_, record, observe);

@@ -13,9 +13,8 @@ using EntryObserver =
     std::function<void(const JournalEntry& entry, const GameState& before, const Game& after)>;
 
 // Sets game up as the record began and applies its entries. game must draw its random
-// values from draws. Whatever clips the inputs raise go to the game's clip player, so a
-// caller that must stay silent gives the game a player that plays nothing. The game's
-// Auto Detect Win flag is restored afterwards.
+// values from draws. A replay is silent: the clips the inputs raise are dropped. The
+// game's Auto Detect Win flag is restored afterwards.
 void replayGame(Game& game, DrawSource& draws, const RecordedGame& record,
                 const EntryObserver& observe = {});
 
@@ -28,10 +27,6 @@ class ReplayedGame {
   const Game& game() const { return game_; }
 
  private:
-  struct Silence : ClipPlayer {
-    void play(Clip) override {}
-  };
-  Silence silence_;
   DrawSource draws_;
   Game game_;
 };

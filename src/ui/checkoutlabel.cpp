@@ -25,9 +25,9 @@ CheckoutLabel::CheckoutLabel(QWidget* area) : QObject(area), label_(new QLabel(a
   }
 }
 
-void CheckoutLabel::render(const Game& game, bool hintsOn) {
-  const CheckoutRoute route = hintsOn ? game.checkoutRoute() : CheckoutRoute{};
-  QLabel* score = scores_[static_cast<std::size_t>(game.state().thrower)];
+void CheckoutLabel::render(const GameOptions& options, const GameState& state, bool hintsOn) {
+  const CheckoutRoute route = hintsOn ? checkoutRouteOf(options, state) : CheckoutRoute{};
+  QLabel* score = scores_[static_cast<std::size_t>(state.thrower)];
   label_->setVisible(!route.empty() && score);
   if (route.empty() || !score) return;
   // Under the score where there is room above the status bar; otherwise over it.

@@ -16,7 +16,7 @@ class CheckoutLabel : public QObject {
  public:
   // area holds the scoreboard, whose score labels the hint sits under.
   explicit CheckoutLabel(QWidget* area);
-  void render(const Game& game, bool hintsOn);
+  void render(const GameOptions& options, const GameState& state, bool hintsOn);
 
  private:
   QLabel* label_ = nullptr;

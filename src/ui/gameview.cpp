@@ -8,44 +8,46 @@ constexpr int kCompactScorePt = 14;
 constexpr int kLargeScorePt = 20;
 constexpr int kThrowingScorePt = 40;
 
-bool playedOnButtons(const Game& game) {
-  return game.state().started && game.isCricket() && !game.options.useBoard;
+bool isCricket(const Screen& screen) { return screen.options.gameType <= kRandomCricket; }
+
+bool playedOnButtons(const Screen& screen) {
+  return screen.state.started && isCricket(screen) && !screen.options.useBoard;
 }
 
 }  // namespace
 
-bool boardShown(const Game& game) { return !playedOnButtons(game); }
+bool boardShown(const Screen& screen) { return !playedOnButtons(screen); }
 
-bool targetButtonsShown(const Game& game) { return playedOnButtons(game); }
+bool targetButtonsShown(const Screen& screen) { return playedOnButtons(screen); }
 
-bool cricketLayout(const Game& game) { return !game.state().started || game.isCricket(); }
+bool cricketLayout(const Screen& screen) { return !screen.state.started || isCricket(screen); }
 
-bool nameMarked(const Game& game, int seat) {
-  const GameState& s = game.state();
+bool nameMarked(const Screen& screen, int seat) {
+  const GameState& s = screen.state;
   return s.throwerMarked && seat == s.thrower;
 }
 
-int scorePointSize(const Game& game, int seat) {
-  if (cricketLayout(game)) return kCompactScorePt;
-  return seat == game.state().thrower ? kThrowingScorePt : kLargeScorePt;
+int scorePointSize(const Screen& screen, int seat) {
+  if (cricketLayout(screen)) return kCompactScorePt;
+  return seat == screen.state.thrower ? kThrowingScorePt : kLargeScorePt;
 }
 
-int dartPicturesShown(const Game& game) {
-  const int thrown = game.state().dartsThrown;
+int dartPicturesShown(const Screen& screen) {
+  const int thrown = screen.state.dartsThrown;
   return thrown >= 3 ? 3 : 3 - thrown;
 }
 
-std::string throwerText(const Game& game) {
-  const GameState& s = game.state();
+std::string throwerText(const Screen& screen) {
+  const GameState& s = screen.state;
   return s.started ? s.names[static_cast<std::size_t>(s.thrower)] : std::string();
 }
 
-std::string turnTotalText(const Game& game) {
-  return game.state().started ? std::to_string(game.state().turnTotal) : std::string();
+std::string turnTotalText(const Screen& screen) {
+  return screen.state.started ? std::to_string(screen.state.turnTotal) : std::string();
 }
 
-std::string roundText(const Game& game) {
-  return game.state().started ? std::to_string(game.state().round) : std::string();
+std::string roundText(const Screen& screen) {
+  return screen.state.started ? std::to_string(screen.state.round) : std::string();
 }
 
 }  // namespace gameview

@@ -36,22 +36,6 @@
 #include "ui/statuspanels.h"
 #include "ui/twips.h"
 
-// The rules' clips: the screen is brought up to date first, so that what the players see
-// while a clip plays is the state of the game at that moment.
-class MainWindow::WindowClips : public ClipPlayer {
- public:
-  explicit WindowClips(MainWindow& window) : window_(window) {}
-  void play(Clip clip) override {
-    if (!window_.playClip) return;
-    window_.refresh();
-    window_.repaint();
-    window_.playClip(clip);
-  }
-
- private:
-  MainWindow& window_;
-};
-
 namespace {
 
 bool askWithQuestion(QWidget* parent, const QString& text, const QString& title) {
@@ -63,9 +47,8 @@ bool askWithQuestion(QWidget* parent, const QString& text, const QString& title)
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent),
-      clips_(std::make_unique<WindowClips>(*this)),
       journal_(std::make_unique<JournalSession>()),
-      game_(*clips_, [this] { return journal_->draw(); }) {
+      game_([this] { return journal_->draw(); }) {
   setObjectName("MainWindow");
   setWindowTitle("Brindlemark 1.4");
   setWindowIcon(pictures::windowIcon());
@@ -104,19 +87,19 @@ MainWindow::MainWindow(QWidget* parent)
 
   // Created in start-up order: mark cells, buttons, labels; the board lies over the buttons.
   scoreboard_ = new Scoreboard(area_, [this](int index) {
-    applyInput(GameInput::targetPress(index));
-    refresh();
+    submitGameChange([this, index] { applyInput(GameInput::targetPress(index)); });
   });
   checkoutLabel_ = new CheckoutLabel(area_);
   board_ = new BoardWidget(area_);
   board_->setGeometry(twipsRect(2400, 0, 7200, 7200));
   connect(board_, &BoardWidget::moved, this, [this](QPointF t) {
-    game_.pointAt(static_cast<float>(t.x()), static_cast<float>(t.y()));
-    refresh();
+    submitGameChange(
+        [this, t] { game_.pointAt(static_cast<float>(t.x()), static_cast<float>(t.y())); });
   });
   connect(board_, &BoardWidget::clicked, this, [this](QPointF t) {
-    applyInput(GameInput::boardDart(static_cast<float>(t.x()), static_cast<float>(t.y())));
-    refresh();
+    submitGameChange([this, t] {
+      applyInput(GameInput::boardDart(static_cast<float>(t.x()), static_cast<float>(t.y())));
+    });
   });
 
   statusPanels_ = new StatusPanels(area_);
@@ -163,22 +146,23 @@ void MainWindow::buildMenus() {
     a->setChecked(true);
   }
   // Each toggle is written at once; the menu then shows what the preference now says.
-  connect(soundAction_, &QAction::triggered, this, [this] {
-    prefs_->toggleSound();
-    applyPreferences();
-  });
-  connect(autoWinAction_, &QAction::triggered, this, [this] {
-    prefs_->toggleAutoWin();
-    applyPreferences();
-  });
-  connect(splashAction_, &QAction::triggered, this, [this] {
-    prefs_->toggleSplash();
-    applyPreferences();
-  });
+  const auto toggle = [this](bool (Preferences::*click)()) {
+    return [this, click] {
+      gate_.submit([this, click] {
+        (prefs_.get()->*click)();
+        applyPreferences();
+      });
+    };
+  };
+  connect(soundAction_, &QAction::triggered, this, toggle(&Preferences::toggleSound));
+  connect(autoWinAction_, &QAction::triggered, this, toggle(&Preferences::toggleAutoWin));
+  connect(splashAction_, &QAction::triggered, this, toggle(&Preferences::toggleSplash));
   connect(checkoutAction_, &QAction::triggered, this, [this] {
-    prefs_->toggleCheckoutHints();
-    applyPreferences();
-    refresh();
+    gate_.submit([this] {
+      prefs_->toggleCheckoutHints();
+      applyPreferences();
+      refresh();
+    });
   });
 
   QMenu* scoreMenu = menuBar()->addMenu("&Score");
@@ -205,8 +189,12 @@ void MainWindow::start() {
   tray_ = std::make_unique<TrayIcon>(this, windowIcon());
   // The sound device and the sound preference.
   prefs_->checkSound(countAudioOutputs ? countAudioOutputs() : 0);
-  if (prefs_->soundAvailable && !playClip) {
-    playClip = [player = std::make_shared<SoundClipPlayer>()](Clip clip) { player->play(clip); };
+  if (prefs_->soundAvailable && !playClips) {
+    playClips = [player = std::make_shared<SoundClipPlayer>()](
+                    const std::vector<Clip>& clips,
+                    const std::function<void(std::size_t)>& onClipStart) {
+      player->playSequence(clips, onClipStart);
+    };
   }
   applyPreferences();
   // Mark cells, buttons, labels and the number columns were made with the window.
@@ -236,9 +224,7 @@ void MainWindow::offerUnfinishedGame() {
     return;
   }
   // Rebuilt silently: the clips belong to the moments they were first heard.
-  const auto player = std::exchange(playClip, nullptr);
   journal_->resume(game_, *unfinished);
-  playClip = player;
   refresh();
 }
 
@@ -262,22 +248,49 @@ void MainWindow::applyPreferences() {
 
 void MainWindow::playHidden(Clip clip) {
   // The hidden clips need only a sound device, whatever the sound preference says.
-  if (game_.soundAvailable) clips_->play(clip);
+  if (game_.soundAvailable && playClips) playClips({clip}, [](std::size_t) {});
+}
+
+void MainWindow::submitGameChange(std::function<void()> change) {
+  gate_.submit([this, change = std::move(change)] {
+    change();
+    playRaisedClips();
+    refresh();
+  });
+}
+
+void MainWindow::playRaisedClips() {
+  const std::vector<ClipCue> cues = game_.takeClips();
+  if (cues.empty() || !playClips) return;
+  std::vector<Clip> clips;
+  for (const ClipCue& cue : cues) clips.push_back(cue.clip);
+  playClips(clips, [this, &cues](std::size_t i) {
+    draw(cues[i].screen);
+    repaint();
+  });
 }
 
 void MainWindow::showHighScores() {
-  HighScoresDialog dialog(*scores_, this);
-  centreOnFirstShow(&dialog);
-  dialog.exec();
+  gate_.submit([this] {
+    HighScoresDialog dialog(*scores_, this);
+    centreOnFirstShow(&dialog);
+    dialog.exec();
+  });
 }
 
 void MainWindow::showStatistics() {
-  StatisticsWindow window(*journal_, this);
-  centreOnEveryActivation(&window);
-  window.exec();
+  gate_.submit([this] {
+    StatisticsWindow window(*journal_, this);
+    centreOnEveryActivation(&window);
+    window.exec();
+  });
 }
 
 void MainWindow::exportHistory() {
+  gate_.submit([this] { writeHistory(); });
+}
+
+void MainWindow::writeHistory() {
   if (!journal_->available()) {
     tellOk("History is unavailable: " + journal_->unavailableReason() + ".", "Export History");
     return;
@@ -290,26 +303,34 @@ void MainWindow::exportHistory() {
 }
 
 void MainWindow::showAbout() {
-  AboutDialog dialog(
-      *links_, [this] { playHidden(Clip::ONLYONE); }, this);
-  centreOnEveryActivation(&dialog);
-  dialog.exec();
+  gate_.submit([this] {
+    AboutDialog dialog(
+        *links_, [this] { playHidden(Clip::ONLYONE); }, this);
+    centreOnEveryActivation(&dialog);
+    dialog.exec();
+  });
 }
 
-void MainWindow::showContents() { showHelp(this); }
+void MainWindow::showContents() {
+  gate_.submit([this] { showHelp(this); });
+}
 
 void MainWindow::openPictureWindow() {
-  HiddenPictureDialog dialog([this] { playHidden(Clip::WELLDONE); }, this);
-  centreOnEveryActivation(&dialog);
-  dialog.exec();
+  gate_.submit([this] {
+    HiddenPictureDialog dialog([this] { playHidden(Clip::WELLDONE); }, this);
+    centreOnEveryActivation(&dialog);
+    dialog.exec();
+  });
 }
 
-void MainWindow::refresh() {
-  const GameState& s = game_.state();
-  scoreboard_->render(game_);
-  checkoutLabel_->render(game_, prefs_ && prefs_->checkoutHints);
-  statusPanels_->render(game_);
-  board_->setVisible(gameview::boardShown(game_));
+void MainWindow::refresh() { draw(game_.state()); }
+
+void MainWindow::draw(const GameState& s) {
+  const gameview::Screen screen(game_.options, s);
+  scoreboard_->render(game_.options, s);
+  checkoutLabel_->render(game_.options, s, prefs_ && prefs_->checkoutHints);
+  statusPanels_->render(screen);
+  board_->setVisible(gameview::boardShown(screen));
   // Screen readers hear the bed under the pointer, or of the last dart, with the board.
   const QString bed = QString::fromStdString(s.bed);
   const QString boardName = bed.isEmpty() ? QString("Dartboard") : "Dartboard, " + bed;
@@ -319,6 +340,10 @@ void MainWindow::refresh() {
 }
 
 void MainWindow::newGame() {
+  gate_.submit([this] { startNewGame(); });
+}
+
+void MainWindow::startNewGame() {
   if (game_.state().inPlay && !askYesNo("Are you Sure", "Start New Game")) return;
   if (!newGameDialog_) {
     newGameDialog_ = new NewGameDialog(game_.options, this);
@@ -329,12 +354,15 @@ void MainWindow::newGame() {
   journal_->aboutToSetUp();
   game_.startGame();
   journal_->beginGame(game_);
+  playRaisedClips();
   refresh();
 }
 
 void MainWindow::exitProgram() {
-  if (game_.state().inPlay && !askYesNo("Are you Sure", "Quit Brindlemark")) return;
-  endProgram();
+  gate_.submit([this] {
+    if (game_.state().inPlay && !askYesNo("Are you Sure", "Quit Brindlemark")) return;
+    endProgram();
+  });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -343,12 +371,17 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::endProgram() {
+  gate_.dropWaiting();
   if (tray_) tray_->remove();
   hide();
   QCoreApplication::exit(0);
 }
 
 void MainWindow::undoLatestEntry() {
+  gate_.submit([this] { takeBackLatestEntry(); });
+}
+
+void MainWindow::takeBackLatestEntry() {
   if (!game_.state().undoEnabled) return;
   if (applyInput(GameInput::undoEntry()) == UndoResult::Refused) {
     refresh();
@@ -358,6 +391,10 @@ void MainWindow::undoLatestEntry() {
 }
 
 void MainWindow::editScoreDialog() {
+  gate_.submit([this] { askScoreEdit(); });
+}
+
+void MainWindow::askScoreEdit() {
   if (!game_.state().scoreEditEnabled) return;
   ScoreEditDialog dialog(game_.options.playerCount, this);
   centreOnEveryActivation(&dialog);
@@ -378,11 +415,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   const auto* key = static_cast<QKeyEvent*>(event);
   const QString text = key->text();
   if (text.size() != 1) return false;
-  // The keys press the target buttons of plain Cricket on the buttons, during a game.
-  const int button = keytable::targetForKey(text.at(0).unicode());
-  const GameOptions& o = game_.options;
-  if (button < 0 || !game_.state().inPlay || o.gameType != kCricket || o.useBoard) return false;
-  applyInput(GameInput::targetPress(button));
-  refresh();
+  const char32_t ch = text.at(0).unicode();
+  if (!game_.takesKey(ch)) return false;
+  // Taken now; pressed once the inputs before it have run, if the game still takes it.
+  submitGameChange([this, ch] {
+    if (game_.takesKey(ch)) applyInput(GameInput::targetPress(keytable::targetForKey(ch)));
+  });
   return true;
 }

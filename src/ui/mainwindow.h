@@ -5,9 +5,11 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "game/game.h"
 #include "journal/journalsession.h"
+#include "ui/inputgate.h"
 
 class BoardWidget;
 class CheckoutLabel;
@@ -31,6 +33,8 @@ class MainWindow : public QMainWindow {
   void start();
   // Draws every control from the game's state.
   void refresh();
+  // Draws every control from a state of play: the screen that belongs to a clip.
+  void draw(const GameState& screen);
 
   Game& game() { return game_; }
   // The game journal: every new game and every input is recorded in it before the window
@@ -42,8 +46,11 @@ class MainWindow : public QMainWindow {
   // Questions and messages, replaceable so that tests can answer them.
   std::function<bool(const QString& text, const QString& title)> askYesNo;
   std::function<void(const QString& text, const QString& title)> tellOk;
-  // Plays a clip to its end; set by start-up when the machine has an audio output.
-  std::function<void(Clip)> playClip;
+  // Plays clips back to back, each to its end, and calls onClipStart(i) just before clip i
+  // is heard; set by start-up when the machine has an audio output.
+  std::function<void(const std::vector<Clip>& clips,
+                     const std::function<void(std::size_t)>& onClipStart)>
+      playClips;
   // Counts the audio outputs at start-up; tests replace it.
   std::function<int()> countAudioOutputs;
   // Shows the splash window at start-up when the preference is on; tests replace it.
@@ -53,7 +60,7 @@ class MainWindow : public QMainWindow {
   // Opens web addresses; tests replace it so that no browser starts.
   void setLinkOpener(std::unique_ptr<LinkOpener> links);
 
-  // Menu commands
+  // Menu commands; each waits for any input still running, as every input does.
   void newGame();
   void exitProgram();
   void undoLatestEntry();
@@ -70,14 +77,21 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  class WindowClips;
+  // Runs a change of the game through the gate, then plays the clips it raised and
+  // redraws the window.
+  void submitGameChange(std::function<void()> change);
+  void playRaisedClips();
   void buildMenus();
   void endProgram();
   void applyPreferences();
   void playHidden(Clip clip);
   void offerUnfinishedGame();
+  void startNewGame();
+  void takeBackLatestEntry();
+  void askScoreEdit();
+  void writeHistory();
 
-  std::unique_ptr<WindowClips> clips_;
+  InputGate gate_;
   std::unique_ptr<JournalSession> journal_;
   Game game_;
   std::unique_ptr<SettingsStore> store_;

@@ -136,7 +136,7 @@ void Scoreboard::createTargetButtons(QWidget* area, const std::function<void(int
 
 void Scoreboard::createSeatLabels(QWidget* area) {
   for (int seat = 1; seat <= kSeats; ++seat) {
-    auto* name = new QLabel(seat == 1 ? "Player" : "", area);
+    auto* name = new QLabel(QString::fromUtf8(kUnnamedPlayer), area);
     name->setObjectName(QString("lblplayer_%1").arg(seat));
     setTextColour(name, kDarkBlue);
     auto* score = new QLabel("0", area);
@@ -200,10 +200,9 @@ void Scoreboard::placeSeatLabels(bool compact) {
   }
 }
 
-void Scoreboard::render(const Game& game) {
-  const GameState& s = game.state();
-  const GameOptions& o = game.options;
-  const bool compact = gameview::cricketLayout(game);
+void Scoreboard::render(const GameOptions& o, const GameState& s) {
+  const gameview::Screen screen(o, s);
+  const bool compact = gameview::cricketLayout(screen);
   if (s.started) {
     const int layout = compact ? 1 : 0;
     if (layout != layoutShown_) {
@@ -221,12 +220,12 @@ void Scoreboard::render(const Game& game) {
     name->setVisible(shown);
     score->setVisible(shown);
     if (!shown) continue;
-    setTextColour(name, gameview::nameMarked(game, seat) ? kGreen : kBlue);
+    setTextColour(name, gameview::nameMarked(screen, seat) ? kGreen : kBlue);
     setFittedText(name, QString::fromStdString(s.names[i]));
     const QFont scoreFont =
-        classicFont(kSerifFace, gameview::scorePointSize(game, seat), true, true);
+        classicFont(kSerifFace, gameview::scorePointSize(screen, seat), true, true);
     if (score->font() != scoreFont) score->setFont(scoreFont);
-    setFittedText(score, QString::number(game.player(seat).score()));
+    setFittedText(score, QString::number(s.players[i].score()));
   }
 
   const bool cricket = s.started && compact;
@@ -243,7 +242,8 @@ void Scoreboard::render(const Game& game) {
       cell->setVisible(cricket);
       if (!cricket) continue;
       const int number = s.targets[static_cast<std::size_t>(row)];
-      const int count = seat <= o.playerCount ? game.player(seat).marks(number) : 0;
+      const int count =
+          seat <= o.playerCount ? s.players[static_cast<std::size_t>(seat)].marks(number) : 0;
       const int marks = std::min(count, 3);
       if (cell->property("marks").toInt() != marks || cell->property("marks").isNull()) {
         cell->setProperty("marks", marks);
@@ -265,7 +265,7 @@ void Scoreboard::render(const Game& game) {
 
   for (int i = 0; i <= 7; ++i) {
     QPushButton* button = targetButtons_[static_cast<std::size_t>(i)];
-    button->setVisible(gameview::targetButtonsShown(game));
+    button->setVisible(gameview::targetButtonsShown(screen));
     if (i >= 1 && s.started) {
       const int n = s.targets[static_cast<std::size_t>(i)];
       if (n != 0) button->setText(i == 7 ? QString("Bull") : QString::number(n));

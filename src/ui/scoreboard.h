@@ -22,8 +22,8 @@ class Scoreboard : public QObject {
  public:
   // Creates every control on area; onButton is called with the button index 0..7.
   Scoreboard(QWidget* area, const std::function<void(int)>& onButton);
-  // Draws the whole scoreboard from the game.
-  void render(const Game& game);
+  // Draws the whole scoreboard from a game's options and a state of play.
+  void render(const GameOptions& o, const GameState& s);
 
  private:
   void createMarkCells(QWidget* area);

@@ -51,12 +51,12 @@ StatusPanels::StatusPanels(QWidget* parent) : QWidget(parent) {
   row->addStretch(1);
 }
 
-void StatusPanels::render(const Game& game) {
+void StatusPanels::render(const gameview::Screen& screen) {
   const std::array<std::pair<std::size_t, std::string>, 4> values = {{
-      {2, gameview::throwerText(game)},
-      {4, game.state().bed},
-      {6, gameview::turnTotalText(game)},
-      {8, gameview::roundText(game)},
+      {2, gameview::throwerText(screen)},
+      {4, screen.state.bed},
+      {6, gameview::turnTotalText(screen)},
+      {8, gameview::roundText(screen)},
   }};
   for (const auto& [n, value] : values) {
     const QString text = QString::fromStdString(value);
@@ -66,8 +66,8 @@ void StatusPanels::render(const Game& game) {
     }
   }
   // Panel 10 holds the last dart of the turn, 11 the second and 12 the first.
-  const bool onBoard = gameview::boardShown(game);
-  const int darts = gameview::dartPicturesShown(game);
+  const bool onBoard = gameview::boardShown(screen);
+  const int darts = gameview::dartPicturesShown(screen);
   for (std::size_t n = 9; n <= 12; ++n) {
     const bool shown = onBoard && (n == 9 || static_cast<int>(n) - 9 <= darts);
     if (panels_[n]->isVisibleTo(this) != shown) panels_[n]->setVisible(shown);

@@ -5,14 +5,15 @@
 #include <QWidget>
 #include <array>
 
-class Game;
+#include "ui/gameview.h"
+
 class QLabel;
 
 class StatusPanels : public QWidget {
   Q_OBJECT
  public:
   explicit StatusPanels(QWidget* parent = nullptr);
-  void render(const Game& game);
+  void render(const gameview::Screen& screen);
   QLabel* panel(int n) const { return panels_[static_cast<std::size_t>(n)]; }
 
  private:

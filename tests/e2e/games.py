@@ -7,6 +7,7 @@ screenshots and in the accessibility tree."""
 
 import os
 import sys
+import time
 
 from harness import (BLUE, GREEN, Failure, Screen_reader, Session, bed_point, check, near,
                      twips)
@@ -272,6 +273,50 @@ def cricket_buttons(s, out):
     check(f"Hal, Bull: 3 marks" in reader.names(), "no mark after the win")
 
 
+def cricket_overlapping_input(s, out):
+    """Cricket on the buttons with sound, so that every clip takes its time. Input from
+    the pointer and from a screen reader that arrives while a clip plays waits for it and
+    is then applied in its order; no mark goes to the wrong player."""
+    s.new_game(players=2, game=0, board=2)
+    reader = Screen_reader(s)
+    check(reader.panel("Player:") == "Player 1", "seat 1 throws first")
+
+    def button(index):
+        x, y = twips(5670) + 22, twips(900 * index - 240) + 22 if index else twips(50) + 15
+        return s.origin[0] + x, s.origin[1] + y
+
+    def quiet():
+        time.sleep(3)  # every clip heard out, nothing left waiting
+        s.settle()
+
+    def marks(*expected):
+        names = reader.names()
+        for cell in expected:
+            check(cell in names, f"{cell} is not shown: {[n for n in names if 'mark' in n]}")
+
+    # Player 1 clicks 20; while its chalk plays, a screen reader presses "next player"
+    # and 19 for player 2.
+    s.click_at(*button(1))
+    time.sleep(0.05)
+    reader.press("next player")
+    reader.press("19")
+    quiet()
+    marks("Player 1, 20: 1 mark", "Player 2, 20: 0 marks", "Player 2, 19: 1 mark",
+          "Player 1, 19: 0 marks")
+    check(reader.panel("Player:") == "Player 2", "player 2 still throws")
+    # Three clicks in quick succession: 19 again, next player, 18 for player 1.
+    moves = []
+    for index in (2, 0, 3):
+        moves += ["mousemove", *map(str, button(index)), "click", "1"]
+    s.xdotool(*moves)
+    quiet()
+    marks("Player 2, 19: 2 marks", "Player 1, 18: 1 mark", "Player 2, 18: 0 marks")
+    check(reader.panel("Player:") == "Player 1", "the clicks passed the turn once")
+    s.menu(2, 0)  # Score > Undo Hit takes back the latest entry, player 1's 18
+    quiet()
+    marks("Player 1, 18: 0 marks", "Player 2, 19: 2 marks", "Player 1, 20: 1 mark")
+
+
 def starts(s, out):
     """The program starts to an empty scoreboard with the board drawn and the status bar
     read out with its captions."""
@@ -290,12 +335,14 @@ SCENARIOS = {
     "random-countdown": countdown_random,
     "cricket-board": cricket_board,
     "cricket-buttons": cricket_buttons,
+    "cricket-overlapping-input": cricket_overlapping_input,
 }
+WITH_SOUND = {"cricket-overlapping-input"}
 
 
 def main():
     name, exe, out = sys.argv[1], sys.argv[2], sys.argv[3]
-    with Session(exe, name, out) as s:
+    with Session(exe, name, out, sound=name in WITH_SOUND) as s:
         SCENARIOS[name](s, out)
         check(s.app.poll() is None, "the program is still running")
     print(f"{name}: passed")

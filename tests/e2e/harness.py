@@ -2,7 +2,8 @@
 
 Each Session starts its own Xvfb (it picks a free display number itself), the openbox
 window manager, and the program with a fresh settings folder in which the splash is off
-and no sound server can be reached, so the program plays silently. Clicks go to real
+and no sound server can be reached, so the program plays silently (a session with sound
+uses the private server of scripts/with-pulse, whose clips take their real time). Clicks go to real
 screen positions through xdotool; what the window shows is read back from screenshots
 (the pixels a player sees) and from the program's accessibility tree over AT-SPI (the
 texts a screen reader hears).
@@ -95,7 +96,7 @@ class Image:
 
 class Session:
     def __init__(self, exe, name, outdir, settings="[Brindlemark]\nSplashOn=False\n",
-                 accessible=True):
+                 accessible=True, sound=False):
         self.exe = exe
         self.name = name
         self.outdir = outdir
@@ -112,8 +113,9 @@ class Session:
         self.env = dict(os.environ, DISPLAY=self.display, HOME=self.home,
                         XDG_CONFIG_HOME=config, XDG_RUNTIME_DIR=runtime,
                         XDG_DATA_HOME=os.path.join(self.home, "data"),
-                        PULSE_SERVER="unix:/nonexistent/brindlemark-no-sound",
                         QT_QPA_PLATFORM="xcb")
+        if not sound:  # with sound, the private server that scripts/with-pulse started
+            self.env["PULSE_SERVER"] = "unix:/nonexistent/brindlemark-no-sound"
         self.env.pop("WAYLAND_DISPLAY", None)
         if accessible:
             self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
@@ -464,6 +466,29 @@ class Screen_reader:
 
     def names(self):
         return [n[1] for n in self.nodes()]
+
+    def press(self, caption):
+        """A screen reader's press on the showing button of that caption (blanks around it
+        do not count): the button's first action, as Orca or a voice-control program does."""
+        Atspi = self.Atspi
+
+        def find(node, depth):
+            if node is None or depth > 12:
+                return None
+            if not node.get_state_set().contains(Atspi.StateType.SHOWING):
+                return None
+            if node.get_role_name() == "push button" and (node.get_name() or "").strip() == caption:
+                return node
+            for i in range(node.get_child_count()):
+                found = find(node.get_child_at_index(i), depth + 1)
+                if found is not None:
+                    return found
+            return None
+
+        self.app.clear_cache()
+        button = find(self.app, 0)
+        check(button is not None, f"no button {caption!r}")
+        check(button.get_action_iface().do_action(0), f"the button {caption!r} refused the press")
 
     def name_at(self, x, y, role="label"):
         """The name of the smallest object of a role whose box holds a client point."""

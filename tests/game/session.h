@@ -1,5 +1,5 @@
 #pragma once
-// A game at the table for tests: a Game with a clip player that writes down every cue,
+// A game at the table for tests: a Game whose raised clips are written down in order,
 // four named seats and a small script language for what the players do:
 //   "S20" "D20" "T20"  a dart in the outer single, double or triple bed of a number
 //   "IB" "OB" "M"      inner bull, outer bull, a miss off the board
@@ -21,11 +21,16 @@
 #include "game/game.h"
 #include "input/board.h"
 
-// The cues heard, in order, separated by blanks: "WAVHIT CHANGE".
-struct RecordingClips : ClipPlayer {
-  std::string cues;
-  void play(Clip clip) override { cues += (cues.empty() ? "" : " ") + std::string(clipName(clip)); }
-  std::string take() { return std::exchange(cues, {}); }
+// The clips the game raised, in order, by name and separated by blanks: "WAVHIT CHANGE".
+struct HeardClips {
+  Game& game;
+  std::string heard;
+  std::string& cues() {
+    for (const ClipCue& cue : game.takeClips())
+      heard += (heard.empty() ? "" : " ") + std::string(clipName(cue.clip));
+    return heard;
+  }
+  std::string take() { return std::exchange(cues(), {}); }
 };
 
 struct Point {
@@ -53,10 +58,10 @@ inline Point bedPoint(const std::string& t) {
 }
 
 struct Session {
-  RecordingClips clips;
   Game game;
+  HeardClips clips{game, {}};
 
-  explicit Session(std::function<float()> uniform = {}) : game(clips, std::move(uniform)) {}
+  explicit Session(std::function<float()> uniform = {}) : game(std::move(uniform)) {}
   Session(int16_t type, int players, int16_t rule = 0, bool useBoard = true, bool doubleBull = true)
       : Session() {
     start(type, players, rule, useBoard, doubleBull);
@@ -69,7 +74,7 @@ struct Session {
     game.options = {type, static_cast<int16_t>(players), rule, doubleBull, useBoard};
     game.setPlayerNames({"", "Ann", "Bob", "Cy", "Di"});
     game.startGame();
-    clips.cues.clear();
+    clips.cues().clear();
   }
 
   void play(const std::string& script) {

@@ -28,13 +28,13 @@ TEST_P(CountdownTurn, SettlesAtTheEndOfTheTurn) {
   Session s(k501, 1, c.rule, true, c.doubleBull);
   if (c.alreadyIn) s.play(c.rule == 3 ? "T1 M M" : c.rule == 2 ? "D1 M M" : "S1 M M");
   s.setScore(1, c.score);
-  s.clips.cues.clear();
+  s.clips.cues().clear();
   s.play(c.firstTwo);
   EXPECT_EQ(s.st().turnTotal, c.totalTwo);
   s.play(c.third);
   EXPECT_TRUE(s.seat(1).score() == c.scoreAfter && s.seat(1).isIn() == c.inAfter)
       << s.seat(1).score();
-  EXPECT_EQ(s.clips.cues, c.cues);
+  EXPECT_EQ(s.clips.cues(), c.cues);
   const bool won = c.scoreAfter == 0;
   EXPECT_TRUE(s.st().inPlay != won && s.st().scoreEditEnabled != won);
   EXPECT_EQ(s.st().round, 1 + c.alreadyIn + !won);  // a win does not count a round
@@ -63,6 +63,29 @@ INSTANTIATE_TEST_SUITE_P(
         TurnCase{"edited_1_double_out_busts", 2, true, true, 1, "M M", "M", 0, 1, true, kBust}),
     kByWhat);
 
+// Each clip comes with the screen shown while it plays: a dart's clip before the dart
+// counts, the bust with the score as it was, "CHANGE" with the next player already marked,
+// the win clips while the winner's score still shows.
+TEST(TurnCycle, ClipsCarryTheScreenOfTheirMoment) {
+  Session s(k301, 2);
+  s.setScore(1, 10);
+  s.setScore(2, 40);
+  s.game.takeClips();
+  s.play("S20 M M D20 M M");
+  std::vector<std::string> heard;  // clip, thrower, marked seat (0: none), seat 1's score, total
+  for (const ClipCue& cue : s.game.takeClips()) {
+    const GameState& on = cue.screen;
+    const int marked = on.throwerMarked ? on.thrower : 0;
+    heard.push_back(std::string(clipName(cue.clip)) + " " + std::to_string(on.thrower) + " " +
+                    std::to_string(marked) + " " + std::to_string(on.players[1].score()) + " " +
+                    std::to_string(on.turnTotal) + (on.inPlay ? "" : " over"));
+  }
+  EXPECT_EQ(heard, (std::vector<std::string>{
+                       "WAVHIT 1 1 10 0", "WAVHIT 1 1 10 20", "WAVHIT 1 1 10 20", "BREAK 1 0 10 20",
+                       "CHANGE 2 2 10 0", "WAVHIT 2 2 10 0", "WAVHIT 2 2 10 40", "WAVHIT 2 2 10 40",
+                       "PLAYER 2 0 10 40", "TWO 2 0 10 40", "WINS 2 0 10 40"}));
+}
+
 // A win by a later seat ends the game where it stands and names that seat; with the
 // sound off it passes in silence.
 TEST(TurnCycle, AWinEndsTheGameWhereItStandsAndNamesTheSeat) {
@@ -75,10 +98,10 @@ TEST(TurnCycle, AWinEndsTheGameWhereItStandsAndNamesTheSeat) {
     Session s(k301, 4);
     s.setScore(winner, 20);
     for (int seat = 1; seat < winner; ++seat) s.play("M M M");
-    s.clips.cues.clear();
+    s.clips.cues().clear();
     s.game.soundOn = soundOn;
     s.play("D10 M M");
-    EXPECT_EQ(s.clips.cues, cues) << winner;
+    EXPECT_EQ(s.clips.cues(), cues) << winner;
     EXPECT_FALSE(s.st().inPlay) << winner;
     EXPECT_EQ(s.st().thrower, winner);
     EXPECT_EQ(s.st().round, 1) << winner;
@@ -91,10 +114,10 @@ TEST(TurnCycle, TargetButtonsDoNothingInACountdownGame) {
   Session s(k301, 2);
   s.play("S20");
   const GameState before = s.st();
-  s.clips.cues.clear();
+  s.clips.cues().clear();
   for (int target = 1; target <= kTargets; ++target) s.game.pressTarget(target);
   EXPECT_EQ(s.st(), before);
-  EXPECT_EQ(s.clips.cues, "");
+  EXPECT_EQ(s.clips.cues(), "");
 }
 
 TEST(TurnCycle, SeatsRoundsDartPicturesAndColours) {
@@ -128,7 +151,7 @@ TEST(EditScore, ChangesOneScoreOnlyAndHoldsAtTheLimits) {
   EXPECT_TRUE(s.seat(1).score() == INT16_MAX && s.seat(2).score() == INT16_MIN);
   s.play("S20 S20 S20 S20 S20");  // 60 off the highest score; a bust from the lowest
   EXPECT_TRUE(s.seat(1).score() == INT16_MAX - 60 && s.seat(2).score() == INT16_MIN);
-  EXPECT_EQ(s.clips.cues, "");  // with the sound off, not even the bust is heard
+  EXPECT_EQ(s.clips.cues(), "");  // with the sound off, not even the bust is heard
 }
 
 // Outside a countdown game in progress nothing moves: no dart, button, key, turn
@@ -145,14 +168,14 @@ TEST(OutsideAGame, EveryInputIsIgnored) {
     const Point spot = bedPoint("T20");
     s.game.pointAt(spot.x, spot.y);
     const GameState before = s.st();
-    s.clips.cues.clear();
+    s.clips.cues().clear();
     s.game.editScore(1, 5, true);
     s.game.throwDart(spot.x, spot.y);
     for (int i = 0; i <= kTargets; ++i) s.game.pressTarget(i);
     for (char32_t ch : std::u32string_view(U"+0-5")) s.game.keyTyped(ch);
     s.game.passTurn();
     EXPECT_NE(s.game.undoLatestEntry(), UndoResult::Done);
-    EXPECT_TRUE(s.st() == before && s.clips.cues.empty()) << type;
+    EXPECT_TRUE(s.st() == before && s.clips.cues().empty()) << type;
   }
 }
 

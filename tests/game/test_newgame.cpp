@@ -51,12 +51,12 @@ TEST(SetPlayerNames, GreetsScorpionInTheFirstSeatWhenASoundDeviceExists) {
       {"Scorpion", "Bob", false, true, ""},
       {"Ann", "Scorpion", true, true, ""}};
   for (const auto& [first, second, soundAvailable, soundOn, cues] : cases) {
-    RecordingClips clips;
-    Game game(clips);
+    Game game;
+    HeardClips clips{game, {}};
     game.soundAvailable = soundAvailable;
     game.soundOn = soundOn;
     game.setPlayerNames({"", first, second, "Cy", "Di"});
-    EXPECT_EQ(clips.cues, cues) << first << " " << soundAvailable << soundOn;
+    EXPECT_EQ(clips.cues(), cues) << first << " " << soundAvailable << soundOn;
   }
 }
 

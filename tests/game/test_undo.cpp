@@ -21,7 +21,7 @@ TEST_P(Undo, TakesBackTheLatestEntryOrRefuses) {
   s.play(c.entry);
   GameState expected = s.st();
   ASSERT_EQ(expected.undoEnabled, c.result != UndoResult::Unavailable);
-  s.clips.cues.clear();
+  s.clips.cues().clear();
   ASSERT_EQ(s.game.undoLatestEntry(), c.result);
   const GameState& after = s.st();
   if (c.result == UndoResult::Done) {
@@ -38,7 +38,7 @@ TEST_P(Undo, TakesBackTheLatestEntryOrRefuses) {
   }
   expected.undoEnabled = false;
   EXPECT_EQ(after, expected);
-  EXPECT_EQ(s.clips.cues, "");
+  EXPECT_EQ(s.clips.cues(), "");
   EXPECT_EQ(s.game.undoLatestEntry(), UndoResult::Unavailable);  // once only
   EXPECT_EQ(after, expected);
 }

@@ -29,12 +29,10 @@ struct JournalFolder {
 
 // A game in the window's place: every input goes to the journal first, then to the game.
 struct RecordedPlay {
-  RecordingClips clips;
   JournalSession& session;
   Game game;
 
-  explicit RecordedPlay(JournalSession& s)
-      : session(s), game(clips, [this] { return session.draw(); }) {}
+  explicit RecordedPlay(JournalSession& s) : session(s), game([this] { return session.draw(); }) {}
 
   void start(GameOptions options,
              std::array<std::string, kSeats + 1> names = {"", "Ann", "Bob", "Cy", "Di"}) {

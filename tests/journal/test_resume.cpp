@@ -46,8 +46,7 @@ TEST_P(Resume, NextRunRebuildsTheStateLeftBehind) {
     JournalSession next(folder.path());
     unfinished = next.takeUnfinished();
     ASSERT_TRUE(unfinished);
-    RecordingClips clips;
-    Game game(clips, [&next] { return next.draw(); });
+    Game game([&next] { return next.draw(); });
     next.resume(game, *unfinished);
     EXPECT_EQ(left, game.state());
     for (int seat = 1; seat <= kSeats; ++seat)

@@ -42,13 +42,14 @@ class NoSoundServer : public QObject {
     SoundClipPlayer player;
     int clips = 0;
     player.beforeEachClip = [&] { ++clips; };
-    Game game(player);
+    Game game;
     game.options = GameOptions{k301, 2, 0, true, true};
     game.startGame();
     const auto start = std::chrono::steady_clock::now();
     for (int dart = 0; dart < 60; ++dart) game.throwDart(100, 100);  // a miss
     game.editScore(1, game.player(1).score() - 60, false);
     for (int dart = 0; dart < 3; ++dart) game.throwDart(3600, 1600);  // single twenty
+    for (const ClipCue& cue : game.takeClips()) player.play(cue.clip);
     for (Clip clip : kAllClips) player.play(clip);
     std::vector<std::size_t> announced;
     player.playSequence({kAllClips.begin(), kAllClips.end()},

@@ -44,19 +44,22 @@ class SoundPlayback : public QObject {
   // who needs 60 and throws three single twenties: the winning turn.
   void aWinningTurnIsHeardInOrderWholeAndOneAfterAnother() {
     SoundClipPlayer player;
-    Game game(player);
-    std::vector<int> throwing;  // the seat marked as throwing when each clip starts (0: none)
-    player.beforeEachClip = [&] {
-      throwing.push_back(0);
-      for (int seat = 1; seat <= kSeats; ++seat)
-        if (game.state().throwerMarked && game.state().thrower == seat) throwing.back() = seat;
-    };
+    Game game;
     game.options = GameOptions{k301, 2, 0, true, true};
     game.startGame();
     game.editScore(2, 301 - 60, false);
+    game.takeClips();  // the new game's own clip is not part of these turns
+    for (int dart = 0; dart < 3; ++dart) game.throwDart(100, 100);
+    for (int dart = 0; dart < 3; ++dart) game.throwDart(3600, 1600);
+    const std::vector<ClipCue> cues = game.takeClips();
+    std::vector<int> throwing;  // the seat marked as throwing when each clip starts (0: none)
+    for (const ClipCue& cue : cues) {
+      throwing.push_back(0);
+      for (int seat = 1; seat <= kSeats; ++seat)
+        if (cue.screen.throwerMarked && cue.screen.thrower == seat) throwing.back() = seat;
+    }
     const auto rec = soundcheck::recordWhile([&] {
-      for (int dart = 0; dart < 3; ++dart) game.throwDart(100, 100);
-      for (int dart = 0; dart < 3; ++dart) game.throwDart(3600, 1600);
+      for (const ClipCue& cue : cues) player.play(cue.clip);
     });
     QVERIFY2(!rec.empty(), "no recording of the null sink");
     const std::vector<std::string> expected{"WAVHIT", "WAVHIT", "WAVHIT", "CHANGE", "WAVHIT",

@@ -25,7 +25,7 @@ class TestJournalWindow : public QObject {
     auto w = std::make_unique<MainWindow>();
     w->countAudioOutputs = [] { return 1; };
     w->showSplash = nullptr;
-    w->playClip = [this](Clip) { ++clips_; };
+    w->playClips = [this](const std::vector<Clip>& clips, auto&) { clips_ += int(clips.size()); };
     w->askYesNo = [this](auto text, auto title) { return said_ << title + ": " + text, answer_; };
     w->tellOk = [this](auto text, auto title) { said_ << title + ": " + text; };
     w->start();

@@ -23,7 +23,7 @@ class TestMainWindow : public QObject {
     w_ = std::make_unique<MainWindow>();
     w_->countAudioOutputs = [] { return 1; };
     w_->showSplash = nullptr;
-    w_->playClip = [](Clip) {};
+    w_->playClips = [](auto&, auto&) {};
     w_->askYesNo = [this](auto text, auto title) { return said_ << title + ": " + text, false; };
     w_->tellOk = [this](auto text, auto title) { said_ << title + ": " + text; };
     w_->start();
@@ -140,7 +140,7 @@ class TestMainWindow : public QObject {
   void preferencesAndHighScoresReachTheFile() {
     action("mnusound")->trigger();  // sound off, written at once
     newGame(kCricket, 1, false);
-    w_->playClip = [](Clip) { QFAIL("a clip played with the sound off"); };
+    w_->playClips = [](auto&, auto&) { QFAIL("a clip played with the sound off"); };
     for (int i = 0; i < 21; ++i) button(1 + i / 3)->click();  // three marks on every target
     QVERIFY(!w_->game().state().inPlay);  // a one-player game is won by closing everything
     w_.reset();
@@ -151,6 +151,24 @@ class TestMainWindow : public QObject {
       QVERIFY2(text.contains(line), line);
     startWindow();  // the next start reads what was written
     QVERIFY(!action("mnusound")->isChecked());
+  }
+
+  // Until a "Lets Begin" names them, the players are called "Player", as the name labels
+  // read before any game: on the scoreboard, in the status bar and in the high scores.
+  void playersAreCalledPlayerUntilNamed() {
+    QTimer::singleShot(0, [this] {
+      w_->game().options.useBoard = false;
+      w_->findChild<NewGameDialog*>()->close();  // the close box, not "Lets Begin"
+    });
+    w_->newGame();
+    QCOMPARE(label("lblplayer_1")->text() + "|" + label("lblplayer_2")->text() + "|" + panel(2),
+             QString("Player|Player|Player"));
+    for (int i = 0; i < 21; ++i) button(1 + i / 3)->click();  // player 1 closes everything
+    QVERIFY(!w_->game().state().inPlay);
+    w_.reset();
+    QFile file(config_->path() + "/Vellander Software.conf");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("Name1=Player\n"));
   }
 };
 
