@@ -23,7 +23,7 @@ class DummyOutput : public QObject {
     window.showSplash = nullptr;
     window.start();
     QVERIFY(!window.findChild<QAction*>("mnusound")->isEnabled());
-    QVERIFY(!window.playClip);
+    QVERIFY(!window.playClips);
   }
 
   // Asked to play all the same, the player returns at once: the longest clip alone lasts

@@ -139,11 +139,11 @@ class SoundPlayback : public QObject {
     MainWindow window;
     window.showSplash = nullptr;
     window.start();
-    QVERIFY(window.playClip);
-    window.playClip(Clip::WAVHIT);
+    QVERIFY(window.playClips);
+    window.playClips({Clip::WAVHIT}, [](std::size_t) {});
     const QStringList connected = clientsNamed("Brindlemark");
     QCOMPARE(connected.size(), 1);
-    window.playClip(Clip::CHALK);
+    window.playClips({Clip::CHALK}, [](std::size_t) {});
     QCOMPARE(clientsNamed("Brindlemark"), connected);
   }
 
