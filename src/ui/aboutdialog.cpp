@@ -108,12 +108,9 @@ bool AboutDialog::eventFilter(QObject* watched, QEvent* event) {
       onSecret_();
     return false;
   }
-  // A click is a left press and release on the label.
-  if ((watched == musicLink_ || watched == webLink_) &&
-      event->type() == QEvent::MouseButtonRelease) {
-    const auto* release = static_cast<QMouseEvent*>(event);
-    auto* link = static_cast<QLabel*>(watched);
-    if (release->button() == Qt::LeftButton && link->rect().contains(release->position().toPoint()))
+  // A click opens the page; a double click opens it once.
+  if (watched == musicLink_ || watched == webLink_) {
+    if (linkClicks_.isClick(static_cast<QWidget*>(watched), event))
       links_.open(QUrl(watched == musicLink_ ? kMusicPage : kWebSite));
     return false;
   }

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <functional>
 
+#include "ui/clickcounter.h"
+
 class LinkOpener;
 class QLabel;
 
@@ -28,4 +30,5 @@ class AboutDialog : public QDialog {
   QLabel* emailLink_ = nullptr;
   QLabel* musicLink_ = nullptr;
   QLabel* webLink_ = nullptr;
+  ClickCounter linkClicks_;  // the two links: one pointer, one click at a time
 };

@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <utility>
 
@@ -54,11 +53,8 @@ HiddenPictureDialog::HiddenPictureDialog(std::function<void()> onPictureClick, Q
 }
 
 bool HiddenPictureDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == picture_ && event->type() == QEvent::MouseButtonRelease) {
-    const auto* release = static_cast<QMouseEvent*>(event);
-    if (release->button() == Qt::LeftButton &&
-        picture_->rect().contains(release->position().toPoint()) && onPictureClick_)
-      onPictureClick_();
+  if (watched == picture_) {  // a double click is one click
+    if (pictureClicks_.isClick(picture_, event) && onPictureClick_) onPictureClick_();
     return false;
   }
   return QDialog::eventFilter(watched, event);

@@ -4,10 +4,12 @@
 #include <QDialog>
 #include <functional>
 
+#include "ui/clickcounter.h"
+
 class HiddenPictureDialog : public QDialog {
   Q_OBJECT
  public:
-  // onPictureClick runs on each left click on the picture.
+  // onPictureClick runs on each left click on the picture (once for a double click).
   explicit HiddenPictureDialog(std::function<void()> onPictureClick, QWidget* parent = nullptr);
 
  protected:
@@ -16,4 +18,5 @@ class HiddenPictureDialog : public QDialog {
  private:
   std::function<void()> onPictureClick_;
   QWidget* picture_ = nullptr;
+  ClickCounter pictureClicks_;
 };

@@ -39,6 +39,22 @@ class TestFrmAbout : public QObject {
     QCOMPARE(links.opened,
              (QList<QUrl>{QUrl(AboutDialog::kWebSite), QUrl(AboutDialog::kMusicPage)}));
   }
+
+  // A double click on a link opens its page once. The clicks go in through the window, as
+  // the window system delivers them, so the toolkit itself makes the second one a double click.
+  void doubleClickOpensOnce() {
+    RecordingOpener links;
+    AboutDialog box(links, {});
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    for (const char* name : {"Label2", "Label1"}) {
+      const QLabel* link = box.findChild<QLabel*>(name);
+      QTest::mouseDClick(box.windowHandle(), Qt::LeftButton, {},
+                         link->mapTo(&box, link->rect().center()));
+    }
+    QCOMPARE(links.opened,
+             (QList<QUrl>{QUrl(AboutDialog::kWebSite), QUrl(AboutDialog::kMusicPage)}));
+  }
 };
 
 QTEST_MAIN(TestFrmAbout)

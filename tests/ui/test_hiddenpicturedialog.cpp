@@ -1,4 +1,4 @@
-// The hidden picture window: only a left click on the picture counts.
+// The hidden picture window: only a left click on the picture counts, a double click once.
 #include <QTest>
 
 #include "ui/hiddenpicturedialog.h"
@@ -16,6 +16,11 @@ class TestFrmEgg : public QObject {
     QTest::mousePress(picture, Qt::LeftButton);  // released outside the picture: no click
     QTest::mouseRelease(picture, Qt::LeftButton, {}, QPoint(-5, -5));
     QCOMPARE(clicks, 2);
+    // A double click, delivered as the window system does (two quick clicks), is one click.
+    QVERIFY(QTest::qWaitForWindowExposed(&egg));
+    QTest::mouseDClick(egg.windowHandle(), Qt::LeftButton, {},
+                       picture->mapTo(&egg, picture->rect().center()));
+    QCOMPARE(clicks, 3);
   }
 };
 
