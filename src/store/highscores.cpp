@@ -40,7 +40,15 @@ const HighScores::Table& HighScores::defaultTable() {
 void HighScores::writeDefaults() { writeTable(store_, defaultTable()); }
 
 void HighScores::load() {
-  if (store_.readOr(nameKey(0), kNever) == kNever) writeDefaults();
+  stored_ = readStored();
+  if (!stored_) table = defaultTable();
+}
+
+bool HighScores::readStored() {
+  if (store_.readOr(nameKey(0), kNever) == kNever) {
+    if (store_.unreadable()) return false;
+    writeDefaults();
+  }
   for (size_t i = 0; i < table.size(); ++i) {
     table[i].name = store_.readOr(nameKey(i), kNever);
     table[i].rounds = roundsFrom(store_.readOr(roundsKey(i), ""));
@@ -49,11 +57,16 @@ void HighScores::load() {
   // here (in memory only), equal rounds keeping their places.
   std::stable_sort(table.begin(), table.end(),
                    [](const Entry& a, const Entry& b) { return a.rounds < b.rounds; });
+  return true;
 }
 
 void HighScores::save() { writeTable(store_, table); }
 
 bool HighScores::offerWin(const std::string& name, int16_t rounds) {
+  // A table that could not be read is tried again, so that a win goes into the real table
+  // once the file can be read; until then it counts for this run only and nothing is
+  // written, so that the built-in table never lands over the real one.
+  if (!stored_) stored_ = readStored();
   Table updated{};
   bool placed = false;
   for (size_t i = 0; i < table.size(); ++i) {
@@ -68,6 +81,6 @@ bool HighScores::offerWin(const std::string& name, int16_t rounds) {
   }
   if (!placed) return false;
   table = updated;
-  save();
+  if (stored_) save();
   return true;
 }

@@ -31,15 +31,22 @@ class HighScores {
   // Writes the built-in table to the ten keys, names first; `table` is left alone.
   void writeDefaults();
   // Reads the ten keys into `table`; a store without "Name1" gets the built-in table.
+  // A store that is there but cannot be read leaves the built-in table in memory only.
   void load();
   // Writes all five entries of `table`.
   void save();
   // Offers a Cricket win; it enters above every entry with as many rounds or more and
-  // the last entry drops out. True when the table changed (and was written).
+  // the last entry drops out. True when the table changed; it is written when it was read
+  // from the store.
   bool offerWin(const std::string& name, int16_t rounds);
 
   Table table{};
 
  private:
+  // Reads the ten keys into `table`, writing the built-in table on the first run; false,
+  // with `table` untouched, when the store cannot be read.
+  bool readStored();
+
   KeyValueStore& store_;
+  bool stored_ = false;  // `table` came from the store (or was written to it)
 };

@@ -14,6 +14,11 @@ class KeyValueStore {
   // The value under `key`, or nothing when the key is absent.
   virtual std::optional<std::string> read(const std::string& key) const = 0;
 
+  // True when the last read found the store there but could not read it (no permission,
+  // an I/O error, something other than a file): a key it said nothing about may well be
+  // stored, so its absence is no first run.
+  virtual bool unreadable() const { return false; }
+
   // Stores `value` under `key` at once. False when it could not reach the disk; the
   // value is then still read back from memory for the rest of the run.
   virtual bool write(const std::string& key, const std::string& value) = 0;

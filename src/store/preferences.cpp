@@ -12,7 +12,9 @@ bool Preferences::readFlag(const std::string& key) {
   std::string value = store_.readOr(key, kFirstRun);
   // Only the exact default marks a first run; "None" is just another value, and false.
   if (value == kFirstRun) {
-    store_.write(key, kTrue);
+    // A settings file that is there but cannot be read is no first run: the default
+    // holds for this run and nothing is written over the file.
+    if (!store_.unreadable()) store_.write(key, kTrue);
     return true;
   }
   std::transform(value.begin(), value.end(), value.begin(),

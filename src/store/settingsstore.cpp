@@ -61,7 +61,8 @@ struct Place {
 Place locate(std::string_view text, std::string_view group, std::string_view key) {
   Place place;
   bool inGroup = false;
-  size_t pos = 0;
+  // Some editors start a UTF-8 file with a byte-order mark; it belongs to no line.
+  size_t pos = text.starts_with("\xef\xbb\xbf") ? 3 : 0;
   while (pos < text.size()) {
     const size_t eol = text.find('\n', pos);
     const size_t end = eol == std::string_view::npos ? text.size() : eol;
@@ -117,8 +118,11 @@ std::string assigned(const std::string& text, std::string_view group, const std:
 enum class FileRead { Absent, Read, Failed };
 
 FileRead readWhole(const QString& path, std::string& text) {
+  const QFileInfo info(path);
+  if (!info.exists()) return FileRead::Absent;
+  // A fifo would wait for a writer, a device might never end: only plain files are read.
+  if (!info.isFile()) return FileRead::Failed;
   QFile file(path);
-  if (!file.exists()) return FileRead::Absent;
   if (!file.open(QIODevice::ReadOnly)) return FileRead::Failed;
   const QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError) return FileRead::Failed;
@@ -140,7 +144,9 @@ QString SettingsStore::defaultPath() {
 std::optional<std::string> SettingsStore::read(const std::string& key) const {
   if (auto it = pending_.find(key); it != pending_.end()) return it->second;
   std::string text;
-  if (readWhole(path_, text) != FileRead::Read) return std::nullopt;
+  const FileRead state = readWhole(path_, text);
+  unreadable_ = state == FileRead::Failed;
+  if (state != FileRead::Read) return std::nullopt;
   const Place place = locate(text, group_, key);
   if (!place.found) return std::nullopt;
   return std::string(place.value);

@@ -7,6 +7,11 @@
 // exactly as it was. A change is written through a lock file and a temporary file that
 // replaces the old one in one step: a reader, a second copy of the program or a kill in
 // the middle of a write never sees half a file. Nothing touches the file except a write.
+//
+// A path that holds something other than a readable file (a folder, a fifo, a device, a file
+// that fails to read) is never opened for writing: reads find no keys there and unreadable()
+// says so, writes stay in memory, and they reach the disk, merged into what is there, once
+// the file can be read again.
 
 #include <QString>
 #include <map>
@@ -24,6 +29,7 @@ class SettingsStore : public KeyValueStore {
   static QString defaultPath();
 
   std::optional<std::string> read(const std::string& key) const override;
+  bool unreadable() const override { return unreadable_; }
   bool write(const std::string& key, const std::string& value) override;
   // All values in one replacement of the file.
   bool writeMany(const std::vector<std::pair<std::string, std::string>>& values) override;
@@ -38,4 +44,5 @@ class SettingsStore : public KeyValueStore {
   std::string group_;
   // Written values that have not reached the disk yet; they win over the file.
   std::map<std::string, std::string> pending_;
+  mutable bool unreadable_ = false;
 };

@@ -69,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(Files, SettingsStoreDamaged,
                              {"[ Brindlemark ]\r\n  Name1 =  Pell \r\n", "Pell"},
                              {"[BRINDLEMARK]\nname1=tRUE\n", "tRUE"},
                              {"[Brindlemark]\nName1=\xff\xfe\x80\n", "\xff\xfe\x80"},
-                             {"[Brindlemark]\nName1=\n", ""}}));
+                             {"[Brindlemark]\nName1=\n", ""},
+                             {"\xef\xbb\xbf[Brindlemark]\r\nName1=Pell\r\n", "Pell"}}));
 
 TEST(SettingsStoreTest, WriteChangesOnlyItsOwnLine) {
   StoreFolder folder;
@@ -83,6 +84,10 @@ TEST(SettingsStoreTest, WriteChangesOnlyItsOwnLine) {
   folder.put(kBinary);  // a file that is not INI at all keeps every byte
   ASSERT_TRUE(store.write("SplashOn", "True"));
   EXPECT_EQ(folder.bytes(), kBinary + "\r\n[Brindlemark]\r\nSplashOn=True\r\n");
+  // The byte-order mark some editors put first stays, and the section after it is found.
+  folder.put("\xef\xbb\xbf[Brindlemark]\nName1=Pell\n");
+  ASSERT_TRUE(store.write("Name1", "Corvo"));
+  EXPECT_EQ(folder.bytes(), "\xef\xbb\xbf[Brindlemark]\nName1=Corvo\n");
 }
 
 // A full disk or a folder that cannot be written leaves the file exactly as it was, and
