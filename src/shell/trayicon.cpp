@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "shell/statusnotifier.h"
+
 namespace {
 
 // A plain target, for when no icon picture was handed in: the tray refuses an empty icon.
@@ -28,6 +30,7 @@ QIcon fallbackIcon() {
 
 TrayIcon::TrayIcon(QWidget* window, const QIcon& icon) : QObject(window), window_(window) {
   if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
+  statusNotifierHost_ = desktopHostsStatusNotifierItems();
   icon_ = new QSystemTrayIcon(icon.isNull() ? fallbackIcon() : icon, this);
   icon_->setObjectName("trayicon");
   icon_->setToolTip("Brindlemark");
@@ -46,8 +49,13 @@ void TrayIcon::remove() {
 }
 
 void TrayIcon::onActivated(QSystemTrayIcon::ActivationReason reason) {
-  // Single clicks, the right button and the middle button do nothing.
-  if (reason != QSystemTrayIcon::DoubleClick || window_.isNull()) return;
+  // In an XEmbed notification area a single click is a Trigger too and does nothing; only
+  // a double click restores. A StatusNotifier host never reports a double click: there the
+  // panel decides which gesture activates the icon (a single click on most), and that
+  // activation arrives as the Trigger. The right and middle buttons do nothing anywhere.
+  const bool restore = reason == QSystemTrayIcon::DoubleClick ||
+                       (reason == QSystemTrayIcon::Trigger && statusNotifierHost_);
+  if (!restore || window_.isNull()) return;
   window_->showNormal();
   window_->raise();
   window_->activateWindow();

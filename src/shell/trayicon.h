@@ -1,7 +1,8 @@
 #pragma once
 // The program's icon in the desktop's notification area: tooltip "Brindlemark", no menu;
-// a double click brings the window back from the taskbar, raised and focused. Where the
-// desktop has no notification area the program simply goes on without the icon.
+// a double click brings the window back from the taskbar, raised and focused (on desktops
+// that host StatusNotifier items: the icon's activation, which is never a double click there).
+// Where the desktop has no notification area the program simply goes on without the icon.
 
 #include <QObject>
 #include <QPointer>
@@ -28,4 +29,5 @@ class TrayIcon : public QObject {
 
   QPointer<QWidget> window_;
   QSystemTrayIcon* icon_ = nullptr;
+  bool statusNotifierHost_ = false;  // the icon is an item on the session bus, not embedded
 };

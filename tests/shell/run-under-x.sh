@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Runs a test program on a private X server (Xvfb) with the openbox window manager and,
-# with "tray", the trayer panel as the notification area; "notray" leaves it out.
-# Usage: run-under-x.sh tray|notray program [arguments...]
+# with "tray", the trayer panel as the notification area (XEmbed); with "sni", a private
+# session bus whose StatusNotifier watcher and host is $BRINDLEMARK_SNI_HOST; "notray" has
+# neither.
+# Usage: run-under-x.sh tray|sni|notray program [arguments...]
 set -euo pipefail
 mode=$1
 shift
@@ -20,7 +22,8 @@ pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
 export DISPLAY=":$(head -n1 "$work/display")"
-# No session bus: the icon goes the X way (XEmbed), which is what trayer hosts.
+# No session bus unless one is made below: the icon goes the X way (XEmbed), which is what
+# trayer hosts.
 unset DBUS_SESSION_BUS_ADDRESS
 export QT_QPA_PLATFORM=xcb
 
@@ -35,9 +38,20 @@ if [ "$mode" = tray ]; then
   trayer --edge bottom --align right --widthtype pixel --width 120 --height 32 \
     --SetDockType true >"$work/trayer.log" 2>&1 &
   pids+=($!)
-  export BRINDLEMARK_TRAY_HOST=1
+  export BRINDLEMARK_TRAY_HOST=xembed
+elif [ "$mode" = sni ]; then
+  dbus-daemon --session --nofork --address="unix:path=$work/bus" >"$work/bus.log" 2>&1 &
+  pids+=($!)
+  for _ in $(seq 100); do [ -S "$work/bus" ] && break; sleep 0.1; done
+  export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus"
+  # The host must be there before the program first asks about a tray.
+  "$BRINDLEMARK_SNI_HOST" >"$work/host.log" 2>&1 &
+  pids+=($!)
+  for _ in $(seq 100); do grep -q ready "$work/host.log" && break; sleep 0.1; done
+  grep -q ready "$work/host.log" || { echo "no StatusNotifier host"; cat "$work/host.log"; exit 1; }
+  export BRINDLEMARK_TRAY_HOST=sni
 else
-  export BRINDLEMARK_TRAY_HOST=0
+  export BRINDLEMARK_TRAY_HOST=none
 fi
 
 "$@"

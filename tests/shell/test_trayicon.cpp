@@ -1,6 +1,8 @@
-// The notification-area icon. BRINDLEMARK_TRAY_HOST says whether the desktop this test runs
-// on has a notification area ("1") or not ("0"); run-under-x.sh provides both under Xvfb.
+// The notification-area icon. BRINDLEMARK_TRAY_HOST names the desktop this test runs on:
+// "xembed" (a notification area that embeds the icon), "sni" (a panel hosting StatusNotifier
+// items on the session bus) or "none"; run-under-x.sh provides each under Xvfb.
 #include <QApplication>
+#include <QDBusInterface>
 #include <QTest>
 #include <QTimer>
 
@@ -9,13 +11,41 @@
 static QStringList messages;
 static void collect(QtMsgType, const QMessageLogContext&, const QString& text) { messages << text; }
 
-static const bool host = qEnvironmentVariable("BRINDLEMARK_TRAY_HOST") == "1";
+static const QString desktop = qEnvironmentVariable("BRINDLEMARK_TRAY_HOST", "none");
+static const bool host = desktop != "none";
+static const bool xembed = desktop == "xembed";
 
 // The widget Qt embeds in the notification area of an X desktop (never there offscreen).
 static QWidget* embeddedIcon() {
   for (QWidget* w : QApplication::topLevelWidgets())
     if (w->objectName() == "QSystemTrayIconSys" && w->isVisible()) return w;
   return nullptr;
+}
+
+// The StatusNotifier panel of the test desktop (tests/shell/statusnotifierhost.cpp).
+static QDBusInterface panel() {
+  return QDBusInterface("org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher",
+                        "org.kde.StatusNotifierWatcher");
+}
+static int itemsOnPanel() {
+  return panel().property("RegisteredStatusNotifierItems").toStringList().size();
+}
+
+// What the user does with the icon on this desktop: the clicks that must do nothing, and
+// the gesture that brings the window back.
+static void clickWithoutEffect() {
+  if (xembed)
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+      QTest::mouseClick(embeddedIcon(), button);
+  else
+    for (const char* method : {"SecondaryActivate", "ContextMenu"})
+      QCOMPARE(panel().call("Click", QString(method)).arguments().value(0).toInt(), 1);
+}
+static void restoreGesture() {
+  if (xembed)
+    QTest::mouseDClick(embeddedIcon(), Qt::LeftButton);
+  else
+    QCOMPARE(panel().call("Click", QString("Activate")).arguments().value(0).toInt(), 1);
 }
 
 class TestTrayIcon : public QObject {
@@ -26,7 +56,8 @@ class TestTrayIcon : public QObject {
   }
 
   // Shown where there is a notification area, else the program goes on and says nothing;
-  // only a double click brings the window back; gone when the program quits.
+  // only the restore gesture of the desktop brings the window back; gone when the program
+  // quits.
   void iconFollowsTheDesktopAndTheProgram() {
     QWidget window, other;
     window.show();
@@ -38,21 +69,22 @@ class TestTrayIcon : public QObject {
     QCOMPARE(tray.shown(), host);
     auto* icon = window.findChild<QSystemTrayIcon*>("trayicon");
     QVERIFY(host ? icon->toolTip() == "Brindlemark" && !icon->contextMenu() : !icon);
-    QTRY_COMPARE(embeddedIcon() != nullptr, host);
+    QTRY_COMPARE(embeddedIcon() != nullptr, xembed);
     if (!host) return;
+    if (!xembed) QTRY_COMPARE(itemsOnPanel(), 1);
     other.show();
     window.showMinimized();
     other.activateWindow();
     QTRY_VERIFY(window.isMinimized() && other.isActiveWindow());
-    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
-      QTest::mouseClick(embeddedIcon(), button);
+    clickWithoutEffect();
     QTest::qWait(300);
     QVERIFY(window.isMinimized());
-    QTest::mouseDClick(embeddedIcon(), Qt::LeftButton);
+    restoreGesture();
     QTRY_VERIFY(!window.isMinimized() && window.isVisible() && window.isActiveWindow());
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     qApp->exec();
     QVERIFY(!tray.shown());
+    if (!xembed) QTRY_COMPARE(itemsOnPanel(), 0);
   }
 };
 
