@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 QPoint centredPosition(const QSize& frame, const QRect& screen) {
   return QPoint(screen.x() + (screen.width() - frame.width()) / 2,
@@ -25,10 +26,43 @@ void centreOnScreen(QWidget* w) {
 
 namespace {
 
+// The program's focus window, and the one before it; either is null while the program had
+// no focus (the user was in another program, or nothing was shown yet). The pointers are
+// only compared, never followed: a window closed by deleting it is still a window of the
+// program that the focus came from.
+class FocusHistory : public QObject {
+ public:
+  static FocusHistory& instance() {
+    static QPointer<FocusHistory> history;
+    if (history.isNull()) history = new FocusHistory(qGuiApp);
+    return *history;
+  }
+
+  // Whether the focus came to `w` straight from another window of the program. Right both
+  // before and after the toolkit has announced the new focus window.
+  bool cameFromTheProgram(const QWindow* w) const {
+    return (current_ == w ? previous_ : current_) != nullptr;
+  }
+
+ private:
+  explicit FocusHistory(QObject* parent) : QObject(parent) {
+    current_ = QGuiApplication::focusWindow();
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
+      previous_ = current_;
+      current_ = w;
+    });
+  }
+
+  const QWindow* current_ = nullptr;
+  const QWindow* previous_ = nullptr;
+};
+
 class Centring : public QObject {
  public:
   enum class When { EveryActivation, FirstShow };
-  Centring(QWidget* w, When when) : QObject(w), window_(w), when_(when) {}
+  Centring(QWidget* w, When when) : QObject(w), window_(w), when_(when) {
+    FocusHistory::instance();  // from now on, so that the first activation has a past
+  }
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched != window_) return false;
@@ -39,7 +73,12 @@ class Centring : public QObject {
         shown_ = true;
         break;
       case QEvent::WindowActivate:
-        if (when_ == When::EveryActivation || !activated_) centreAndSettle();
+        // Only the program activates a dialog: its first appearance, and the focus coming
+        // back from another window of the program. Coming back from another program
+        // (Alt+Tab, a click) leaves a dialog that the user moved where they put it.
+        if (!activated_ || (when_ == When::EveryActivation &&
+                            FocusHistory::instance().cameFromTheProgram(window_->windowHandle())))
+          centreAndSettle();
         activated_ = true;
         break;
       default:

@@ -14,7 +14,9 @@ QPoint centredPosition(const QSize& frame, const QRect& screen);
 // Moves the window so that its outer frame is centred on the screen it is on.
 void centreOnScreen(QWidget* w);
 
-// Centres the window each time it becomes the active window of the program.
+// Centres the window each time the program makes it the active window: when it appears, and
+// when the focus comes back to it from another window of the program (not from another
+// program: a dialog the user moved then stays where it is).
 void centreOnEveryActivation(QWidget* w);
 
 // Centres the window once, when it is first shown (corrected at its first activation,

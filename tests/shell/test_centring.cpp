@@ -1,6 +1,9 @@
-// Dialogs centre their outer frame on the whole screen at every activation, or only once.
-// Run on several screen sizes and on a real X server with a window manager (CMakeLists.txt).
+// Dialogs centre their outer frame on the whole screen at every activation by the program,
+// or only once. Run on several screen sizes and on a real X server with a window manager
+// (CMakeLists.txt), where another program's window takes the focus and gives it back.
 #include <QApplication>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTest>
 #include <memory>
@@ -79,6 +82,38 @@ class TestCentring : public QObject {
       if (round == 0 && qGuiApp->platformName() == "xcb") continue;
       const QPoint centre = centredPosition(d->frameGeometry().size(), d->screen()->geometry());
       QCOMPARE(settled(*d), once && round > 0 ? dragged : centre);
+    }
+  }
+
+  // The user moves a dialog, goes to another program and comes back, by activating the
+  // dialog from outside (as Alt+Tab or a taskbar does) or by clicking it: it stays put.
+  void returnFromAnotherProgramKeepsThePlace() {
+    if (qGuiApp->platformName() != "xcb") QSKIP("needs a window manager and a second program");
+    AboutDialog d(noLinks, nullptr);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    settled(d);  // centred, and no later correction pending
+    d.move(3, 7);
+    const QPoint dragged = settled(d);
+    QVERIFY(dragged != centredPosition(d.frameGeometry().size(), d.screen()->geometry()));
+    const QString window = QString::number(d.winId());
+    for (const QStringList& back :
+         {QStringList{"windowactivate", "--sync", window},
+          QStringList{"mousemove", "--window", window, "60", "8", "click", "1"}}) {
+      QProcess other;
+      other.start("xmessage", {"-name", "otherprogram", "Another program"});
+      QVERIFY(other.waitForStarted());
+      const auto stop = qScopeGuard([&] {
+        other.kill();
+        other.waitForFinished();
+      });
+      QCOMPARE(QProcess::execute("xdotool", {"search", "--sync", "--classname", "otherprogram",
+                                             "windowactivate", "--sync"}),
+               0);
+      QTRY_VERIFY(QGuiApplication::focusWindow() == nullptr);
+      QCOMPARE(QProcess::execute("xdotool", back), 0);
+      QVERIFY(QTest::qWaitForWindowActive(&d));
+      QCOMPARE(settled(d), dragged);
     }
   }
 };
