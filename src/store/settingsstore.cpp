@@ -31,28 +31,56 @@ bool sameName(std::string_view a, std::string_view b) {
   return true;
 }
 
-// A value in double quotes keeps its blanks; the quotes themselves are not part of it.
-std::string_view unquoted(std::string_view value) {
-  if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
-    return value.substr(1, value.size() - 2);
+bool isQuoted(std::string_view value) {
+  return value.size() >= 2 && value.front() == '"' && value.back() == '"';
+}
+
+// A value in double quotes keeps its blanks, and there "\n", "\r" and "\\" stand for a
+// line feed, a carriage return and a backslash; the quotes are not part of the value.
+// Any other backslash is itself, as a hand-edited file means it.
+std::string valueOf(std::string_view text) {
+  if (!isQuoted(text)) return std::string(text);
+  const std::string_view inner = text.substr(1, text.size() - 2);
+  std::string value;
+  value.reserve(inner.size());
+  for (size_t i = 0; i < inner.size(); ++i) {
+    const char next = i + 1 < inner.size() ? inner[i + 1] : '\0';
+    if (inner[i] == '\\' && (next == 'n' || next == 'r' || next == '\\')) {
+      value += next == 'n' ? '\n' : next == 'r' ? '\r' : '\\';
+      ++i;
+    } else {
+      value += inner[i];
+    }
+  }
   return value;
 }
 
-std::string quotedIfNeeded(std::string value) {
-  // A value is one line of the file.
-  for (char& c : value)
-    if (c == '\n' || c == '\r') c = ' ';
+// The value as the file holds it on one line: as it is where it can be read back so,
+// otherwise in double quotes with its line breaks and backslashes escaped.
+std::string quotedIfNeeded(const std::string& value) {
   const bool blankEdge = !value.empty() && (kBlanks.find(value.front()) != std::string_view::npos ||
                                             kBlanks.find(value.back()) != std::string_view::npos);
-  if (blankEdge || unquoted(value).size() != value.size()) return '"' + value + '"';
-  return value;
+  const bool lineBreak = value.find_first_of("\r\n") != std::string::npos;
+  if (!blankEdge && !lineBreak && !isQuoted(value)) return value;
+  std::string quoted = "\"";
+  for (const char c : value) {
+    if (c == '\n') {
+      quoted += "\\n";
+    } else if (c == '\r') {
+      quoted += "\\r";
+    } else {
+      if (c == '\\') quoted += '\\';
+      quoted += c;
+    }
+  }
+  return quoted + '"';
 }
 
 // Where a key of the section stands in the text, and where a new key would go.
 struct Place {
   bool found = false;
   size_t lineBegin = 0, lineEnd = 0;  // the key's last line, without its line end
-  std::string_view value;
+  std::string_view value;             // as the file holds it
   bool sectionFound = false;
   size_t insertAt = 0;              // just after the last line of the section's last block
   bool insertAfterUnended = false;  // that line is the last of the file and has no line end
@@ -86,7 +114,7 @@ Place locate(std::string_view text, std::string_view group, std::string_view key
         place.found = true;
         place.lineBegin = pos;
         place.lineEnd = end;
-        place.value = unquoted(trimmed(line.substr(equals + 1)));
+        place.value = trimmed(line.substr(equals + 1));
       }
     }
     pos = next;
@@ -149,7 +177,7 @@ std::optional<std::string> SettingsStore::read(const std::string& key) const {
   if (state != FileRead::Read) return std::nullopt;
   const Place place = locate(text, group_, key);
   if (!place.found) return std::nullopt;
-  return std::string(place.value);
+  return valueOf(place.value);
 }
 
 bool SettingsStore::write(const std::string& key, const std::string& value) {

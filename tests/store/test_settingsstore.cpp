@@ -33,7 +33,10 @@ TEST(SettingsStoreTest, AwkwardValuesReadBackAsWritten) {
                                         "\"Illo",
                                         "[General]",
                                         "Zoë Ørsted",
-                                        "Na\xff\xfeme"};
+                                        "Na\xff\xfeme",
+                                        "two\nlines\r\n",
+                                        " C:\\new\\ \\\\n\"",
+                                        "C:\\new\\"};
   for (size_t i = 0; i < values.size(); ++i)
     ASSERT_TRUE(SettingsStore(folder.path()).write("Name" + std::to_string(i), values[i]));
   for (size_t i = 0; i < values.size(); ++i)
