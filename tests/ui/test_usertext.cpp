@@ -1,0 +1,191 @@
+// Names a player might type, or a hand-edited settings file might hold, taken through
+// every place a name goes: the name labels in both scoreboard layouts, the status bar,
+// their tooltips, the settings file after a Cricket win and the high-score table read
+// back from it. Each label is judged by what it draws.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTimer>
+#include <QtTest>
+
+#include "store/highscores.h"
+#include "store/settingsstore.h"
+#include "ui/frmgame.h"
+#include "ui/hscores.h"
+#include "ui/mainwindow.h"
+
+namespace {
+
+// The same text drawn by a label that is told it is plain text, in the same box on the
+// same background.
+QImage plainRendering(const QLabel* label) {
+  QLabel plain(label->parentWidget());
+  plain.setTextFormat(Qt::PlainText);
+  plain.setText(label->text());
+  plain.setFont(label->font());
+  plain.setPalette(label->palette());
+  plain.setFrameStyle(label->frameStyle());
+  plain.setAlignment(label->alignment());
+  plain.setIndent(label->indent());
+  plain.setMargin(label->margin());
+  plain.setAutoFillBackground(label->autoFillBackground());
+  plain.setGeometry(label->geometry());
+  return plain.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// What a tooltip shows, read the way Qt reads it.
+QString tooltipShows(const QString& tip) {
+  QTextDocument doc;
+  if (Qt::mightBeRichText(tip))
+    doc.setHtml(tip);
+  else
+    doc.setPlainText(tip);
+  return doc.toPlainText().remove(QChar(0x200B));
+}
+
+// A label showing a name: drawn as plain text, on one line inside its box, cut short only
+// with an ellipsis, and whole in the tooltip and the accessible name.
+void checkShown(QLabel* label, const QString& shown, const QString& caption = {}) {
+  const QString where = label->objectName();
+  const QString text = label->text();
+  const QImage drawn = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  QVERIFY2(drawn == plainRendering(label), qPrintable(where + " draws markup"));
+  QVERIFY2(label->fontMetrics().horizontalAdvance(text) <= label->contentsRect().width(),
+           qPrintable(where + " runs out of its box"));
+  QVERIFY2(text == shown || (text.endsWith(u'…') && shown.startsWith(text.chopped(1))),
+           qPrintable(where + " shows " + text.left(100)));
+  QCOMPARE(tooltipShows(label->toolTip()), shown);
+  QCOMPARE(label->accessibleName(), caption.isEmpty() ? shown : caption + " " + shown);
+}
+
+}  // namespace
+
+class TestUserText : public QObject {
+  Q_OBJECT
+  std::unique_ptr<QTemporaryDir> config_;
+  std::unique_ptr<MainWindow> w_;
+
+  QString settingsPath() const { return config_->filePath("Vellander Software.conf"); }
+  QLabel* label(const QString& name) { return w_->findChild<QLabel*>(name); }
+
+  void startWindow() {
+    w_ = std::make_unique<MainWindow>();
+    w_->countAudioOutputs = [] { return 0; };
+    w_->showSplash = nullptr;
+    w_->askYesNo = [](auto, auto) { return true; };
+    w_->start();
+  }
+
+  // Types the names into the new-game dialog and presses "Lets Begin".
+  void newGame(GameType type, const QStringList& names) {
+    QTimer::singleShot(0, [this, type, names] {
+      auto* dialog = w_->findChild<frmgame*>();
+      const auto n = static_cast<int16_t>(names.size());
+      w_->game().options = {.game_type = int16_t(type), .num_players = n, .use_board = false};
+      for (int seat = 1; seat <= n; ++seat)
+        dialog->findChild<QLineEdit*>(QString("txtname_%1").arg(seat))->setText(names[seat - 1]);
+      dialog->findChild<QPushButton*>("cmdstart")->click();
+    });
+    w_->mnunew_Click();
+  }
+
+  // The geometry of every name label and status panel.
+  QList<QRect> places() {
+    QList<QRect> at;
+    for (int seat = 1; seat <= 4; ++seat)
+      at << label(QString("lblplayer_%1").arg(seat))->geometry();
+    for (int n = 1; n <= 12; ++n) at << label(QString("StatusBar1_%1").arg(n))->geometry();
+    return at;
+  }
+
+  // One player closes every Cricket target in one round and wins.
+  void winCricket(const QString& name) {
+    newGame(kCricket, {name});
+    for (int i = 0; i < 21; ++i)
+      w_->findChild<QPushButton*>(QString("CmdHit_%1").arg(1 + i / 3))->click();
+    QVERIFY(!w_->game().state().game_on);
+  }
+
+  void hostileNames() {
+    // The name as the settings file keeps it (bytes), and as it looks in a box wide
+    // enough. Typed names are written as the dialog capitalises them, so typing them
+    // changes nothing; the last row cannot be typed and comes from a file edited by hand.
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("shown");
+    auto row = [](const char* what, const QString& name, const QString& shown) {
+      QTest::newRow(what) << name.toUtf8() << shown;
+    };
+    row("plain", "Tam vellander", "Tam vellander");
+    row("heading", "<h1>big</h1>", "<h1>big</h1>");
+    row("red font", "<font color=red>x</font>", "<font color=red>x</font>");
+    row("entities", "&lt;b&gt; &amp; <b>b</b>", "&lt;b&gt; &amp; <b>b</b>");
+    row("formula =", "=hyperlink(\"http://x\";\"x\")", "=hyperlink(\"http://x\";\"x\")");
+    row("formula + - @", "+1-2@sum(a1)", "+1-2@sum(a1)");
+    row("bidi override", "\u202Eexe.txt", "\u202Eexe.txt");
+    row("control characters", "Tab\tbell\aesc\x1b\r\nend\x7f",
+        "Tab\u2409bell\u2407esc\u241B\u240D\u240Aend\u2421");
+    row("separators", "Nel\u0085st\u009Cx\u2028y\u2029z", "Nel\u2424st\uFFFDx\u2424y\u2424z");
+    row("NUL", QString::fromUtf8("Nul\0byte", 8), "Nul\u2400byte");
+    row("zero-width", "Ann\u200Bie\u200C\u200D\uFEFF", "Ann\u200Bie\u200C\u200D\uFEFF");
+    row("10,000 characters", "W" + QString(9999, u'w'), "W" + QString(9999, u'w'));
+    row("blanks, quotes, backslashes", R"(  "pell\n" \\ ")", R"(  "pell\n" \\ ")");
+    QTest::newRow("not UTF-8") << QByteArray("Bad\xff\xfe\xc3") << "Bad\uFFFD\uFFFD\uFFFD";
+  }
+
+ private slots:
+  void init() {
+    config_ = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CONFIG_HOME", config_->path().toUtf8());
+  }
+
+  void scoreboardAndStatusBar_data() { hostileNames(); }
+  void scoreboardAndStatusBar() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    const QString name = QString::fromUtf8(bytes);
+    if (name.toUtf8() != bytes) QSKIP("only a file edited by hand holds this name");
+    QCOMPARE(Cap_it(name), name);
+    startWindow();
+    for (GameType type : {kCricket, k501}) {
+      newGame(type, {"Player 1", "Player 2", "Player 3", "Player 4"});
+      const QList<QRect> before = places();
+      newGame(type, {name, name, name, name});
+      for (int seat = 1; seat <= 4; ++seat)
+        checkShown(label(QString("lblplayer_%1").arg(seat)), shown);
+      checkShown(label("StatusBar1_2"), shown, "Player:");
+      QCOMPARE(places(), before);
+    }
+  }
+
+  void settingsFileAndHighScores_data() { hostileNames(); }
+  void settingsFileAndHighScores() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    const QString name = QString::fromUtf8(bytes);
+    if (name.toUtf8() == bytes) {
+      startWindow();
+      winCricket(name);
+    } else {
+      QFile file(settingsPath());
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write("[Brindlemark]\nName1=" + bytes + "\nRounds1=1\n");
+    }
+    // A later winner moves the name down the table; the program writes it again.
+    startWindow();
+    winCricket("Player 1");
+    w_.reset();
+    SettingsStore store(settingsPath());
+    QCOMPARE(QByteArray::fromStdString(store.read("Name2").value_or("")), bytes);
+    HighScores scores(store);
+    scores.Get_Hscores();
+    hscores dialog(scores);
+    dialog.show();
+    checkShown(dialog.findChild<QLabel*>("lblplayer_1"), shown);
+  }
+};
+
+QTEST_MAIN(TestUserText)
+#include "test_usertext.moc"
