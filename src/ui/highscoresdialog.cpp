@@ -8,18 +8,14 @@
 #include "store/highscores.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
+#include "ui/usertextlabel.h"
 
 namespace {
-
-// A name longer than this (only from a file edited by hand) is shown cut short; the
-// table keeps it whole.
-constexpr qsizetype kShownNameLength = 200;
 
 QLabel* label(QWidget* parent, const QString& name, const QString& caption, QRect at,
               const QFont& font) {
   auto* lbl = new QLabel(parent);
   lbl->setObjectName(name);
-  lbl->setTextFormat(Qt::PlainText);  // a name is shown as typed, never as markup
   lbl->setText(caption);
   lbl->setGeometry(at);
   lbl->setFont(font);
@@ -58,12 +54,11 @@ HighScoresDialog::HighScoresDialog(HighScores& scores, QWidget* parent)
   constexpr std::array<int, HighScores::kEntries> roundsTop{810, 1250, 1710, 2160, 2610};
   for (size_t i = 0; i < HighScores::kEntries; ++i) {
     const auto& e = scores_.table[i];
-    QString name = QString::fromStdString(e.name);
-    if (name.size() > kShownNameLength)
-      name.truncate(name[kShownNameLength - 1].isHighSurrogate() ? kShownNameLength - 1
-                                                                 : kShownNameLength);
-    label(this, QString("lblplayer_%1").arg(i), name, twipsRect(90, playerTop[i], 1995, 330),
-          entry);
+    auto* name = new UserTextLabel(this);
+    name->setObjectName(QString("lblplayer_%1").arg(i));
+    name->setGeometry(twipsRect(90, playerTop[i], 1995, 330));
+    name->setFont(entry);
+    name->setUserText(QString::fromStdString(e.name));
     label(this, QString("lblrounds_%1").arg(i), QString::number(e.rounds),
           twipsRect(2475, roundsTop[i], 735, 330), entry);
   }

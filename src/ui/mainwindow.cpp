@@ -38,9 +38,12 @@
 
 namespace {
 
+// Messages are plain text: a name or anything else read from outside shows as it is.
 bool askWithQuestion(QWidget* parent, const QString& text, const QString& title) {
-  return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
-                               QMessageBox::No) == QMessageBox::Yes;
+  QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+  box.setTextFormat(Qt::PlainText);
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
 }
 
 }  // namespace
@@ -68,6 +71,7 @@ MainWindow::MainWindow(QWidget* parent)
   };
   tellOk = [this](const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
   };
 

@@ -10,6 +10,7 @@
 #include "ui/gameview.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
+#include "ui/usertextlabel.h"
 
 namespace {
 
@@ -44,8 +45,8 @@ class WrappingButton : public QPushButton {
   }
 };
 
-// Sets a label's text, shortened with an ellipsis when it does not fit its box; the
-// whole text stays in the tooltip and for screen readers.
+// Sets a score, shortened with an ellipsis when it does not fit its box; the whole
+// number stays in the tooltip and for screen readers.
 void setFittedText(QLabel* label, const QString& text) {
   const QString shown = label->fontMetrics().elidedText(text, Qt::ElideRight, label->width());
   if (label->text() != shown) label->setText(shown);
@@ -136,8 +137,9 @@ void Scoreboard::createTargetButtons(QWidget* area, const std::function<void(int
 
 void Scoreboard::createSeatLabels(QWidget* area) {
   for (int seat = 1; seat <= kSeats; ++seat) {
-    auto* name = new QLabel(QString::fromUtf8(kUnnamedPlayer), area);
+    auto* name = new UserTextLabel(area);
     name->setObjectName(QString("lblplayer_%1").arg(seat));
+    name->setUserText(QString::fromUtf8(kUnnamedPlayer));
     setTextColour(name, kDarkBlue);
     auto* score = new QLabel("0", area);
     score->setObjectName(QString("lblpscore_%1").arg(seat));
@@ -182,7 +184,7 @@ void Scoreboard::placeLines(bool cricket) {
 
 void Scoreboard::placeSeatLabels(bool compact) {
   for (int seat = 1; seat <= kSeats; ++seat) {
-    QLabel* name = nameLabels_[static_cast<std::size_t>(seat)];
+    UserTextLabel* name = nameLabels_[static_cast<std::size_t>(seat)];
     QLabel* score = scoreLabels_[static_cast<std::size_t>(seat)];
     if (compact) {
       const int left = kCompactLeft[static_cast<std::size_t>(seat)];
@@ -214,14 +216,14 @@ void Scoreboard::render(const GameOptions& o, const GameState& s) {
   const int seats = s.started ? o.playerCount : 0;
   for (int seat = 1; seat <= kSeats; ++seat) {
     const auto i = static_cast<std::size_t>(seat);
-    QLabel* name = nameLabels_[i];
+    UserTextLabel* name = nameLabels_[i];
     QLabel* score = scoreLabels_[i];
     const bool shown = seat <= seats;
     name->setVisible(shown);
     score->setVisible(shown);
     if (!shown) continue;
     setTextColour(name, gameview::nameMarked(screen, seat) ? kGreen : kBlue);
-    setFittedText(name, QString::fromStdString(s.names[i]));
+    name->setUserText(QString::fromStdString(s.names[i]));
     const QFont scoreFont =
         classicFont(kSerifFace, gameview::scorePointSize(screen, seat), true, true);
     if (score->font() != scoreFont) score->setFont(scoreFont);
@@ -255,7 +257,7 @@ void Scoreboard::render(const GameOptions& o, const GameState& s) {
       }
       const QString meaning =
           QString("%1, %2: %3 mark%4")
-              .arg(QString::fromStdString(s.names[static_cast<std::size_t>(seat)]),
+              .arg(visibleText(QString::fromStdString(s.names[static_cast<std::size_t>(seat)])),
                    number == 25 ? QString("Bull") : QString::number(number))
               .arg(count)
               .arg(count == 1 ? "" : "s");

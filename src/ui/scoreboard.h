@@ -13,6 +13,7 @@ class QLabel;
 class QPushButton;
 class QWidget;
 class QFrame;
+class UserTextLabel;
 
 // The mark cell of a target row (1..7) and a seat (1..4): 4 x (row - 1) + seat.
 int markCellIndex(int row, int seat);
@@ -33,7 +34,7 @@ class Scoreboard : public QObject {
   void placeLines(bool cricket);
   void placeSeatLabels(bool compact);
 
-  std::array<QLabel*, kSeats + 1> nameLabels_{};
+  std::array<UserTextLabel*, kSeats + 1> nameLabels_{};
   std::array<QLabel*, kSeats + 1> scoreLabels_{};
   std::array<QLabel*, 14> targetLabels_{};
   std::array<QLabel*, 29> markCells_{};

@@ -7,6 +7,7 @@
 #include "ui/fonts.h"
 #include "ui/gameview.h"
 #include "ui/pictures.h"
+#include "ui/usertextlabel.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ StatusPanels::StatusPanels(QWidget* parent) : QWidget(parent) {
   const QPixmap dart =
       pictures::dartPixmap().scaled(22, 22, Qt::KeepAspectRatio, Qt::SmoothTransformation);
   for (std::size_t n = 1; n <= 12; ++n) {
-    auto* label = new QLabel(this);
+    QLabel* label = n == 2 ? playerPanel_ = new UserTextLabel(this) : new QLabel(this);
     label->setObjectName(QString("StatusBar1_%1").arg(n));
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setFont(classicFont(kSansFace, 8.25));
@@ -52,8 +53,8 @@ StatusPanels::StatusPanels(QWidget* parent) : QWidget(parent) {
 }
 
 void StatusPanels::render(const gameview::Screen& screen) {
-  const std::array<std::pair<std::size_t, std::string>, 4> values = {{
-      {2, gameview::throwerText(screen)},
+  playerPanel_->setUserText(QString::fromStdString(gameview::throwerText(screen)), kCaption[1]);
+  const std::array<std::pair<std::size_t, std::string>, 3> values = {{
       {4, screen.state.bed},
       {6, gameview::turnTotalText(screen)},
       {8, gameview::roundText(screen)},

@@ -8,6 +8,7 @@
 #include "ui/gameview.h"
 
 class QLabel;
+class UserTextLabel;
 
 class StatusPanels : public QWidget {
   Q_OBJECT
@@ -18,4 +19,5 @@ class StatusPanels : public QWidget {
 
  private:
   std::array<QLabel*, 13> panels_{};
+  UserTextLabel* playerPanel_ = nullptr;  // panel 2, the name of the player to throw
 };

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 
 #include "store/highscores.h"
@@ -36,7 +37,8 @@ QImage plainRendering(const QLabel* label) {
   return plain.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-// What a tooltip shows, read the way Qt reads it.
+// What a tooltip shows, read the way Qt reads it, without the invisible break points that
+// let a long one wrap.
 QString tooltipShows(const QString& tip) {
   QTextDocument doc;
   if (Qt::mightBeRichText(tip))
@@ -57,7 +59,13 @@ void checkShown(QLabel* label, const QString& shown, const QString& caption = {}
            qPrintable(where + " runs out of its box"));
   QVERIFY2(text == shown || (text.endsWith(u'…') && shown.startsWith(text.chopped(1))),
            qPrintable(where + " shows " + text.left(100)));
-  QCOMPARE(tooltipShows(label->toolTip()), shown);
+  QCOMPARE(tooltipShows(label->toolTip()), QString(shown).remove(QChar(0x200B)));
+  QToolTip::showText(label->mapToGlobal(QPoint()), label->toolTip(), label);
+  for (const QWidget* tip : QApplication::topLevelWidgets())
+    if (tip->inherits("QTipLabel") && tip->isVisible())
+      QVERIFY2(tip->width() <= tip->screen()->geometry().width(),
+               qPrintable(where + "'s tooltip is wider than the screen"));
+  QToolTip::hideText();
   QCOMPARE(label->accessibleName(), caption.isEmpty() ? shown : caption + " " + shown);
 }
 
