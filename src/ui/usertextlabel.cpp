@@ -1,6 +1,7 @@
 #include "ui/usertextlabel.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <algorithm>
 
 namespace {
@@ -31,6 +32,10 @@ QString visibleText(const QString& text) {
     }
   }
   return shown;
+}
+
+QString fittedText(const QString& text, const QFontMetrics& metrics, int width) {
+  return metrics.elidedText(visibleText(text), Qt::ElideRight, width);
 }
 
 QString plainToolTip(const QString& text) {
@@ -76,8 +81,7 @@ int UserTextLabel::textRoom() const {
 }
 
 void UserTextLabel::fit() {
-  const QString shown =
-      fontMetrics().elidedText(visibleText(userText_), Qt::ElideRight, textRoom());
+  const QString shown = fittedText(userText_, fontMetrics(), textRoom());
   if (text() != shown) setText(shown);
 }
 

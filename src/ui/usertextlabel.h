@@ -3,11 +3,13 @@
 // settings file) is shown exactly as it was typed and never disturbs the window around it:
 // it is never read as markup, it stays on one line, it is cut short with an ellipsis when
 // its box is too narrow, and the whole of it is in the tooltip and the accessible name.
-// Every label that shows such text is a UserTextLabel; tooltips and titles of other
-// controls take plainToolTip() and visibleText().
+// Every label that shows such text is a UserTextLabel; text drawn by hand (a chart's
+// labels) takes fittedText(), and the tooltips of other controls take plainToolTip().
 
 #include <QLabel>
 #include <QString>
+
+class QFontMetrics;
 
 class UserTextLabel : public QLabel {
   Q_OBJECT
@@ -35,6 +37,9 @@ class UserTextLabel : public QLabel {
 // (a tab as "␉", a line feed as "␊", a NUL as "␀"), line and paragraph separators as "␤",
 // and every other character as it is.
 QString visibleText(const QString& text);
+
+// visibleText() cut short with an ellipsis where it is wider than width pixels.
+QString fittedText(const QString& text, const QFontMetrics& metrics, int width);
 
 // A tooltip that shows text as typed, never as markup, wrapping where it is long.
 QString plainToolTip(const QString& text);
