@@ -1,17 +1,21 @@
 // Names a player might type, or a hand-edited settings file might hold, taken through
 // every place a name goes: the name labels in both scoreboard layouts, the status bar,
 // their tooltips, the settings file after a Cricket win and the high-score table read
-// back from it. Each label is judged by what it draws.
+// back from it, the game journal and its CSV export. Each label is judged by what it draws.
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolTip>
 #include <QtTest>
+#include <fstream>
 
+#include "journal/historycsv.h"
+#include "journal/journal.h"
 #include "store/highscores.h"
 #include "store/settingsstore.h"
 #include "ui/frmgame.h"
@@ -131,7 +135,11 @@ class TestUserText : public QObject {
     row("red font", "<font color=red>x</font>", "<font color=red>x</font>");
     row("entities", "&lt;b&gt; &amp; <b>b</b>", "&lt;b&gt; &amp; <b>b</b>");
     row("formula =", "=hyperlink(\"http://x\";\"x\")", "=hyperlink(\"http://x\";\"x\")");
-    row("formula + - @", "+1-2@sum(a1)", "+1-2@sum(a1)");
+    row("formula +", "+1+1", "+1+1");
+    row("formula -", "-1+1", "-1+1");
+    row("formula @", "@sum(a1)", "@sum(a1)");
+    row("tab first", "\t=1+1", "\u2409=1+1");
+    row("carriage return first", "\r=1+1", "\u240D=1+1");
     row("bidi override", "\u202Eexe.txt", "\u202Eexe.txt");
     row("control characters", "Tab\tbell\aesc\x1b\r\nend\x7f",
         "Tab\u2409bell\u2407esc\u241B\u240D\u240Aend\u2421");
@@ -192,6 +200,45 @@ class TestUserText : public QObject {
     hscores dialog(scores);
     dialog.show();
     checkShown(dialog.findChild<QLabel*>("lblplayer_1"), shown);
+  }
+
+  void journalAndCsvExport_data() { hostileNames(); }
+  void journalAndCsvExport() {
+    QFETCH(QByteArray, bytes);
+    if (QString::fromUtf8(bytes).toUtf8() != bytes) QSKIP("a game's names are always typed");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("games.sqlite");
+    {
+      Journal journal(path);
+      GameSetup setup;
+      setup.options = {.game_type = kCricket, .num_players = 1, .use_board = false};
+      setup.names[1] = bytes.toStdString();
+      const std::optional<int64_t> game = journal.beginGame(setup, "test");
+      QVERIFY(game && journal.record(*game, 1, {.input = GameInput::targetPress(1)}));
+    }
+    const std::vector<RecordedGame> games = Journal(path).games();
+    QCOMPARE(games.size(), std::size_t{1});
+    QCOMPARE(QByteArray::fromStdString(games[0].setup.names[1]), bytes);
+
+    const std::string csv = dir.filePath("history.csv").toStdString();
+    {
+      std::ofstream out(csv, std::ios::binary);
+      writeHistoryCsv(out, games);
+    }
+    // The player of the one entry, as a spreadsheet-compatible reader gives it.
+    QProcess python;
+    python.start("/usr/bin/python3", {"-c",
+                                      "import csv, sys\n"
+                                      "with open(sys.argv[1], newline='', encoding='utf-8') as f:\n"
+                                      "    rows = list(csv.reader(f, strict=True))\n"
+                                      "assert len(rows) == 2 and rows[0][4] == 'player', rows[0]\n"
+                                      "sys.stdout.buffer.write(rows[1][4].encode())\n",
+                                      QString::fromStdString(csv)});
+    QVERIFY(python.waitForFinished(20000));
+    QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData());
+    // A cell that a spreadsheet would run as a formula is kept as text by an apostrophe.
+    const bool formula = QByteArray("=+-@\t\r").contains(bytes.front());
+    QCOMPARE(python.readAllStandardOutput(), formula ? "'" + bytes : bytes);
   }
 };
 
