@@ -9,8 +9,12 @@
 
 #include "journal/historycsv.h"
 #include "journal/journalsession.h"
+#include "ui/usertextlabel.h"
 
 namespace {
+
+// The widest the player column grows; a longer name is cut short with an ellipsis.
+constexpr int kNameColumnWidth = 180;
 
 QTableWidget* table(const QStringList& headers, const std::vector<QStringList>& rows,
                     const QString& name) {
@@ -27,10 +31,18 @@ QTableWidget* table(const QStringList& headers, const std::vector<QStringList>& 
     for (int c = 0; c < cells.size(); ++c) {
       auto* item = new QTableWidgetItem(cells[c]);  // plain text, whatever a name holds
       if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      if (c == 0) {
+        // A player's name, on one line, whole in its tooltip and for screen readers.
+        item->setText(visibleText(cells[c]));
+        item->setToolTip(plainToolTip(cells[c]));
+        item->setData(Qt::AccessibleTextRole, visibleText(cells[c]));
+      }
       t->setItem(r, c, item);
     }
   }
+  t->setWordWrap(false);
   t->resizeColumnsToContents();
+  if (t->columnWidth(0) > kNameColumnWidth) t->setColumnWidth(0, kNameColumnWidth);
   return t;
 }
 

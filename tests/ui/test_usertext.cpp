@@ -3,10 +3,12 @@
 // their tooltips, the settings file after a Cricket win and the high-score table read
 // back from it, the game journal and its CSV export. Each label is judged by what it draws.
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTimer>
@@ -16,11 +18,13 @@
 
 #include "journal/historycsv.h"
 #include "journal/journal.h"
+#include "journal/journalsession.h"
 #include "store/highscores.h"
 #include "store/settingsstore.h"
 #include "ui/frmgame.h"
 #include "ui/hscores.h"
 #include "ui/mainwindow.h"
+#include "ui/statisticswindow.h"
 
 namespace {
 
@@ -71,6 +75,17 @@ void checkShown(QLabel* label, const QString& shown, const QString& caption = {}
                qPrintable(where + "'s tooltip is wider than the screen"));
   QToolTip::hideText();
   QCOMPARE(label->accessibleName(), caption.isEmpty() ? shown : caption + " " + shown);
+}
+
+// A name in the first column of a table: one line in a cell of the usual height, the
+// column no wider than before, and whole in the tooltip and for screen readers.
+void checkCell(const QTableWidget* table, const QString& shown) {
+  const QTableWidgetItem* cell = table->item(0, 0);
+  QCOMPARE(cell->text(), shown);
+  QCOMPARE(table->rowHeight(0), table->verticalHeader()->defaultSectionSize());
+  QVERIFY2(table->columnWidth(0) <= 200, qPrintable(table->objectName()));
+  QCOMPARE(tooltipShows(cell->toolTip()), QString(shown).remove(QChar(0x200B)));
+  QCOMPARE(cell->data(Qt::AccessibleTextRole).toString(), shown);
 }
 
 }  // namespace
@@ -205,6 +220,7 @@ class TestUserText : public QObject {
   void journalAndCsvExport_data() { hostileNames(); }
   void journalAndCsvExport() {
     QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
     if (QString::fromUtf8(bytes).toUtf8() != bytes) QSKIP("a game's names are always typed");
     QTemporaryDir dir;
     const QString path = dir.filePath("games.sqlite");
@@ -219,6 +235,12 @@ class TestUserText : public QObject {
     const std::vector<RecordedGame> games = Journal(path).games();
     QCOMPARE(games.size(), std::size_t{1});
     QCOMPARE(QByteArray::fromStdString(games[0].setup.names[1]), bytes);
+    {
+      JournalSession session(path);
+      StatisticsWindow statistics(session);
+      for (const char* table : {"Cricket figures of this game", "Cricket figures by player"})
+        checkCell(statistics.findChild<QTableWidget*>(table), shown);
+    }
 
     const std::string csv = dir.filePath("history.csv").toStdString();
     {
