@@ -21,9 +21,9 @@
 #include "journal/journalsession.h"
 #include "store/highscores.h"
 #include "store/settingsstore.h"
-#include "ui/frmgame.h"
-#include "ui/hscores.h"
+#include "ui/highscoresdialog.h"
 #include "ui/mainwindow.h"
+#include "ui/newgamedialog.h"
 #include "ui/statisticswindow.h"
 
 namespace {
@@ -109,14 +109,14 @@ class TestUserText : public QObject {
   // Types the names into the new-game dialog and presses "Lets Begin".
   void newGame(GameType type, const QStringList& names) {
     QTimer::singleShot(0, [this, type, names] {
-      auto* dialog = w_->findChild<frmgame*>();
+      auto* dialog = w_->findChild<NewGameDialog*>();
       const auto n = static_cast<int16_t>(names.size());
-      w_->game().options = {.game_type = int16_t(type), .num_players = n, .use_board = false};
+      w_->game().options = {.gameType = int16_t(type), .playerCount = n, .useBoard = false};
       for (int seat = 1; seat <= n; ++seat)
         dialog->findChild<QLineEdit*>(QString("txtname_%1").arg(seat))->setText(names[seat - 1]);
       dialog->findChild<QPushButton*>("cmdstart")->click();
     });
-    w_->mnunew_Click();
+    w_->newGame();
   }
 
   // The geometry of every name label and status panel.
@@ -133,7 +133,7 @@ class TestUserText : public QObject {
     newGame(kCricket, {name});
     for (int i = 0; i < 21; ++i)
       w_->findChild<QPushButton*>(QString("CmdHit_%1").arg(1 + i / 3))->click();
-    QVERIFY(!w_->game().state().game_on);
+    QVERIFY(!w_->game().state().inPlay);
   }
 
   void hostileNames() {
@@ -178,7 +178,7 @@ class TestUserText : public QObject {
     QFETCH(QString, shown);
     const QString name = QString::fromUtf8(bytes);
     if (name.toUtf8() != bytes) QSKIP("only a file edited by hand holds this name");
-    QCOMPARE(Cap_it(name), name);
+    QCOMPARE(capitaliseName(name), name);
     startWindow();
     for (GameType type : {kCricket, k501}) {
       newGame(type, {"Player 1", "Player 2", "Player 3", "Player 4"});
@@ -211,8 +211,8 @@ class TestUserText : public QObject {
     SettingsStore store(settingsPath());
     QCOMPARE(QByteArray::fromStdString(store.read("Name2").value_or("")), bytes);
     HighScores scores(store);
-    scores.Get_Hscores();
-    hscores dialog(scores);
+    scores.load();
+    HighScoresDialog dialog(scores);
     dialog.show();
     checkShown(dialog.findChild<QLabel*>("lblplayer_1"), shown);
   }
@@ -227,7 +227,7 @@ class TestUserText : public QObject {
     {
       Journal journal(path);
       GameSetup setup;
-      setup.options = {.game_type = kCricket, .num_players = 1, .use_board = false};
+      setup.options = {.gameType = kCricket, .playerCount = 1, .useBoard = false};
       setup.names[1] = bytes.toStdString();
       const std::optional<int64_t> game = journal.beginGame(setup, "test");
       QVERIFY(game && journal.record(*game, 1, {.input = GameInput::targetPress(1)}));
