@@ -198,22 +198,37 @@ TEST_P(CheckoutChart, ShowsTheChartRoute) {
       r.route);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, CheckoutChart,
-    ::testing::Values(ChartRow{"highest_double_finish", 170, 3, 2, true, true, "T20 T20 Bull"},
-                      ChartRow{"treble_twenty_first", 164, 3, 0, true, true, "T20 T18 Bull"},
-                      ChartRow{"favourite_double", 160, 3, 2, true, true, "T20 T20 D20"},
-                      ChartRow{"no_bull_to_set_up", 150, 3, 0, true, true, "T20 T18 D18"},
-                      ChartRow{"no_double_to_set_up", 62, 2, 0, true, true, "T10 D16"},
-                      ChartRow{"any_finish_wins", 168, 3, 2, true, true, "T20 T20 T16"},
-                      ChartRow{"fewest_darts_before_a_double", 60, 3, 2, true, true, "T20"},
-                      ChartRow{"wide_single_to_finish", 3, 3, 0, true, true, "3"},
-                      ChartRow{"wide_single_to_set_up", 43, 3, 0, true, true, "3 D20"},
-                      ChartRow{"inner_bull_single_no_170", 170, 3, 0, true, false, ""},
-                      ChartRow{"double_in_opens_on_a_double", 100, 3, 2, false, true, "Bull Bull"},
-                      ChartRow{"triple_in_opens_on_a_triple", 40, 3, 3, false, true, "T8 D8"},
-                      ChartRow{"at_zero_miss_the_rest", 0, 2, 2, true, true, "Miss Miss"},
-                      ChartRow{"past_zero_nothing", -3, 3, 0, true, true, ""}),
-    [](const auto& info) { return std::string(info.param.what); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Rows, CheckoutChart, ::testing::Values(
+    ChartRow{.what = "highest_double_finish", .remaining = 170, .dartsLeft = 3, .inRule = 2,
+             .playerIn = true, .doubleBull = true, .route = "T20 T20 Bull"},
+    ChartRow{.what = "treble_twenty_first", .remaining = 164, .dartsLeft = 3, .inRule = 0,
+             .playerIn = true, .doubleBull = true, .route = "T20 T18 Bull"},
+    ChartRow{.what = "favourite_double", .remaining = 160, .dartsLeft = 3, .inRule = 2,
+             .playerIn = true, .doubleBull = true, .route = "T20 T20 D20"},
+    ChartRow{.what = "no_bull_to_set_up", .remaining = 150, .dartsLeft = 3, .inRule = 0,
+             .playerIn = true, .doubleBull = true, .route = "T20 T18 D18"},
+    ChartRow{.what = "no_double_to_set_up", .remaining = 62, .dartsLeft = 2, .inRule = 0,
+             .playerIn = true, .doubleBull = true, .route = "T10 D16"},
+    ChartRow{.what = "any_finish_wins", .remaining = 168, .dartsLeft = 3, .inRule = 2,
+             .playerIn = true, .doubleBull = true, .route = "T20 T20 T16"},
+    ChartRow{.what = "fewest_darts_before_a_double", .remaining = 60, .dartsLeft = 3, .inRule = 2,
+             .playerIn = true, .doubleBull = true, .route = "T20"},
+    ChartRow{.what = "wide_single_to_finish", .remaining = 3, .dartsLeft = 3, .inRule = 0,
+             .playerIn = true, .doubleBull = true, .route = "3"},
+    ChartRow{.what = "wide_single_to_set_up", .remaining = 43, .dartsLeft = 3, .inRule = 0,
+             .playerIn = true, .doubleBull = true, .route = "3 D20"},
+    ChartRow{.what = "inner_bull_single_no_170", .remaining = 170, .dartsLeft = 3, .inRule = 0,
+             .playerIn = true, .doubleBull = false, .route = ""},
+    ChartRow{.what = "double_in_opens_on_a_double", .remaining = 100, .dartsLeft = 3, .inRule = 2,
+             .playerIn = false, .doubleBull = true, .route = "Bull Bull"},
+    ChartRow{.what = "triple_in_opens_on_a_triple", .remaining = 40, .dartsLeft = 3, .inRule = 3,
+             .playerIn = false, .doubleBull = true, .route = "T8 D8"},
+    ChartRow{.what = "at_zero_miss_the_rest", .remaining = 0, .dartsLeft = 2, .inRule = 2,
+             .playerIn = true, .doubleBull = true, .route = "Miss Miss"},
+    ChartRow{.what = "past_zero_nothing", .remaining = -3, .dartsLeft = 3, .inRule = 0,
+             .playerIn = true, .doubleBull = true, .route = ""}
+), [](const auto& info) { return std::string(info.param.what); });
+// clang-format on
 
 }  // namespace

@@ -32,36 +32,57 @@ TEST_P(CountdownTurn, SettlesAtTheEndOfTheTurn) {
   s.play(c.firstTwo);
   EXPECT_EQ(s.st().turnTotal, c.totalTwo);
   s.play(c.third);
-  EXPECT_TRUE(s.seat(1).score() == c.scoreAfter && s.seat(1).isIn() == c.inAfter)
-      << s.seat(1).score();
+  EXPECT_EQ(s.seat(1).score(), c.scoreAfter);
+  EXPECT_EQ(s.seat(1).isIn(), c.inAfter);
   EXPECT_EQ(s.clips.cues(), c.cues);
   const bool won = c.scoreAfter == 0;
-  EXPECT_TRUE(s.st().inPlay != won && s.st().scoreEditEnabled != won);
+  EXPECT_EQ(s.st().inPlay, !won);
+  EXPECT_EQ(s.st().scoreEditEnabled, !won);
   EXPECT_EQ(s.st().round, 1 + c.alreadyIn + !won);  // a win does not count a round
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rules, CountdownTurn,
-    ::testing::Values(
-        TurnCase{"double_3_leaves2_stands", 2, true, true, 3, "S1 M", "M", 1, 2, true, kChange},
-        TurnCase{"double_40_singles_finish", 2, true, true, 40, "S20 S20", "M", 40, 0, true, kWin},
-        TurnCase{"triple_4_leaves3_stands", 3, true, true, 4, "S1 M", "M", 1, 3, true, kChange},
-        TurnCase{"triple_4_leaves2_busts", 3, true, true, 4, "S2 M", "M", 2, 4, true, kBust},
-        TurnCase{"triple_4_leaves1_busts", 3, true, true, 4, "S3 M", "M", 3, 4, true, kBust},
-        TurnCase{"double_in_counts_from_the_double", 2, true, false, 301, "S20 D20", "S5", 40, 256,
-                 true, kChange},
-        TurnCase{"double_in_single_bull_and_triple_do_not", 2, false, false, 301, "IB T19", "M", 0,
-                 301, false, kChange},
-        TurnCase{"triple_in_no_bull_but_a_triple", 3, true, false, 301, "IB T7", "S1", 21, 279,
-                 true, kChange},
-        TurnCase{"bust_keeps_the_player_in", 2, true, false, 40, "D20 S5", "M", 45, 40, true,
-                 kBust},
-        // a score edited to 0 wins at the end of the turn whatever was thrown, without BREAK;
-        // edited below the least finish, a turn without points busts
-        TurnCase{"edited_0_wins_after_points", 0, true, true, 0, "S20 M", "M", 20, 0, true, kWin},
-        TurnCase{"edited_negative_busts", 0, true, true, -5, "M M", "M", 0, -5, true, kBust},
-        TurnCase{"edited_1_double_out_busts", 2, true, true, 1, "M M", "M", 0, 1, true, kBust}),
-    kByWhat);
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Rules, CountdownTurn, ::testing::Values(
+    TurnCase{.what = "double_3_leaves2_stands", .rule = 2, .doubleBull = true, .alreadyIn = true,
+             .score = 3, .firstTwo = "S1 M", .third = "M", .totalTwo = 1, .scoreAfter = 2,
+             .inAfter = true, .cues = kChange},
+    TurnCase{.what = "double_40_singles_finish", .rule = 2, .doubleBull = true, .alreadyIn = true,
+             .score = 40, .firstTwo = "S20 S20", .third = "M", .totalTwo = 40, .scoreAfter = 0,
+             .inAfter = true, .cues = kWin},
+    TurnCase{.what = "triple_4_leaves3_stands", .rule = 3, .doubleBull = true, .alreadyIn = true,
+             .score = 4, .firstTwo = "S1 M", .third = "M", .totalTwo = 1, .scoreAfter = 3,
+             .inAfter = true, .cues = kChange},
+    TurnCase{.what = "triple_4_leaves2_busts", .rule = 3, .doubleBull = true, .alreadyIn = true,
+             .score = 4, .firstTwo = "S2 M", .third = "M", .totalTwo = 2, .scoreAfter = 4,
+             .inAfter = true, .cues = kBust},
+    TurnCase{.what = "triple_4_leaves1_busts", .rule = 3, .doubleBull = true, .alreadyIn = true,
+             .score = 4, .firstTwo = "S3 M", .third = "M", .totalTwo = 3, .scoreAfter = 4,
+             .inAfter = true, .cues = kBust},
+    TurnCase{.what = "double_in_counts_from_the_double", .rule = 2, .doubleBull = true,
+             .alreadyIn = false, .score = 301, .firstTwo = "S20 D20", .third = "S5", .totalTwo = 40,
+             .scoreAfter = 256, .inAfter = true, .cues = kChange},
+    TurnCase{.what = "double_in_single_bull_and_triple_do_not", .rule = 2, .doubleBull = false,
+             .alreadyIn = false, .score = 301, .firstTwo = "IB T19", .third = "M", .totalTwo = 0,
+             .scoreAfter = 301, .inAfter = false, .cues = kChange},
+    TurnCase{.what = "triple_in_no_bull_but_a_triple", .rule = 3, .doubleBull = true,
+             .alreadyIn = false, .score = 301, .firstTwo = "IB T7", .third = "S1", .totalTwo = 21,
+             .scoreAfter = 279, .inAfter = true, .cues = kChange},
+    TurnCase{.what = "bust_keeps_the_player_in", .rule = 2, .doubleBull = true, .alreadyIn = false,
+             .score = 40, .firstTwo = "D20 S5", .third = "M", .totalTwo = 45, .scoreAfter = 40,
+             .inAfter = true, .cues = kBust},
+    // a score edited to 0 wins at the end of the turn whatever was thrown, without BREAK;
+    // edited below the least finish, a turn without points busts
+    TurnCase{.what = "edited_0_wins_after_points", .rule = 0, .doubleBull = true, .alreadyIn = true,
+             .score = 0, .firstTwo = "S20 M", .third = "M", .totalTwo = 20, .scoreAfter = 0,
+             .inAfter = true, .cues = kWin},
+    TurnCase{.what = "edited_negative_busts", .rule = 0, .doubleBull = true, .alreadyIn = true,
+             .score = -5, .firstTwo = "M M", .third = "M", .totalTwo = 0, .scoreAfter = -5,
+             .inAfter = true, .cues = kBust},
+    TurnCase{.what = "edited_1_double_out_busts", .rule = 2, .doubleBull = true, .alreadyIn = true,
+             .score = 1, .firstTwo = "M M", .third = "M", .totalTwo = 0, .scoreAfter = 1,
+             .inAfter = true, .cues = kBust}
+), kByWhat);
+// clang-format on
 
 // Each clip comes with the screen shown while it plays: a dart's clip before the dart
 // counts, the bust with the score as it was, "CHANGE" with the next player already marked,
@@ -89,11 +110,16 @@ TEST(TurnCycle, ClipsCarryTheScreenOfTheirMoment) {
 // A win by a later seat ends the game where it stands and names that seat; with the
 // sound off it passes in silence.
 TEST(TurnCycle, AWinEndsTheGameWhereItStandsAndNamesTheSeat) {
-  const std::tuple<int, bool, const char*> wins[] = {
-      {2, true, "WAVHIT WAVHIT WAVHIT PLAYER TWO WINS"},
-      {3, true, "WAVHIT WAVHIT WAVHIT PLAYER THREE WINS"},
-      {4, true, "WAVHIT WAVHIT WAVHIT PLAYER FOUR WINS"},
-      {4, false, ""}};
+  struct Win {
+    int winner;
+    bool soundOn;
+    const char* cues;
+  };
+  const Win wins[] = {
+      {.winner = 2, .soundOn = true, .cues = "WAVHIT WAVHIT WAVHIT PLAYER TWO WINS"},
+      {.winner = 3, .soundOn = true, .cues = "WAVHIT WAVHIT WAVHIT PLAYER THREE WINS"},
+      {.winner = 4, .soundOn = true, .cues = "WAVHIT WAVHIT WAVHIT PLAYER FOUR WINS"},
+      {.winner = 4, .soundOn = false, .cues = ""}};
   for (const auto& [winner, soundOn, cues] : wins) {
     Session s(k301, 4);
     s.setScore(winner, 20);
@@ -148,19 +174,28 @@ TEST(EditScore, ChangesOneScoreOnlyAndHoldsAtTheLimits) {
   EXPECT_EQ(s.st(), expected);  // turn total, seat, darts and "in" stay
   for (int i = 0; i < 2; ++i) s.game.editScore(1, 32000, true);
   for (int i = 0; i < 3; ++i) s.game.editScore(2, 30000, false);
-  EXPECT_TRUE(s.seat(1).score() == INT16_MAX && s.seat(2).score() == INT16_MIN);
+  EXPECT_EQ(s.seat(1).score(), 32767);
+  EXPECT_EQ(s.seat(2).score(), -32768);
   s.play("S20 S20 S20 S20 S20");  // 60 off the highest score; a bust from the lowest
-  EXPECT_TRUE(s.seat(1).score() == INT16_MAX - 60 && s.seat(2).score() == INT16_MIN);
+  EXPECT_EQ(s.seat(1).score(), 32707);
+  EXPECT_EQ(s.seat(2).score(), -32768);
   EXPECT_EQ(s.clips.cues(), "");  // with the sound off, not even the bust is heard
 }
 
 // Outside a countdown game in progress nothing moves: no dart, button, key, turn
 // change, undo or score edit changes any part of the state.
 TEST(OutsideAGame, EveryInputIsIgnored) {
-  const std::tuple<int16_t, bool, const char*> whens[] = {
-      {-1, true, ""},  // before the first game
-      {k301, true, "T20 T20 T20 T20 T20 S1"},
-      {kCricket, false, "b1 b1 b1 b2 b2 b2 b3 b3 b3 b4 b4 b4 b5 b5 b5 b6 b6 b6 b7 b7 b7"}};
+  struct When {
+    int16_t type;  // -1: before the first game
+    bool useBoard;
+    const char* script;  // the darts that end the game
+  };
+  const When whens[] = {
+      {.type = -1, .useBoard = true, .script = ""},
+      {.type = k301, .useBoard = true, .script = "T20 T20 T20 T20 T20 S1"},
+      {.type = kCricket,
+       .useBoard = false,
+       .script = "b1 b1 b1 b2 b2 b2 b3 b3 b3 b4 b4 b4 b5 b5 b5 b6 b6 b6 b7 b7 b7"}};
   for (const auto& [type, useBoard, script] : whens) {
     Session s;
     if (type >= 0) s.start(type, 1, 0, useBoard);
@@ -175,7 +210,8 @@ TEST(OutsideAGame, EveryInputIsIgnored) {
     for (char32_t ch : std::u32string_view(U"+0-5")) s.game.keyTyped(ch);
     s.game.passTurn();
     EXPECT_NE(s.game.undoLatestEntry(), UndoResult::Done);
-    EXPECT_TRUE(s.st() == before && s.clips.cues().empty()) << type;
+    EXPECT_EQ(s.st(), before) << type;
+    EXPECT_EQ(s.clips.cues(), "") << type;
   }
 }
 

@@ -6,8 +6,16 @@
 // Seat 1 closes 20 and marks it once more, with some opponents closed on 20: one mark
 // scores once, however many opponents are open, and nothing against closed or absent seats.
 TEST(Cricket, ScoresOncePerMarkWhileAnyOpponentIsOpen) {
-  const std::tuple<int, std::set<int>, int> cases[] = {
-      {1, {}, 0}, {4, {}, 20}, {2, {2}, 0}, {4, {2, 4}, 20}, {4, {2, 3, 4}, 0}};
+  struct Case {
+    int players;
+    std::set<int> closed;  // the opponents' seats already closed on 20
+    int points;
+  };
+  const Case cases[] = {{.players = 1, .closed = {}, .points = 0},
+                        {.players = 4, .closed = {}, .points = 20},
+                        {.players = 2, .closed = {2}, .points = 0},
+                        {.players = 4, .closed = {2, 4}, .points = 20},
+                        {.players = 4, .closed = {2, 3, 4}, .points = 0}};
   for (const auto& [players, closed, points] : cases) {
     Session s(kCricket, players, 0, false);
     s.play("b1 b1 b1 n");
@@ -20,18 +28,34 @@ TEST(Cricket, ScoresOncePerMarkWhileAnyOpponentIsOpen) {
 // A dart on the board after seat 1's earlier turn and seat 2's: one mark per unit of its
 // multiplier, each with its chalk and points.
 TEST(Cricket, BoardDartsMarkOncePerMultiplier) {
-  const std::tuple<bool, const char*, const char*, int, int, int, const char*> darts[] = {
-      {true, "S19 S19 M M M M", "T19", 19, 5, 38, "CHALK CHALK CHALK"},
-      {true, "IB OB M M M M", "IB", 25, 5, 50, "CHALK CHALK"},  // double bull on a closed bull
-      {false, "", "IB", 25, 1, 0, "CHALK"},                     // no double bull: one mark
-      {true, "", "OB", 25, 1, 0, "CHALK"}};
+  struct BoardDart {
+    bool doubleBull;
+    const char *before, *dart;
+    int number, marks, points;
+    const char* cues;
+  };
+  // clang-format off
+  const BoardDart darts[] = {
+      {.doubleBull = true, .before = "S19 S19 M M M M", .dart = "T19", .number = 19, .marks = 5,
+       .points = 38, .cues = "CHALK CHALK CHALK"},
+      // a double bull on a closed bull
+      {.doubleBull = true, .before = "IB OB M M M M", .dart = "IB", .number = 25, .marks = 5,
+       .points = 50, .cues = "CHALK CHALK"},
+      // no double bull: one mark
+      {.doubleBull = false, .before = "", .dart = "IB", .number = 25, .marks = 1, .points = 0,
+       .cues = "CHALK"},
+      {.doubleBull = true, .before = "", .dart = "OB", .number = 25, .marks = 1, .points = 0,
+       .cues = "CHALK"}};
+  // clang-format on
   for (const auto& [doubleBull, before, dart, number, marks, points, cues] : darts) {
     Session s(kCricket, 2, 0, true, doubleBull);
     s.play(before);
     s.clips.cues().clear();
     s.play(dart);
-    EXPECT_TRUE(s.seat(1).marks(number) == marks && s.seat(1).score() == points) << dart;
-    EXPECT_TRUE(s.clips.cues() == cues && s.st().undoEnabled) << s.clips.cues();
+    EXPECT_EQ(s.seat(1).marks(number), marks) << dart;
+    EXPECT_EQ(s.seat(1).score(), points) << dart;
+    EXPECT_EQ(s.clips.cues(), cues) << dart;
+    EXPECT_TRUE(s.st().undoEnabled) << dart;
   }
 }
 
@@ -64,7 +88,10 @@ TEST(CricketWin, LevelWinsTrailingDoesNot) {
   EXPECT_TRUE(s.st().inPlay);
   s.clips.cues().clear();
   s.play("b1");  // seat 3 has 20 open: 20 to 20
-  EXPECT_TRUE(!s.st().inPlay && !s.st().undoEnabled && s.st().throwerMarked && s.st().thrower == 1);
+  EXPECT_FALSE(s.st().inPlay);
+  EXPECT_FALSE(s.st().undoEnabled);
+  EXPECT_TRUE(s.st().throwerMarked);
+  EXPECT_EQ(s.st().thrower, 1);
   EXPECT_EQ(s.clips.cues(), "CHALK PLAYER ONE WINS");
   EXPECT_EQ(wins, (std::vector<std::pair<std::string, int>>{{"Ann", 2}}));
 }
@@ -95,7 +122,9 @@ TEST(CricketWin, OnePlayerWinsOnTheFirstMarkOfATriple) {
     s.play("T19 T18 T17 T16 T15 IB S20 S20 OB");
     s.clips.cues().clear();
     s.play("T20");
-    EXPECT_TRUE(s.st().inPlay != autoWin && wins == autoWin && s.seat(1).score() == 0);
+    EXPECT_EQ(s.st().inPlay, !autoWin) << "autoWin " << autoWin;
+    EXPECT_EQ(wins, autoWin ? 1 : 0) << "autoWin " << autoWin;
+    EXPECT_EQ(s.seat(1).score(), 0) << "autoWin " << autoWin;
     EXPECT_EQ(s.seat(1).marks(20), autoWin ? 3 : 5);
     EXPECT_EQ(s.clips.cues(), autoWin ? "CHALK PLAYER ONE WINS" : "CHALK CHALK CHALK");
   }
@@ -103,8 +132,14 @@ TEST(CricketWin, OnePlayerWinsOnTheFirstMarkOfATriple) {
 
 // Keys press buttons only in plain Cricket on the buttons.
 TEST(Cricket, KeysWorkOnlyInPlainCricketOnTheButtons) {
-  const std::tuple<int16_t, bool> cases[] = {
-      {kCricket, false}, {kCricket, true}, {kRandomCricket, false}, {k301, false}};
+  struct Case {
+    int16_t type;
+    bool useBoard;
+  };
+  const Case cases[] = {{.type = kCricket, .useBoard = false},
+                        {.type = kCricket, .useBoard = true},
+                        {.type = kRandomCricket, .useBoard = false},
+                        {.type = k301, .useBoard = false}};
   for (const auto& [type, useBoard] : cases) {
     Session s(type, 2, 0, useBoard);
     const GameState before = s.st();
@@ -112,7 +147,10 @@ TEST(Cricket, KeysWorkOnlyInPlainCricketOnTheButtons) {
     for (char32_t ch : std::u32string_view(U"0-1+"))
       EXPECT_EQ(s.game.keyTyped(ch), works && ch != U'1') << type;
     EXPECT_EQ(s.st() == before, !works) << type << useBoard;
-    EXPECT_TRUE(!works ||
-                (s.seat(1).marks(20) == 1 && s.seat(1).marks(25) == 1 && s.st().thrower == 2));
+    if (works) {
+      EXPECT_EQ(s.seat(1).marks(20), 1) << type;
+      EXPECT_EQ(s.seat(1).marks(25), 1) << type;
+      EXPECT_EQ(s.st().thrower, 2) << type;
+    }
   }
 }

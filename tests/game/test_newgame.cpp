@@ -28,10 +28,16 @@ TEST_P(NewGame, StartsCleanWithSeatOneToThrow) {
   EXPECT_EQ(st, fresh.st());
 
   const bool countdown = type >= k301;
-  EXPECT_TRUE(st.inPlay && st.thrower == 1 && st.round == 1 && !st.undoEnabled);
-  EXPECT_EQ(st.names[st.thrower] + std::to_string(st.turnTotal) + std::to_string(st.dartsThrown),
-            "Ann00");
-  EXPECT_TRUE(st.scoreEditEnabled == countdown && st.started && st.throwerMarked);
+  EXPECT_TRUE(st.inPlay);
+  EXPECT_EQ(st.thrower, 1);
+  EXPECT_EQ(st.round, 1);
+  EXPECT_FALSE(st.undoEnabled);
+  EXPECT_EQ(st.names[st.thrower], "Ann");
+  EXPECT_EQ(st.turnTotal, 0);
+  EXPECT_EQ(st.dartsThrown, 0);
+  EXPECT_EQ(st.scoreEditEnabled, countdown);
+  EXPECT_TRUE(st.started);
+  EXPECT_TRUE(st.throwerMarked);
   const int16_t start[] = {0, 0, 301, 501, 451};
   for (int seat = 1; seat <= kSeats; ++seat) {
     EXPECT_EQ(st.players[seat].score(), start[type]) << seat;
@@ -46,10 +52,15 @@ INSTANTIATE_TEST_SUITE_P(AllGames, NewGame,
 // A first player called "Scorpion" is greeted whenever a sound device exists, even with
 // the sound off; nobody else is.
 TEST(SetPlayerNames, GreetsScorpionInTheFirstSeatWhenASoundDeviceExists) {
-  const std::tuple<const char*, const char*, bool, bool, const char*> cases[] = {
-      {"Scorpion", "Bob", true, false, "SCORPION"},
-      {"Scorpion", "Bob", false, true, ""},
-      {"Ann", "Scorpion", true, true, ""}};
+  struct Greeting {
+    const char *first, *second;
+    bool device, soundOn;  // whether a sound device exists; the sound setting
+    const char* cues;
+  };
+  const Greeting cases[] = {
+      {.first = "Scorpion", .second = "Bob", .device = true, .soundOn = false, .cues = "SCORPION"},
+      {.first = "Scorpion", .second = "Bob", .device = false, .soundOn = true, .cues = ""},
+      {.first = "Ann", .second = "Scorpion", .device = true, .soundOn = true, .cues = ""}};
   for (const auto& [first, second, soundAvailable, soundOn, cues] : cases) {
     Game game;
     HeardClips clips{game, {}};
@@ -83,12 +94,18 @@ TEST(RandomDraws, FromTheClock) {
     const auto& n = s.st().targets;
     ASSERT_EQ(n[7], 25);
     for (std::size_t i = 1; i <= 6; ++i) {
-      ASSERT_TRUE(n[i] >= 1 && n[i] <= 20 && (i == 1 || n[i - 1] > n[i])) << "game " << game;
+      ASSERT_GE(n[i], 1) << "game " << game << ", target " << i;
+      ASSERT_LE(n[i], 20) << "game " << game << ", target " << i;
+      if (i > 1) {
+        ASSERT_GT(n[i - 1], n[i]) << "game " << game << ", target " << i;
+      }
       targets.insert(n[i]);
     }
     s.start(kRandomCountdown, 3);
     const int start = s.seat(1).score();
-    ASSERT_TRUE(start >= 301 && start <= 900 && s.seat(4).score() == start) << start;
+    ASSERT_GE(start, 301);
+    ASSERT_LE(start, 900);
+    ASSERT_EQ(s.seat(4).score(), start);
     starts.insert(start);
   }
   EXPECT_EQ(targets.size(), 20u);  // every number from 1 to 20 turns up, not just 15..20

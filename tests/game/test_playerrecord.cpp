@@ -13,8 +13,13 @@ TEST(ClsPlayer, UndoTakesBackScoredPointsOnlyBeyondTheThirdMark) {
     p.takeBackMark(true);  // no mark yet: nothing to take back
     for (int i = 0; i < 4; ++i) p.addMark(25);
     p.takeBackMark(scored);
-    EXPECT_TRUE(p.marks(25) == 3 && p.isClosed(25) && p.score() == (scored ? 75 : 100)) << scored;
+    const int scoreKept = scored ? 75 : 100;
+    EXPECT_EQ(p.marks(25), 3) << "scored " << scored;
+    EXPECT_TRUE(p.isClosed(25)) << "scored " << scored;
+    EXPECT_EQ(p.score(), scoreKept) << "scored " << scored;
     p.takeBackMark(scored);
-    EXPECT_TRUE(p.marks(25) == 2 && !p.isClosed(25) && p.score() == (scored ? 75 : 100)) << scored;
+    EXPECT_EQ(p.marks(25), 2) << "scored " << scored;
+    EXPECT_FALSE(p.isClosed(25)) << "scored " << scored;
+    EXPECT_EQ(p.score(), scoreKept) << "scored " << scored;
   }
 }

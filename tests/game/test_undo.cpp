@@ -43,30 +43,39 @@ TEST_P(Undo, TakesBackTheLatestEntryOrRefuses) {
   EXPECT_EQ(after, expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Entries, Undo,
-    ::testing::Values(
-        UndoCase{"board_first_dart_triple", 2, true, "", "T20", UndoResult::Done},
-        UndoCase{"board_third_dart_to_next_seat", 3, true, "S19 S19", "S19", UndoResult::Done},
-        UndoCase{"board_third_dart_across_the_round", 2, true, "M M M S19 S19", "S19",
-                 UndoResult::Done},
-        UndoCase{"board_fourth_mark_scored", 2, true, "T20 M M M M M", "S20", UndoResult::Done},
-        UndoCase{"board_fourth_mark_against_closed", 2, true, "T20 M M T20 M M", "S20",
-                 UndoResult::Done},
-        UndoCase{"board_triple_to_four", 2, true, "S19", "T19", UndoResult::Done},
-        UndoCase{"board_triple_to_five_refused", 2, true, "S19 S19", "T19", UndoResult::Refused},
-        UndoCase{"board_miss_ends_it", 2, true, "S20", "M", UndoResult::Unavailable},
-        UndoCase{"buttons_second_mark_of_turn", 2, false, "b1", "b2", UndoResult::Done},
-        UndoCase{"buttons_across_the_round", 2, false, "n", "b6 n", UndoResult::Done},
-        UndoCase{"buttons_to_previous_seat_refused", 3, false, "b7 b7 b7 b7", "b7 n",
-                 UndoResult::Refused},
-        // before the player count was ever chosen seat 1 plays alone; with a count beyond
-        // the seats the round ends with seat 4
-        UndoCase{"buttons_no_count_across_the_round", 0, false, "", "b1 n", UndoResult::Done},
-        UndoCase{"buttons_count_beyond_the_seats_back_to_seat_4", 5, false, "n n n", "b1 n",
-                 UndoResult::Done},
-        // a turn passed without a mark has nothing to take back, and the mark before it
-        // belongs to someone who no longer made the latest entry
-        UndoCase{"buttons_pass_without_a_mark_ends_it", 3, false, "b1 n", "n",
-                 UndoResult::Unavailable}),
-    kByWhat);
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Entries, Undo, ::testing::Values(
+    UndoCase{.what = "board_first_dart_triple", .players = 2, .useBoard = true, .setup = "",
+             .entry = "T20", .result = UndoResult::Done},
+    UndoCase{.what = "board_third_dart_to_next_seat", .players = 3, .useBoard = true,
+             .setup = "S19 S19", .entry = "S19", .result = UndoResult::Done},
+    UndoCase{.what = "board_third_dart_across_the_round", .players = 2, .useBoard = true,
+             .setup = "M M M S19 S19", .entry = "S19", .result = UndoResult::Done},
+    UndoCase{.what = "board_fourth_mark_scored", .players = 2, .useBoard = true,
+             .setup = "T20 M M M M M", .entry = "S20", .result = UndoResult::Done},
+    UndoCase{.what = "board_fourth_mark_against_closed", .players = 2, .useBoard = true,
+             .setup = "T20 M M T20 M M", .entry = "S20", .result = UndoResult::Done},
+    UndoCase{.what = "board_triple_to_four", .players = 2, .useBoard = true, .setup = "S19",
+             .entry = "T19", .result = UndoResult::Done},
+    UndoCase{.what = "board_triple_to_five_refused", .players = 2, .useBoard = true,
+             .setup = "S19 S19", .entry = "T19", .result = UndoResult::Refused},
+    UndoCase{.what = "board_miss_ends_it", .players = 2, .useBoard = true, .setup = "S20",
+             .entry = "M", .result = UndoResult::Unavailable},
+    UndoCase{.what = "buttons_second_mark_of_turn", .players = 2, .useBoard = false, .setup = "b1",
+             .entry = "b2", .result = UndoResult::Done},
+    UndoCase{.what = "buttons_across_the_round", .players = 2, .useBoard = false, .setup = "n",
+             .entry = "b6 n", .result = UndoResult::Done},
+    UndoCase{.what = "buttons_to_previous_seat_refused", .players = 3, .useBoard = false,
+             .setup = "b7 b7 b7 b7", .entry = "b7 n", .result = UndoResult::Refused},
+    // before the player count was ever chosen seat 1 plays alone; with a count
+    // beyond the seats the round ends with seat 4
+    UndoCase{.what = "buttons_no_count_across_the_round", .players = 0, .useBoard = false,
+             .setup = "", .entry = "b1 n", .result = UndoResult::Done},
+    UndoCase{.what = "buttons_count_beyond_the_seats_back_to_seat_4", .players = 5,
+             .useBoard = false, .setup = "n n n", .entry = "b1 n", .result = UndoResult::Done},
+    // a turn passed without a mark has nothing to take back, and the mark before
+    // it belongs to someone who no longer made the latest entry
+    UndoCase{.what = "buttons_pass_without_a_mark_ends_it", .players = 3, .useBoard = false,
+             .setup = "b1 n", .entry = "n", .result = UndoResult::Unavailable}
+), kByWhat);
+// clang-format on

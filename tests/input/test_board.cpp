@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -14,13 +13,23 @@ using board::Hit;
 // Distances straight up from the centre (angle 1.5 in quadrant 1: sector 20); a distance
 // equal to a radius belongs to the ring outside it.
 TEST(Board, RingsTakeTheirOuterRadiusAsTheNextRing) {
-  const std::tuple<double, bool, Hit> rings[] = {
-      {0, true, {25, 2, "Double Bull"}},         {180.99, true, {25, 2, "Double Bull"}},
-      {100, false, {25, 1, "Single Bull"}},      {181, true, {25, 1, "Single Bull"}},
-      {459.99, true, {25, 1, "Single Bull"}},    {460, true, {20, 1, "Single Twenty"}},
-      {1240, true, {20, 3, "Triple Twenty"}},    {1509.99, true, {20, 3, "Triple Twenty"}},
-      {1510, true, {20, 1, "Single Twenty"}},    {2440, true, {20, 2, "Double Twenty"}},
-      {2739.99, true, {20, 2, "Double Twenty"}}, {2740, true, {0, 1, "Miss"}}};
+  struct Ring {
+    double distance;
+    bool doubleBull;
+    Hit hit;
+  };
+  const Ring rings[] = {{.distance = 0, .doubleBull = true, .hit = {25, 2, "Double Bull"}},
+                        {.distance = 180.99, .doubleBull = true, .hit = {25, 2, "Double Bull"}},
+                        {.distance = 100, .doubleBull = false, .hit = {25, 1, "Single Bull"}},
+                        {.distance = 181, .doubleBull = true, .hit = {25, 1, "Single Bull"}},
+                        {.distance = 459.99, .doubleBull = true, .hit = {25, 1, "Single Bull"}},
+                        {.distance = 460, .doubleBull = true, .hit = {20, 1, "Single Twenty"}},
+                        {.distance = 1240, .doubleBull = true, .hit = {20, 3, "Triple Twenty"}},
+                        {.distance = 1509.99, .doubleBull = true, .hit = {20, 3, "Triple Twenty"}},
+                        {.distance = 1510, .doubleBull = true, .hit = {20, 1, "Single Twenty"}},
+                        {.distance = 2440, .doubleBull = true, .hit = {20, 2, "Double Twenty"}},
+                        {.distance = 2739.99, .doubleBull = true, .hit = {20, 2, "Double Twenty"}},
+                        {.distance = 2740, .doubleBull = true, .hit = {0, 1, "Miss"}}};
   for (const auto& [r, doubleBull, hit] : rings)
     EXPECT_EQ(board::classify(r, 1.5, 1, doubleBull), hit) << r << " " << hit.name;
 }
@@ -43,17 +52,22 @@ TEST(Board, SectorChainsAtTheirBounds) {
 // Points in twips from the picture's corner on the lines through the centre: the column
 // counts as just right of the centre; the row gives six to the right, eleven to the left.
 TEST(Board, TheLinesThroughTheCentreClassifyLikeTheirNeighbours) {
-  const std::tuple<float, float, bool, Hit> points[] = {
-      {3600, 3600 - 1380, true, {20, 3, "Triple Twenty"}},
-      {3600, 3600 + 2595, true, {3, 2, "Double Three"}},
-      {3600, 3600 - 3000, true, {0, 1, "Miss"}},
-      {3600 + 460, 3600, true, {6, 1, "Single Six"}},
-      {3600 + 1380, 3600, true, {6, 3, "Triple Six"}},
-      {3600 - 460, 3600, true, {11, 1, "Single Eleven"}},
-      {3600 - 2595, 3600, true, {11, 2, "Double Eleven"}},
-      {3600 - 300, 3600, true, {25, 1, "Single Bull"}},
-      {3600, 3600, true, {25, 2, "Double Bull"}},
-      {3700, 3585, false, {25, 1, "Single Bull"}}};
+  struct Spot {
+    float x, y;
+    bool doubleBull;
+    Hit hit;
+  };
+  const Spot points[] = {
+      {.x = 3600, .y = 3600 - 1380, .doubleBull = true, .hit = {20, 3, "Triple Twenty"}},
+      {.x = 3600, .y = 3600 + 2595, .doubleBull = true, .hit = {3, 2, "Double Three"}},
+      {.x = 3600, .y = 3600 - 3000, .doubleBull = true, .hit = {0, 1, "Miss"}},
+      {.x = 3600 + 460, .y = 3600, .doubleBull = true, .hit = {6, 1, "Single Six"}},
+      {.x = 3600 + 1380, .y = 3600, .doubleBull = true, .hit = {6, 3, "Triple Six"}},
+      {.x = 3600 - 460, .y = 3600, .doubleBull = true, .hit = {11, 1, "Single Eleven"}},
+      {.x = 3600 - 2595, .y = 3600, .doubleBull = true, .hit = {11, 2, "Double Eleven"}},
+      {.x = 3600 - 300, .y = 3600, .doubleBull = true, .hit = {25, 1, "Single Bull"}},
+      {.x = 3600, .y = 3600, .doubleBull = true, .hit = {25, 2, "Double Bull"}},
+      {.x = 3700, .y = 3585, .doubleBull = false, .hit = {25, 1, "Single Bull"}}};
   for (const auto& [x, y, doubleBull, hit] : points)
     EXPECT_EQ(board::hitAt(x, y, doubleBull), hit) << x << ", " << y << " " << hit.name;
 }
