@@ -18,10 +18,10 @@ namespace {
 void writeJournal(const QString& path, int entries = 2000) {
   {
     Journal journal(path);
-    journal.beginGame(
-        GameSetup{
-            .options = {k501, 2, 0, true, true}, .names = {"", "Ann", "Bob", "", ""}, .draws = {}},
-        "someone");
+    journal.beginGame(GameSetup{.options = {.gameType = k501, .playerCount = 2},
+                                .names = {"", "Ann", "Bob", "", ""},
+                                .draws = {}},
+                      "someone");
   }
   peek(path, QString("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1)"
                      " INSERT INTO entries (game, sequence, kind, x, y, auto_win)"
@@ -167,7 +167,7 @@ TEST(JournalFaults, FailureDuringAGame) {
   JournalFolder folder;
   JournalSession session(folder.path());
   RecordedPlay play(session);
-  play.start({k501, 2, 0, true, true});
+  play.start({.gameType = k501, .playerCount = 2});
   play.play("T20 T20");
   ASSERT_TRUE(session.journal()->available());
   {

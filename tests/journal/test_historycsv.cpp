@@ -55,7 +55,7 @@ TEST(HistoryCsv, CellsThatSpreadsheetsWouldRunOrSplitComeBackAsText) {
   RecordedPlay play(session);
   std::vector<RecordedGame> games;
   for (const auto& c : cases) {
-    play.start({k301, 1, 0, true, true}, {"", c.text, "", "", ""});
+    play.start({.gameType = k301, .playerCount = 1}, {"", c.text, "", "", ""});
     play.play("S1");
     games.push_back(*session.journal()->game(*session.currentGame()));
   }
@@ -76,9 +76,10 @@ TEST(HistoryCsv, OneRowPerEntryWithGamePlayerTurnBedAndPoints) {
   JournalFolder folder;
   JournalSession session(folder.path());
   RecordedPlay play(session);
-  play.start({k501, 2, 0, false, true}, {"", "Ann", "Bob", "", ""});
+  play.start({.gameType = k501, .playerCount = 2, .doubleBull = false}, {"", "Ann", "Bob", "", ""});
   play.play("T20 IB M  D5 e1-7");
-  play.start({kCricket, 2, 0, true, false}, {"", "Ann", "Bob", "", ""});
+  play.start({.gameType = kCricket, .playerCount = 2, .useBoard = false},
+             {"", "Ann", "Bob", "", ""});
   play.play("b7 n b1 u");
   const QString path = folder.dir.path() + "/history.csv";
   {

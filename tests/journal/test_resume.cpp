@@ -13,17 +13,29 @@ struct ResumeCase {
 };
 
 const ResumeCase kGames[] = {
-    {"cricket_board", {kCricket, 2, 0, true, true}, "T20 T19 M S20 D18 IB T20 u T17 S16 OB T20"},
-    {"cricket_buttons", {kCricket, 3, 0, true, false}, "b1 b1 b2 n b7 b7 u n b3 b1 b1 b1 b1 n b6"},
-    {"cricket_turn_undone", {kCricket, 2, 0, true, false}, "b1 b1 n b2 u"},
-    {"random_cricket", {kRandomCricket, 2, 0, false, true}, "T20 T19 IB OB S1 S2 S3 D4 T5 S6 S7"},
+    {"cricket_board",
+     {.gameType = kCricket, .playerCount = 2},
+     "T20 T19 M S20 D18 IB T20 u T17 S16 OB T20"},
+    {"cricket_buttons",
+     {.gameType = kCricket, .playerCount = 3, .useBoard = false},
+     "b1 b1 b2 n b7 b7 u n b3 b1 b1 b1 b1 n b6"},
+    {"cricket_turn_undone",
+     {.gameType = kCricket, .playerCount = 2, .useBoard = false},
+     "b1 b1 n b2 u"},
+    {"random_cricket",
+     {.gameType = kRandomCricket, .playerCount = 2, .doubleBull = false},
+     "T20 T19 IB OB S1 S2 S3 D4 T5 S6 S7"},
     {"random_cricket_buttons",
-     {kRandomCricket, 4, 0, true, false},
+     {.gameType = kRandomCricket, .playerCount = 4, .useBoard = false},
      "b1 b2 b3 n b4 n b5 b6 b7 n b1"},
-    {"301_double_in_out", {k301, 2, 2, true, true}, "S20 D20 T20 D1 S5 S5 T20 T20 T20 e2-40 S1"},
-    {"501_triple_in", {k501, 3, 3, true, true}, "T20 S1 S1 S20 S20 T1 M M e1+17 IB"},
-    {"random_countdown", {kRandomCountdown, 1, 0, true, true}, "T20 T20 T20 S5 S5"},
-    {"nothing_thrown", {kRandomCountdown, 4, 0, true, true}, ""},
+    {"301_double_in_out",
+     {.gameType = k301, .playerCount = 2, .inOutRule = 2},
+     "S20 D20 T20 D1 S5 S5 T20 T20 T20 e2-40 S1"},
+    {"501_triple_in",
+     {.gameType = k501, .playerCount = 3, .inOutRule = 3},
+     "T20 S1 S1 S20 S20 T1 M M e1+17 IB"},
+    {"random_countdown", {.gameType = kRandomCountdown, .playerCount = 1}, "T20 T20 T20 S5 S5"},
+    {"nothing_thrown", {.gameType = kRandomCountdown, .playerCount = 4}, ""},
 };
 
 class Resume : public testing::TestWithParam<ResumeCase> {};
@@ -71,13 +83,13 @@ TEST(ResumeOffer, OnlyGamesNoRunningCopyPlays) {
   JournalFolder folder;
   auto first = std::make_unique<JournalSession>(folder.path());
   RecordedPlay play(*first);
-  play.start({k501, 2, 0, true, true});
+  play.start({.gameType = k501, .playerCount = 2});
   play.play("T20");
   {
     JournalSession second(folder.path());  // started while the first still runs
     EXPECT_FALSE(second.takeUnfinished());
     RecordedPlay other(second);
-    other.start({kCricket, 2, 0, true, true});
+    other.start({.gameType = kCricket, .playerCount = 2});
     other.play("T20");
     EXPECT_EQ(2, peek(folder.path(), "SELECT count(DISTINCT owner) FROM games").toInt());
   }
@@ -92,9 +104,9 @@ TEST(ResumeOffer, ClosedGamesAreNotOffered) {
   {
     JournalSession run(folder.path());
     RecordedPlay play(run);
-    play.start({k301, 1, 0, true, true});  // replaced by the next game: unfinished
+    play.start({.gameType = k301, .playerCount = 1});  // replaced by the next game: unfinished
     play.play("T20");
-    play.start({k301, 1, 0, true, true});  // won
+    play.start({.gameType = k301, .playerCount = 1});  // won
     play.play("T20 T20 T20 T20 T20 S1");
     ASSERT_FALSE(play.game.state().inPlay);
   }
@@ -105,7 +117,7 @@ TEST(ResumeOffer, ClosedGamesAreNotOffered) {
               peek(folder.path(), "SELECT outcome FROM games WHERE id = 1").toString());
     EXPECT_EQ("won", peek(folder.path(), "SELECT outcome FROM games WHERE id = 2").toString());
     RecordedPlay play(run);
-    play.start({kCricket, 2, 0, true, true});
+    play.start({.gameType = kCricket, .playerCount = 2});
     play.play("T20");
   }
   {

@@ -28,7 +28,7 @@ constexpr const char* k501Game =
 TEST(Statistics, CountdownGameWorkedOutByHand) {
   JournalFolder folder;
   JournalSession session(folder.path());
-  const RecordedGame game = playedGame(session, {k501, 2, 0, true, true}, k501Game);
+  const RecordedGame game = playedGame(session, {.gameType = k501, .playerCount = 2}, k501Game);
   ASSERT_EQ(Outcome::Won, game.outcome);
   const std::vector<PlayerFigures> seats = seatFigures(game);
   ASSERT_EQ(2u, seats.size());
@@ -67,17 +67,23 @@ TEST(Statistics, CricketMarksPerRoundWorkedOutByHand) {
   JournalFolder folder;
   JournalSession session(folder.path());
   const std::string script = "T20 T19 M  S20 S20 M  T20 S18 M  T18";
+  // clang-format off
   const struct {
     std::string script;
     int annMarks, annTurns, bobMarks, bobTurns;
     const char *annRate, *bobRate;
   } rows[] = {
-      {script, 10, 2, 5, 2, "5.00", "2.50"},
-      {script + " u", 10, 2, 2, 1, "5.00", "2.00"},
-      {"", 0, 0, 0, 0, "", ""},
+      {.script = script, .annMarks = 10, .annTurns = 2, .bobMarks = 5, .bobTurns = 2,
+       .annRate = "5.00", .bobRate = "2.50"},
+      {.script = script + " u", .annMarks = 10, .annTurns = 2, .bobMarks = 2, .bobTurns = 1,
+       .annRate = "5.00", .bobRate = "2.00"},
+      {.script = "", .annMarks = 0, .annTurns = 0, .bobMarks = 0, .bobTurns = 0, .annRate = "",
+       .bobRate = ""}
   };
+  // clang-format on
   for (const auto& row : rows) {
-    const RecordedGame game = playedGame(session, {kCricket, 2, 0, true, true}, row.script);
+    const RecordedGame game =
+        playedGame(session, {.gameType = kCricket, .playerCount = 2}, row.script);
     const std::vector<PlayerFigures> seats = seatFigures(game);
     ASSERT_EQ(2u, seats.size());
     EXPECT_EQ(row.annMarks, seats[0].cricket.marks) << row.script;
@@ -96,12 +102,12 @@ TEST(Statistics, PlayersAddUpOverGamesByName) {
   JournalFolder folder;
   JournalSession session(folder.path());
   std::vector<RecordedGame> games = {
-      playedGame(session, {k501, 2, 0, true, true}, k501Game),
+      playedGame(session, {.gameType = k501, .playerCount = 2}, k501Game),
       // Bob in seat 1 this time: T20 x3 then Cy's S1 x3 then Bob's bust-free 60
-      playedGame(session, {k501, 2, 0, true, true}, "T20 T20 T20  S1 S1 S1  S20 S20 S20",
-                 {"", "Bob", "Cy", "", ""}),
-      playedGame(session, {kCricket, 2, 0, true, false}, "b1 b1 b1 n b2 n b1",
-                 {"", "Ann", "Bob", "", ""}),
+      playedGame(session, {.gameType = k501, .playerCount = 2},
+                 "T20 T20 T20  S1 S1 S1  S20 S20 S20", {"", "Bob", "Cy", "", ""}),
+      playedGame(session, {.gameType = kCricket, .playerCount = 2, .useBoard = false},
+                 "b1 b1 b1 n b2 n b1", {"", "Ann", "Bob", "", ""}),
   };
   const std::vector<PlayerFigures> players = figuresByName(games);
   ASSERT_EQ(3u, players.size());

@@ -24,11 +24,13 @@ TEST_P(PreferencesRead, OnlyTheFirstRunIsWrittenAndCapitalsDoNotCount) {
   EXPECT_EQ(folder.bytes(), "[Brindlemark]\nAutoWin=" + std::string(GetParam().after) + "\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, PreferencesRead,
-    testing::Values(FlagCase{nullptr, true, "True"}, FlagCase{"none", true, "True"},
-                    FlagCase{"tRUE", true, "tRUE"}, FlagCase{"None", false, "None"},
-                    FlagCase{"False", false, "False"}, FlagCase{"", false, ""}));
+INSTANTIATE_TEST_SUITE_P(Values, PreferencesRead,
+                         testing::Values(FlagCase{.stored = nullptr, .on = true, .after = "True"},
+                                         FlagCase{.stored = "none", .on = true, .after = "True"},
+                                         FlagCase{.stored = "tRUE", .on = true, .after = "tRUE"},
+                                         FlagCase{.stored = "None", .on = false, .after = "None"},
+                                         FlagCase{.stored = "False", .on = false, .after = "False"},
+                                         FlagCase{.stored = "", .on = false, .after = ""}));
 
 // The first run writes "True" for each key, except "SoundOn" without a sound device: then
 // it is neither read (a read would write it) nor written. Every toggle is written at once.
@@ -41,12 +43,16 @@ TEST(PreferencesTest, FirstRunWritesTrueForEachKeyAndTogglesAtOnce) {
     prefs.readAutoWin();
     prefs.readSplash();
     EXPECT_EQ(prefs.soundOn, devices > 0);
-    EXPECT_TRUE(prefs.soundChecked() && prefs.autoWin && prefs.splashOn);
+    EXPECT_TRUE(prefs.soundChecked()) << devices << " devices";
+    EXPECT_TRUE(prefs.autoWin) << devices << " devices";
+    EXPECT_TRUE(prefs.splashOn) << devices << " devices";
     const std::string sound = devices ? "SoundOn=True\n" : "";
     EXPECT_EQ(folder.bytes(), "[Brindlemark]\n" + sound + "AutoWin=True\nSplashOn=True\n");
     EXPECT_FALSE(prefs.toggleAutoWin());
     EXPECT_FALSE(prefs.toggleSplash());
-    EXPECT_TRUE(devices == 0 || !prefs.toggleSound());  // the item is disabled without one
+    if (devices > 0) {  // the item is disabled without one
+      EXPECT_FALSE(prefs.toggleSound());
+    }
     EXPECT_EQ(folder.bytes(), "[Brindlemark]\n" + std::string(devices ? "SoundOn=False\n" : "") +
                                   "AutoWin=False\nSplashOn=False\n");
   }
