@@ -7,7 +7,6 @@
 #include <QScreen>
 #include <QTest>
 #include <memory>
-#include <tuple>
 
 #include "shell/centring.h"
 #include "shell/links.h"
@@ -33,13 +32,20 @@ class TestCentring : public QObject {
   Q_OBJECT
  private slots:
   void positionOnScreens() {
-    const std::tuple<QSize, QRect, QPoint> rows[] = {
-        {{263, 301}, {0, 0, 1024, 768}, {380, 233}},           // odd differences round down
-        {{200, 100}, {1920, -768, 1280, 1024}, {2460, -306}},  // a screen up and to the right
-        {{900, 700}, {0, 0, 800, 600}, {-50, -50}},            // larger than the screen
+    const struct {
+      QSize frame;
+      QRect screen;
+      QPoint centred;
+    } rows[] = {
+        // odd differences round down
+        {.frame = {263, 301}, .screen = {0, 0, 1024, 768}, .centred = {380, 233}},
+        // a screen up and to the right
+        {.frame = {200, 100}, .screen = {1920, -768, 1280, 1024}, .centred = {2460, -306}},
+        // larger than the screen
+        {.frame = {900, 700}, .screen = {0, 0, 800, 600}, .centred = {-50, -50}},
     };
-    for (const auto& [frame, screen, expected] : rows)
-      QCOMPARE(centredPosition(frame, screen), expected);
+    for (const auto& [frame, screen, centred] : rows)
+      QCOMPARE(centredPosition(frame, screen), centred);
   }
 
   void dialogsCentre_data() {

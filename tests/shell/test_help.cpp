@@ -29,11 +29,16 @@ class TestHelp : public QObject {
       const QtMessageHandler previous = qInstallMessageHandler(collect);
       QWidget* help = showHelp(&main, *name ? dir.filePath(name) : QString());
       qInstallMessageHandler(previous);
-      QVERIFY2(!help && !visibleHelp() && messages.isEmpty(), name);  // a word, or a window
+      // a word, or a window
+      QVERIFY2(!help, name);
+      QVERIFY2(!visibleHelp(), name);
+      QVERIFY2(messages.isEmpty(), qPrintable(name + (": " + messages.join('\n'))));
     }
     QWidget main;  // the embedded document opens in one window, a second request included
     QWidget* help = showHelp(&main);
-    QVERIFY(help && help == visibleHelp() && showHelp(&main) == help);
+    QVERIFY(help);
+    QCOMPARE(visibleHelp(), help);
+    QCOMPARE(showHelp(&main), help);
   }
 };
 

@@ -63,7 +63,9 @@ class TestAccessibility : public QObject {
   void expectAt(const QList<std::pair<QString, QString>>& shown) {
     for (const auto& [name, widget] : shown) {
       const QAccessibleInterface* n = named(tree(ai(w_.get())), name);
-      QVERIFY2(n && n->rect() == onScreen(w_->findChild<QWidget*>(widget)), qPrintable(name));
+      QVERIFY2(n, qPrintable(name + " is missing"));
+      QVERIFY2(n->rect() == onScreen(w_->findChild<QWidget*>(widget)),
+               qPrintable(name + " is not over " + widget));
     }
   }
 
@@ -122,15 +124,21 @@ class TestAccessibility : public QObject {
     for (QMenu* menu : w_->menuBar()->findChildren<QMenu*>())
       for (int i = 0; i < ai(menu)->childCount(); ++i) items.append(ai(menu)->child(i));
     // Checkable, checked, enabled; with no sound device Sound On is disabled.
-    const std::pair<QString, std::array<int, 3>> wanted[] = {{"Sound On", {1, 1, 0}},
-                                                             {"Splash On", {1, 0, 1}},
-                                                             {"Undo Hit (Cricket)", {0, 0, 1}},
-                                                             {"Edit Score (301)", {0, 0, 0}}};
-    for (const auto& [name, flags] : wanted) {
-      const QAccessibleInterface* item = named(items, name);
-      const QAccessible::State s = item ? item->state() : QAccessible::State();
-      QVERIFY2((item && std::array{int(s.checkable), int(s.checked), int(!s.disabled)} == flags),
-               qPrintable(name));
+    const struct {
+      QString name;
+      bool checkable, checked, enabled;
+    } wanted[] = {
+        {.name = "Sound On", .checkable = true, .checked = true, .enabled = false},
+        {.name = "Splash On", .checkable = true, .checked = false, .enabled = true},
+        {.name = "Undo Hit (Cricket)", .checkable = false, .checked = false, .enabled = true},
+        {.name = "Edit Score (301)", .checkable = false, .checked = false, .enabled = false}};
+    for (const auto& want : wanted) {
+      const QAccessibleInterface* item = named(items, want.name);
+      QVERIFY2(item, qPrintable(want.name + " is missing"));
+      const QAccessible::State s = item->state();
+      QVERIFY2(bool(s.checkable) == want.checkable, qPrintable(want.name + ": checkable"));
+      QVERIFY2(bool(s.checked) == want.checked, qPrintable(want.name + ": checked"));
+      QVERIFY2(!s.disabled == want.enabled, qPrintable(want.name + ": enabled"));
     }
   }
 };

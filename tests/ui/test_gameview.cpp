@@ -18,6 +18,18 @@ struct Shown {
   bool operator==(const Shown&) const = default;
 };
 
+// A line for a failure message: clip, marked seat, point sizes, darts, player, total, round.
+QString describe(const Shown& s) {
+  return QString("%1 %2 %3/%4 %5 %6 %7 %8")
+      .arg(QString::fromStdString(s.clip))
+      .arg(s.marked)
+      .arg(s.thrownPt)
+      .arg(s.otherPt)
+      .arg(s.darts)
+      .arg(QString::fromStdString(s.player), QString::fromStdString(s.total),
+           QString::fromStdString(s.round));
+}
+
 // What the window shows while each clip the game raised plays, drawn from the clip's screen.
 std::vector<Shown> shownAtEachClip(Game& game) {
   std::vector<Shown> seen;
@@ -113,28 +125,48 @@ class GameViewTest : public QObject {
     for (float y : {kSingle20, kSingle20, kSingle20}) game.throwDart(kX, y);
     game.editScore(1, 221 - 40, false);
     for (float y : {kDouble20, miss, miss}) game.throwDart(kX, y);
+    // clang-format off
     const std::vector<Shown> want = {
-        {"WAVHIT", 1, 40, 20, 2, "Ann", "0", "1"},
-        {"WAVHIT", 1, 40, 20, 1, "Ann", "60", "1"},
-        {"WAVHIT", 1, 40, 20, 3, "Ann", "80", "1"},
-        {"CHANGE", 2, 40, 20, 3, "Bob", "0", "1"},
-        {"WAVHIT", 2, 40, 20, 2, "Bob", "0", "1"},
-        {"WAVHIT", 2, 40, 20, 1, "Bob", "20", "1"},
-        {"WAVHIT", 2, 40, 20, 3, "Bob", "40", "1"},
-        {"BREAK", 0, 40, 20, 3, "Bob", "60", "1"},  // nobody is marked while a bust is heard
-        {"CHANGE", 1, 40, 20, 3, "Ann", "0", "2"},
-        {"WAVHIT", 1, 40, 20, 2, "Ann", "0", "2"},
-        {"WAVHIT", 1, 40, 20, 1, "Ann", "40", "2"},
-        {"WAVHIT", 1, 40, 20, 3, "Ann", "40", "2"},
-        {"PLAYER", 0, 40, 20, 3, "Ann", "40", "2"},  // the winner's name is no longer marked
-        {"ONE", 0, 40, 20, 3, "Ann", "40", "2"},
-        {"WINS", 0, 40, 20, 3, "Ann", "40", "2"},
+        {.clip = "WAVHIT", .marked = 1, .thrownPt = 40, .otherPt = 20, .darts = 2, .player = "Ann",
+         .total = "0", .round = "1"},
+        {.clip = "WAVHIT", .marked = 1, .thrownPt = 40, .otherPt = 20, .darts = 1, .player = "Ann",
+         .total = "60", .round = "1"},
+        {.clip = "WAVHIT", .marked = 1, .thrownPt = 40, .otherPt = 20, .darts = 3, .player = "Ann",
+         .total = "80", .round = "1"},
+        {.clip = "CHANGE", .marked = 2, .thrownPt = 40, .otherPt = 20, .darts = 3, .player = "Bob",
+         .total = "0", .round = "1"},
+        {.clip = "WAVHIT", .marked = 2, .thrownPt = 40, .otherPt = 20, .darts = 2, .player = "Bob",
+         .total = "0", .round = "1"},
+        {.clip = "WAVHIT", .marked = 2, .thrownPt = 40, .otherPt = 20, .darts = 1, .player = "Bob",
+         .total = "20", .round = "1"},
+        {.clip = "WAVHIT", .marked = 2, .thrownPt = 40, .otherPt = 20, .darts = 3, .player = "Bob",
+         .total = "40", .round = "1"},
+        // nobody is marked while a bust is heard
+        {.clip = "BREAK", .marked = 0, .thrownPt = 40, .otherPt = 20, .darts = 3, .player = "Bob",
+         .total = "60", .round = "1"},
+        {.clip = "CHANGE", .marked = 1, .thrownPt = 40, .otherPt = 20, .darts = 3, .player = "Ann",
+         .total = "0", .round = "2"},
+        {.clip = "WAVHIT", .marked = 1, .thrownPt = 40, .otherPt = 20, .darts = 2, .player = "Ann",
+         .total = "0", .round = "2"},
+        {.clip = "WAVHIT", .marked = 1, .thrownPt = 40, .otherPt = 20, .darts = 1, .player = "Ann",
+         .total = "40", .round = "2"},
+        {.clip = "WAVHIT", .marked = 1, .thrownPt = 40, .otherPt = 20, .darts = 3, .player = "Ann",
+         .total = "40", .round = "2"},
+        // the winner's name is no longer marked
+        {.clip = "PLAYER", .marked = 0, .thrownPt = 40, .otherPt = 20, .darts = 3, .player = "Ann",
+         .total = "40", .round = "2"},
+        {.clip = "ONE", .marked = 0, .thrownPt = 40, .otherPt = 20, .darts = 3, .player = "Ann",
+         .total = "40", .round = "2"},
+        {.clip = "WINS", .marked = 0, .thrownPt = 40, .otherPt = 20, .darts = 3, .player = "Ann",
+         .total = "40", .round = "2"}
     };
+    // clang-format on
     const std::vector<Shown> seen = shownAtEachClip(game);
     QCOMPARE(seen.size(), want.size());
     for (std::size_t i = 0; i < want.size(); ++i)
-      QVERIFY2(seen[i] == want[i],
-               qPrintable(QString("clip %1: %2").arg(i).arg(QString::fromStdString(seen[i].clip))));
+      QVERIFY2(seen[i] == want[i], qPrintable(QString("clip %1: shows %2, wanted %3")
+                                                  .arg(i)
+                                                  .arg(describe(seen[i]), describe(want[i]))));
   }
 };
 

@@ -21,7 +21,8 @@ constexpr int kClipMs = 300;  // long enough for a press's 100 ms animation to e
 
 void press(QWidget* button) {
   QAccessibleInterface* node = QAccessible::queryAccessibleInterface(button);
-  QVERIFY(node && node->actionInterface());
+  QVERIFY(node);
+  QVERIFY(node->actionInterface());
   node->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
 }
 

@@ -10,7 +10,6 @@
 
 #include "ui/mainwindow.h"
 #include "ui/newgamedialog.h"
-#include "ui/twips.h"
 
 class TestMainWindow : public QObject {
   Q_OBJECT
@@ -69,14 +68,15 @@ class TestMainWindow : public QObject {
                                  "&Edit Score (301) -", "&Contents", "&About"}));
     QCOMPARE(panel(1) + "|" + panel(3) + "|" + panel(5) + "|" + panel(7) + "|" + panel(9),
              QString("Player:|Mouse Over:|Total Hit:|Round:|Darts Remaining:"));
-    QVERIFY((panel(2) + panel(4) + panel(6) + panel(8)).isEmpty());
+    for (int n : {2, 4, 6, 8}) QVERIFY2(panel(n).isEmpty(), qPrintable(QString::number(n)));
     for (QLabel* l : w_->findChildren<QLabel*>(QRegularExpression("^lblp(layer|score)_[1-4]$")))
       QVERIFY2(!l->isVisible(), qPrintable(l->objectName()));  // an empty scoreboard
   }
 
   void countdownGameUsesTheLargeLayout() {
     newGame(k501, 3);
-    QVERIFY(action("mnuescore")->isEnabled() && !action("mnuundo")->isEnabled());
+    QVERIFY(action("mnuescore")->isEnabled());
+    QVERIFY(!action("mnuundo")->isEnabled());
     QCOMPARE(panel(2) + "|" + panel(6) + "|" + panel(8), QString("Player 1|0|1"));
     // The player to throw in large green, the others smaller in blue: name place, point size.
     const struct {
@@ -84,15 +84,19 @@ class TestMainWindow : public QObject {
       QRect name;
       int pt;
       QColor colour;
-    } seats[] = {{"1", twipsRect(60, 1000, 2235, 735), 40, QColor(0, 255, 0)},
-                 {"3", twipsRect(60, 4700, 2235, 735), 20, QColor(0, 0, 255)}};
+    } seats[] = {
+        // (the places in twips: 60, 1000 and 60, 4700; 2235 by 735)
+        {.seat = "1", .name = QRect(4, 66, 149, 49), .pt = 40, .colour = QColor(0, 255, 0)},
+        {.seat = "3", .name = QRect(4, 313, 149, 49), .pt = 20, .colour = QColor(0, 0, 255)}};
     for (const auto& [seat, place, pt, colour] : seats) {
       const QLabel *name = label("lblplayer_" + seat), *score = label("lblpscore_" + seat);
-      QCOMPARE(std::tuple(name->geometry(), score->text(), score->font().pixelSize(),
-                          name->palette().color(QPalette::WindowText)),
-               std::tuple(place, QString("501"), qRound(pt * 96.0 / 72.0), colour));
+      QCOMPARE(name->geometry(), place);
+      QCOMPARE(score->text(), QString("501"));
+      QCOMPARE(score->font().pixelSize(), qRound(pt * 96.0 / 72.0));
+      QCOMPARE(name->palette().color(QPalette::WindowText), colour);
     }
-    QVERIFY(!label("lblplayer_4")->isVisible() && !label("lblnum_0")->isVisible());
+    QVERIFY(!label("lblplayer_4")->isVisible());
+    QVERIFY(!label("lblnum_0")->isVisible());
   }
 
   void cricketOnButtonsAndKeys() {
@@ -104,12 +108,14 @@ class TestMainWindow : public QObject {
     button(3)->setFocus();
     for (int i = 0; i < 3; ++i) QTest::keyClick(w_.get(), '0');
     QCOMPARE(w_->game().player(1).marks(20), int16_t{3});
-    QVERIFY(!label("ImgChalk_1")->pixmap().isNull() && label("ImgChalk_2")->pixmap().isNull());
+    QVERIFY(!label("ImgChalk_1")->pixmap().isNull());
+    QVERIFY(label("ImgChalk_2")->pixmap().isNull());
     // Two marks more are too many on a closed number to take back: the undo is refused.
     for (int i = 0; i < 2; ++i) QTest::keyClick(w_.get(), '0');
     w_->undoLatestEntry();
     QCOMPARE(said_, QStringList{"Can't Undo: Sorry Can't Undo That Hit"});
-    QVERIFY(!action("mnuundo")->isEnabled() && w_->game().player(1).marks(20) == 5);
+    QVERIFY(!action("mnuundo")->isEnabled());
+    QCOMPARE(w_->game().player(1).marks(20), int16_t{5});
     QTest::keyClick(w_.get(), '+');
     QCOMPARE(label("lblplayer_2")->palette().color(QPalette::WindowText), QColor(0, 255, 0));
     QTest::mouseClick(button(7), Qt::LeftButton);
@@ -134,7 +140,8 @@ class TestMainWindow : public QObject {
     w_->exitProgram();
     QCOMPARE(said_,
              QStringList({"Start New Game: Are you Sure", "Quit Brindlemark: Are you Sure"}));
-    QVERIFY(w_->game().state() == before && w_->isVisible());
+    QVERIFY(w_->game().state() == before);
+    QVERIFY(w_->isVisible());
   }
 
   void preferencesAndHighScoresReachTheFile() {

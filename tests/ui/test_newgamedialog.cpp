@@ -8,7 +8,6 @@
 
 #include "ui/fonts.h"
 #include "ui/newgamedialog.h"
-#include "ui/twips.h"
 
 class TestFrmgame : public QObject {
   Q_OBJECT
@@ -26,14 +25,20 @@ class TestFrmgame : public QObject {
  private slots:
   void initTestCase() { installFontSubstitutes(); }  // as the program does at start
   void init() {
-    o = {k501, 4, 3, false, false};  // every field away from what loading the dialog writes
+    // every field away from what loading the dialog writes
+    o = {
+        .gameType = k501, .playerCount = 4, .inOutRule = 3, .doubleBull = false, .useBoard = false};
     dlg = std::make_unique<NewGameDialog>(o);
     dlg->show();
     QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
   }
 
   void shouldHaveDefaultValues() {
-    QVERIFY(o == GameOptions({kCricket, 2, 0, true, true}));
+    QCOMPARE(o.gameType, kCricket);
+    QCOMPARE(o.playerCount, 2);
+    QCOMPARE(o.inOutRule, 0);
+    QVERIFY(o.doubleBull);
+    QVERIFY(o.useBoard);
     QCOMPARE(dlg->windowTitle(), QString("Choose Your Game..."));
     QCOMPARE(dlg->size(), QSize(336, 289));
     const QStringList checked{"optplay_2", "optgame_0", "optctop_0", "optbull_1", "optboard_1"};
@@ -41,7 +46,8 @@ class TestFrmgame : public QObject {
       QVERIFY2(r->isChecked() == checked.contains(r->objectName()), qPrintable(r->objectName()));
     for (int i = 1; i <= 4; ++i) QCOMPARE(box(i)->text(), QString("Player %1").arg(i));
     QCOMPARE(dlg->findChild<QGroupBox*>("Frame3")->title(), QString("301/501/Countdown Options"));
-    QCOMPARE(dlg->findChild<QWidget*>("cmdstart")->geometry(), twipsRect(2520, 3840, 2415, 375));
+    QCOMPARE(dlg->findChild<QWidget*>("cmdstart")->geometry(),
+             QRect(168, 256, 161, 25));  // twips 2520, 3840, 2415 by 375
   }
 
   // Each click stores its choice at once and changes nothing else. The players enable the
@@ -69,7 +75,8 @@ class TestFrmgame : public QObject {
       QCOMPARE(opt("optboard_2")->isEnabled(), o.gameType < k301);
       for (int i = 1; i <= 4; ++i) QCOMPARE(box(i)->isEnabled(), i <= o.playerCount);
     }
-    QVERIFY(opt("optboard_2")->isChecked() && opt("optctop_1")->isChecked());
+    QVERIFY(opt("optboard_2")->isChecked());
+    QVERIFY(opt("optctop_1")->isChecked());
   }
 
   void secondShowingKeepsChoices() {
@@ -78,18 +85,27 @@ class TestFrmgame : public QObject {
     box(3)->selectAll();
     QTest::keyClicks(box(3), "ann");
     click("cmdstart");
-    QVERIFY(!dlg->isVisible() && dlg->begun());
+    QVERIFY(!dlg->isVisible());
+    QVERIFY(dlg->begun());
     const GameOptions first = o;
     dlg->show();
     QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
-    QVERIFY(!dlg->begun() && o == first);
-    for (const QString& n : clicks) QVERIFY(opt(n)->isChecked() && opt(n)->isEnabled());
-    QVERIFY(!opt("optboard_1")->isEnabled() && box(3)->isEnabled() && !box(4)->isEnabled());
+    QVERIFY(!dlg->begun());
+    QVERIFY(o == first);
+    for (const QString& n : clicks) {
+      QVERIFY2(opt(n)->isChecked(), qPrintable(n));
+      QVERIFY2(opt(n)->isEnabled(), qPrintable(n));
+    }
+    QVERIFY(!opt("optboard_1")->isEnabled());
+    QVERIFY(box(3)->isEnabled());
+    QVERIFY(!box(4)->isEnabled());
     QCOMPARE(dlg->names()[3], std::string("Ann"));  // the box kept "ann"
     // Escape closes without beginning; the click before it is stored all the same.
     click("optgame_2");
     QTest::keyClick(dlg.get(), Qt::Key_Escape);
-    QVERIFY(!dlg->isVisible() && !dlg->begun() && o.gameType == k301);
+    QVERIFY(!dlg->isVisible());
+    QVERIFY(!dlg->begun());
+    QCOMPARE(o.gameType, k301);
   }
 
   void capitalisesNames() {

@@ -37,20 +37,35 @@ class TestFrmpoints : public QObject {
   void okConfirmsTheChoice() {
     // The players, then the amount, sign and seat the clicks make; seats beyond the players
     // cannot be chosen, seat 1 always can.
-    const std::tuple<int, int, bool, int, QStringList> rows[] = {
-        {4, 1, true, 1, {}},
-        {2, 25, false, 2, {"optpoints_25", "Option6", "optplayer_2", "optplayer_3"}},
-        {9, 50, true, 4, {"optplayer_4", "optpoints_12", "optpoints_50"}},
-        {3, 7, true, 3, {"Option6", "optplayer_3", "Option5", "optpoints_7", "optplayer_4"}},
-        {0, 1, true, 1, {"optplayer_2"}},
+    struct Row {
+      int players, points;
+      bool add;
+      int seat;
+      QStringList clicks;
     };
+    // clang-format off
+    const Row rows[] = {
+        {.players = 4, .points = 1, .add = true, .seat = 1, .clicks = {}},
+        {.players = 2, .points = 25, .add = false, .seat = 2,
+         .clicks = {"optpoints_25", "Option6", "optplayer_2", "optplayer_3"}},
+        {.players = 9, .points = 50, .add = true, .seat = 4,
+         .clicks = {"optplayer_4", "optpoints_12", "optpoints_50"}},
+        {.players = 3, .points = 7, .add = true, .seat = 3,
+         .clicks = {"Option6", "optplayer_3", "Option5", "optpoints_7", "optplayer_4"}},
+        {.players = 0, .points = 1, .add = true, .seat = 1, .clicks = {"optplayer_2"}}
+    };
+    // clang-format on
     for (const auto& [players, points, add, seat, clicks] : rows) {
+      const QString row = QString("%1 players, clicks %2: ").arg(players).arg(clicks.join(' '));
       open(players);
       QVERIFY(dlg->findChild<QRadioButton*>("optplayer_1")->isEnabled());
       for (const QString& name : clicks) click(name);
       click("Command1");
-      QVERIFY(!dlg->isVisible() && dlg->confirmed());
-      QVERIFY(dlg->points == points && dlg->add == add && dlg->seat == seat);
+      QVERIFY2(!dlg->isVisible(), qPrintable(row + "still open"));
+      QVERIFY2(dlg->confirmed(), qPrintable(row + "not confirmed"));
+      QVERIFY2(dlg->points == points, qPrintable(row + "points " + QString::number(dlg->points)));
+      QVERIFY2(dlg->add == add, qPrintable(row + (dlg->add ? "adds" : "subtracts")));
+      QVERIFY2(dlg->seat == seat, qPrintable(row + "seat " + QString::number(dlg->seat)));
     }
     for (bool escape : {true, false}) {
       open(2);
@@ -59,7 +74,8 @@ class TestFrmpoints : public QObject {
         QCOMPARE(dlg->points, a);
       }
       escape ? QTest::keyClick(dlg.get(), Qt::Key_Escape) : void(dlg->close());
-      QVERIFY(!dlg->isVisible() && !dlg->confirmed());
+      QVERIFY2(!dlg->isVisible(), escape ? "Escape" : "close box");
+      QVERIFY2(!dlg->confirmed(), escape ? "Escape" : "close box");
     }
   }
 };
