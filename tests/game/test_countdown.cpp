@@ -21,6 +21,8 @@ struct TurnCase {
   const char* cues;
 };
 
+void PrintTo(const TurnCase& c, std::ostream* out) { *out << c.what; }
+
 class CountdownTurn : public ::testing::TestWithParam<TurnCase> {};
 
 TEST_P(CountdownTurn, SettlesAtTheEndOfTheTurn) {

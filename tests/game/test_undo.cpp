@@ -11,6 +11,8 @@ struct UndoCase {
   UndoResult result;
 };
 
+void PrintTo(const UndoCase& c, std::ostream* out) { *out << c.what; }
+
 class Undo : public ::testing::TestWithParam<UndoCase> {};
 
 TEST_P(Undo, TakesBackTheLatestEntryOrRefuses) {

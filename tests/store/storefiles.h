@@ -5,6 +5,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <ostream>
+
+#include "store/highscores.h"
+
 struct StoreFolder {
   QTemporaryDir dir;
   QString path() const { return dir.filePath("config/Vellander Software.conf"); }
@@ -18,3 +22,8 @@ struct StoreFolder {
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<absent>";
   }
 };
+
+// A failed comparison of high-score tables names each entry (a long name only by its start).
+inline void PrintTo(const HighScores::Entry& entry, std::ostream* out) {
+  *out << '"' << entry.name.substr(0, 40) << "\", " << entry.rounds;
+}
