@@ -27,6 +27,7 @@
 #include "ui/gameview.h"
 #include "ui/hiddenpicturedialog.h"
 #include "ui/highscoresdialog.h"
+#include "ui/mainmenu.h"
 #include "ui/newgamedialog.h"
 #include "ui/pictures.h"
 #include "ui/scoreboard.h"
@@ -120,68 +121,33 @@ MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
 void MainWindow::setLinkOpener(std::unique_ptr<LinkOpener> links) { links_ = std::move(links); }
 
 void MainWindow::buildMenus() {
-  auto addItem = [](QMenu* menu, const char* name, const QString& caption) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    return action;
+  menu_ = std::make_unique<MainMenu>(menuBar());
+  const auto on = [this](QAction* item, void (MainWindow::*handler)()) {
+    connect(item, &QAction::triggered, this, handler);
   };
-  QMenu* fileMenu = menuBar()->addMenu("&File");
-  fileMenu->setObjectName("mnufile");
-  connect(addItem(fileMenu, "mnunew", "&New Game"), &QAction::triggered, this,
-          &MainWindow::newGame);
-  connect(addItem(fileMenu, "mnuhigh", "&High Scores"), &QAction::triggered, this,
-          &MainWindow::showHighScores);
-  connect(addItem(fileMenu, "mnustats", "&Statistics"), &QAction::triggered, this,
-          &MainWindow::showStatistics);
-  connect(addItem(fileMenu, "mnuexport", "Export History\u2026"), &QAction::triggered, this,
-          &MainWindow::exportHistory);
-  fileMenu->addSeparator()->setObjectName("mnuline1");
-  connect(addItem(fileMenu, "mnuexit", "E&xit"), &QAction::triggered, this,
-          &MainWindow::exitProgram);
-
-  QMenu* optionsMenu = menuBar()->addMenu("&Options");
-  optionsMenu->setObjectName("mnuoptions");
-  soundAction_ = addItem(optionsMenu, "mnusound", "&Sound On");
-  autoWinAction_ = addItem(optionsMenu, "mnuautowin", "&Auto Detect Win");
-  splashAction_ = addItem(optionsMenu, "mnusplash", "S&plash On");
-  checkoutAction_ = addItem(optionsMenu, "mnucheckout", "Checkout &Hints");
-  for (QAction* a : {soundAction_, autoWinAction_, splashAction_, checkoutAction_}) {
-    a->setCheckable(true);
-    a->setChecked(true);
-  }
+  on(menu_->newGame, &MainWindow::newGame);
+  on(menu_->highScores, &MainWindow::showHighScores);
+  on(menu_->statistics, &MainWindow::showStatistics);
+  on(menu_->exportHistory, &MainWindow::exportHistory);
+  on(menu_->exit, &MainWindow::exitProgram);
+  on(menu_->undo, &MainWindow::undoLatestEntry);
+  on(menu_->scoreEdit, &MainWindow::editScoreDialog);
+  on(menu_->contents, &MainWindow::showContents);
+  on(menu_->about, &MainWindow::showAbout);
   // Each toggle is written at once; the menu then shows what the preference now says.
-  const auto toggle = [this](bool (Preferences::*click)()) {
-    return [this, click] {
+  const auto toggle = [this](QAction* item, bool (Preferences::*click)()) {
+    connect(item, &QAction::triggered, this, [this, click] {
       gate_.submit([this, click] {
         (prefs_.get()->*click)();
         applyPreferences();
+        refresh();  // the checkout hint comes and goes with its preference
       });
-    };
-  };
-  connect(soundAction_, &QAction::triggered, this, toggle(&Preferences::toggleSound));
-  connect(autoWinAction_, &QAction::triggered, this, toggle(&Preferences::toggleAutoWin));
-  connect(splashAction_, &QAction::triggered, this, toggle(&Preferences::toggleSplash));
-  connect(checkoutAction_, &QAction::triggered, this, [this] {
-    gate_.submit([this] {
-      prefs_->toggleCheckoutHints();
-      applyPreferences();
-      refresh();
     });
-  });
-
-  QMenu* scoreMenu = menuBar()->addMenu("&Score");
-  scoreMenu->setObjectName("mnuscore");
-  undoAction_ = addItem(scoreMenu, "mnuundo", "&Undo Hit (Cricket)");
-  scoreEditAction_ = addItem(scoreMenu, "mnuescore", "&Edit Score (301)");
-  connect(undoAction_, &QAction::triggered, this, &MainWindow::undoLatestEntry);
-  connect(scoreEditAction_, &QAction::triggered, this, &MainWindow::editScoreDialog);
-
-  QMenu* helpMenu = menuBar()->addMenu("&Help");
-  helpMenu->setObjectName("mnuhelp");
-  connect(addItem(helpMenu, "mnucontents", "&Contents"), &QAction::triggered, this,
-          &MainWindow::showContents);
-  connect(addItem(helpMenu, "mnuabout", "&About"), &QAction::triggered, this,
-          &MainWindow::showAbout);
+  };
+  toggle(menu_->sound, &Preferences::toggleSound);
+  toggle(menu_->autoWin, &Preferences::toggleAutoWin);
+  toggle(menu_->splash, &Preferences::toggleSplash);
+  toggle(menu_->checkoutHints, &Preferences::toggleCheckoutHints);
 }
 
 void MainWindow::start() {
@@ -243,11 +209,11 @@ void MainWindow::applyPreferences() {
   game_.soundAvailable = prefs_->soundAvailable;
   game_.soundOn = prefs_->soundOn;
   game_.autoWin = prefs_->autoWin;
-  soundAction_->setEnabled(prefs_->soundAvailable);
-  soundAction_->setChecked(prefs_->soundChecked());
-  autoWinAction_->setChecked(prefs_->autoWin);
-  splashAction_->setChecked(prefs_->splashOn);
-  checkoutAction_->setChecked(prefs_->checkoutHints);
+  menu_->sound->setEnabled(prefs_->soundAvailable);
+  menu_->sound->setChecked(prefs_->soundChecked());
+  menu_->autoWin->setChecked(prefs_->autoWin);
+  menu_->splash->setChecked(prefs_->splashOn);
+  menu_->checkoutHints->setChecked(prefs_->checkoutHints);
 }
 
 void MainWindow::playHidden(Clip clip) {
@@ -339,8 +305,8 @@ void MainWindow::draw(const GameState& s) {
   const QString bed = QString::fromStdString(s.bed);
   const QString boardName = bed.isEmpty() ? QString("Dartboard") : "Dartboard, " + bed;
   if (board_->accessibleName() != boardName) board_->setAccessibleName(boardName);
-  undoAction_->setEnabled(s.undoEnabled);
-  scoreEditAction_->setEnabled(s.scoreEditEnabled);
+  menu_->undo->setEnabled(s.undoEnabled);
+  menu_->scoreEdit->setEnabled(s.scoreEditEnabled);
 }
 
 void MainWindow::newGame() {

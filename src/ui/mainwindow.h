@@ -22,6 +22,7 @@ class TrayIcon;
 class StatusPanels;
 class NewGameDialog;
 class QAction;
+struct MainMenu;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -105,10 +106,5 @@ class MainWindow : public QMainWindow {
   CheckoutLabel* checkoutLabel_ = nullptr;
   StatusPanels* statusPanels_ = nullptr;
   NewGameDialog* newGameDialog_ = nullptr;
-  QAction* undoAction_ = nullptr;
-  QAction* scoreEditAction_ = nullptr;
-  QAction* soundAction_ = nullptr;
-  QAction* autoWinAction_ = nullptr;
-  QAction* splashAction_ = nullptr;
-  QAction* checkoutAction_ = nullptr;
+  std::unique_ptr<MainMenu> menu_;
 };
