@@ -1,10 +1,11 @@
 # Thin wrappers: `make run` builds and starts the program, `make test` builds and runs
 # every test. Both install the Debian packages they need first. `make mutate` runs the
-# mutation check of the rules and the store (not part of `make test`).
+# mutation check of the rules and the store, `make lint` clang-tidy with the naming rules
+# (neither is part of `make test`).
 PRESET ?= default
 BUILD := build/$(PRESET)
 
-.PHONY: deps build run test bench mutate clean
+.PHONY: deps build run test bench mutate lint clean
 
 deps:
 	@scripts/install-deps
@@ -24,6 +25,9 @@ bench: build
 
 mutate: deps
 	@scripts/mutate
+
+lint: deps
+	@scripts/lint
 
 clean:
 	rm -rf build

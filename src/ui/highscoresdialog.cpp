@@ -50,28 +50,28 @@ HighScoresDialog::HighScoresDialog(HighScores& scores, QWidget* parent)
   line->setLineWidth(1);
   line->setGeometry(twips(90), twips(540), twips(3420) - twips(90), 1);
 
-  constexpr std::array<int, HighScores::kEntries> playerTop{810, 1260, 1710, 2160, 2610};
-  constexpr std::array<int, HighScores::kEntries> roundsTop{810, 1250, 1710, 2160, 2610};
+  constexpr std::array<int, HighScores::kEntries> kPlayerTop{810, 1260, 1710, 2160, 2610};
+  constexpr std::array<int, HighScores::kEntries> kRoundsTop{810, 1250, 1710, 2160, 2610};
   for (size_t i = 0; i < HighScores::kEntries; ++i) {
     const auto& e = scores_.table[i];
     auto* name = new UserTextLabel(this);
     name->setObjectName(QString("lblplayer_%1").arg(i));
-    name->setGeometry(twipsRect(90, playerTop[i], 1995, 330));
+    name->setGeometry(twipsRect(90, kPlayerTop[i], 1995, 330));
     name->setFont(entry);
     name->setUserText(QString::fromStdString(e.name));
     label(this, QString("lblrounds_%1").arg(i), QString::number(e.rounds),
-          twipsRect(2475, roundsTop[i], 735, 330), entry);
+          twipsRect(2475, kRoundsTop[i], 735, 330), entry);
   }
 
-  auto* Command1 = button(this, "Command1", "Reset to Default", twipsRect(180, 3300, 1395, 375));
+  auto* resetButton = button(this, "Command1", "Reset to Default", twipsRect(180, 3300, 1395, 375));
   auto* cmdok = button(this, "cmdok", "Back to the Game", twipsRect(1860, 3330, 1545, 375));
-  connect(Command1, &QPushButton::clicked, this, &HighScoresDialog::Command1_Click);
+  connect(resetButton, &QPushButton::clicked, this, &HighScoresDialog::resetToDefault);
   connect(cmdok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 // The built-in table goes to the store and is read back; the dialog closes at once,
 // without showing it.
-void HighScoresDialog::Command1_Click() {
+void HighScoresDialog::resetToDefault() {
   scores_.writeDefaults();
   scores_.load();
   accept();

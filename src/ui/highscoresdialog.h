@@ -13,7 +13,7 @@ class HighScoresDialog : public QDialog {
   explicit HighScoresDialog(HighScores& scores, QWidget* parent = nullptr);
 
  private:
-  void Command1_Click();
+  void resetToDefault();
 
   HighScores& scores_;
 };

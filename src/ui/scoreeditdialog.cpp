@@ -79,11 +79,11 @@ ScoreEditDialog::ScoreEditDialog(int playerCount, QWidget* parent)
     points->addButton(opt, amount);
   }
 
-  auto* Command1 = new QPushButton("OK", this);
-  Command1->setObjectName("Command1");
-  Command1->setGeometry(twipsRect(855, 3600, 1140, 330));
-  Command1->setDefault(true);
-  connect(Command1, &QPushButton::clicked, this, &ScoreEditDialog::Command1_Click);
+  auto* okButton = new QPushButton("OK", this);
+  okButton->setObjectName("Command1");
+  okButton->setGeometry(twipsRect(855, 3600, 1140, 330));
+  okButton->setDefault(true);
+  connect(okButton, &QPushButton::clicked, this, &ScoreEditDialog::confirm);
   fitOptionCaptions(this);
 }
 
@@ -95,7 +95,7 @@ void ScoreEditDialog::chooseAdd() { add = true; }
 
 void ScoreEditDialog::chooseSubtract() { add = false; }
 
-void ScoreEditDialog::Command1_Click() {
+void ScoreEditDialog::confirm() {
   confirmed_ = true;
   accept();
 }

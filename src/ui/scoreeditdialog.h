@@ -22,7 +22,7 @@ class ScoreEditDialog : public QDialog {
   void chooseSeat(int index);
   void chooseAdd();
   void chooseSubtract();
-  void Command1_Click();
+  void confirm();
 
   // The amounts on offer, in the order of the two columns.
   static constexpr std::array<int, 22> kAmounts{1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,

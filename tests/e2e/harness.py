@@ -121,6 +121,8 @@ class Session:
             self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
             self.env["QT_ACCESSIBILITY"] = "1"
         self._start_wm()
+        if accessible:
+            self._start_accessibility_bus()
         self.app = self._spawn([exe], "program")
         self.window = self.find_window("^Brindlemark 1.4$")
         self.locate()
@@ -150,6 +152,16 @@ class Session:
         os.close(read_fd)
         check(number.strip().isdigit(), "Xvfb did not report a display number")
         return ":" + number.strip().decode()
+
+    def _start_accessibility_bus(self):
+        """On a desktop the accessibility bus and its registry run before any program
+        starts. A program that starts first may miss the bus coming up and never join the
+        tree, so the bus is started here by asking the registry for its desktop."""
+        import gi
+        gi.require_version("Atspi", "2.0")
+        from gi.repository import Atspi
+        os.environ["DISPLAY"] = self.display
+        Atspi.get_desktop(0).get_child_count()
 
     def _start_wm(self):
         self._spawn(["openbox", "--sm-disable"], "openbox")

@@ -10,7 +10,7 @@ struct RecordingOpener : LinkOpener {
   QList<QUrl> opened;
 };
 
-class TestFrmAbout : public QObject {
+class TestAboutDialog : public QObject {
   Q_OBJECT
  private slots:
   void linksAndTheSecretRightPress() {
@@ -57,5 +57,5 @@ class TestFrmAbout : public QObject {
   }
 };
 
-QTEST_MAIN(TestFrmAbout)
+QTEST_MAIN(TestAboutDialog)
 #include "test_aboutdialog.moc"

@@ -3,7 +3,7 @@
 
 #include "ui/hiddenpicturedialog.h"
 
-class TestFrmEgg : public QObject {
+class TestHiddenPictureDialog : public QObject {
   Q_OBJECT
  private slots:
   void onlyALeftClickOnThePictureCounts() {
@@ -24,5 +24,5 @@ class TestFrmEgg : public QObject {
   }
 };
 
-QTEST_MAIN(TestFrmEgg)
+QTEST_MAIN(TestHiddenPictureDialog)
 #include "test_hiddenpicturedialog.moc"

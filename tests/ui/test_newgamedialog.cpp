@@ -9,7 +9,7 @@
 #include "ui/fonts.h"
 #include "ui/newgamedialog.h"
 
-class TestFrmgame : public QObject {
+class TestNewGameDialog : public QObject {
   Q_OBJECT
   GameOptions o;
   std::unique_ptr<NewGameDialog> dlg;
@@ -123,5 +123,5 @@ class TestFrmgame : public QObject {
   }
 };
 
-QTEST_MAIN(TestFrmgame)
+QTEST_MAIN(TestNewGameDialog)
 #include "test_newgamedialog.moc"

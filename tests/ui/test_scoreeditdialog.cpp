@@ -7,7 +7,7 @@
 #include "ui/fonts.h"
 #include "ui/scoreeditdialog.h"
 
-class TestFrmpoints : public QObject {
+class TestScoreEditDialog : public QObject {
   Q_OBJECT
   std::unique_ptr<ScoreEditDialog> dlg;
 
@@ -80,5 +80,5 @@ class TestFrmpoints : public QObject {
   }
 };
 
-QTEST_MAIN(TestFrmpoints)
+QTEST_MAIN(TestScoreEditDialog)
 #include "test_scoreeditdialog.moc"

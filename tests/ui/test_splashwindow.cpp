@@ -6,7 +6,7 @@
 
 #include "ui/splashwindow.h"
 
-class TestFrmSplash : public QObject {
+class TestSplashWindow : public QObject {
   Q_OBJECT
  private slots:
   void closesOnTheSecondTickAndByNothingElse() {
@@ -35,5 +35,5 @@ class TestFrmSplash : public QObject {
   }
 };
 
-QTEST_MAIN(TestFrmSplash)
+QTEST_MAIN(TestSplashWindow)
 #include "test_splashwindow.moc"
