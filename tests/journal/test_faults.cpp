@@ -7,6 +7,8 @@
 #include <unistd.h>
 #include <QDir>
 #include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <functional>
 #include <memory>
 
@@ -181,6 +183,37 @@ TEST(JournalFaults, FailureDuringAGame) {
   }
   EXPECT_EQ(318, play.game.player(1).score());  // the game played on: 501 - 180 - 3
   EXPECT_EQ(2, peek(folder.path(), "SELECT count(*) FROM entries").toInt());
+}
+
+// A full disk in the middle of a game: the journal's own connection may grow the file no
+// further (SQLite's page limit gives the error a full disk gives). The journal says the
+// disk is full, the game plays on, and what was written before stays readable.
+TEST(JournalFaults, DiskFullDuringAGame) {
+  JournalFolder folder;
+  JournalSession session(folder.path());
+  RecordedPlay play(session);
+  play.start({k501, 2, 0, true, true});
+  play.play("T20 T20 T20");
+  ASSERT_TRUE(session.journal()->available());
+  const QFileInfo file(folder.path());
+  int limited = 0;
+  for (const QString& name : QSqlDatabase::connectionNames()) {
+    QSqlDatabase db = QSqlDatabase::database(name);
+    if (QFileInfo(db.databaseName()) != file) continue;
+    QSqlQuery q(db);
+    ASSERT_TRUE(q.exec("PRAGMA page_count"));
+    ASSERT_TRUE(q.next());
+    ASSERT_TRUE(q.exec(QString("PRAGMA max_page_count = %1").arg(q.value(0).toInt())));
+    ++limited;
+  }
+  ASSERT_EQ(1, limited) << "the journal's connection was not found";
+  for (int turn = 0; turn < 100 && session.journal()->available(); ++turn) play.play("S1 S1 S1");
+  EXPECT_FALSE(session.journal()->available());
+  EXPECT_TRUE(session.journal()->unavailableReason().startsWith("the disk is full"))
+      << session.journal()->unavailableReason().toStdString();
+  play.play("S1 S1 S1");
+  EXPECT_TRUE(play.game.state().inPlay);  // the game plays on without its journal
+  EXPECT_GE(peek(folder.path(), "SELECT count(*) FROM entries").toInt(), 3);
 }
 
 }  // namespace
