@@ -71,34 +71,46 @@ int16_t quadrant(const Position& p) {
   return p.x > 0 ? 4 : 2;  // on the horizontal line through the centre
 }
 
-Hit classify(double radius, double angle, int16_t quadrantValue, bool doubleBull) {
-  Hit hit;
-  const char* prefix = "Single ";
+Bed bedOf(double radius, double angle, int16_t quadrantValue, bool doubleBull) {
+  Bed bed;
   bool needsSector = true;
   if (radius < kInnerBull) {
-    hit.number = 25;
-    hit.multiplier = doubleBull ? 2 : 1;
-    prefix = doubleBull ? "Double Bull" : "Single Bull";
+    bed.number = 25;
+    bed.multiplier = doubleBull ? 2 : 1;
     needsSector = false;
   } else if (radius < kOuterBull) {
-    hit.number = 25;
-    prefix = "Single Bull";
+    bed.number = 25;
     needsSector = false;
   } else if (radius < kTripleInner) {
   } else if (radius < kTripleOuter) {
-    hit.multiplier = 3;
-    prefix = "Triple ";
+    bed.multiplier = 3;
   } else if (radius < kDoubleInner) {
   } else if (radius < kDoubleOuter) {
-    hit.multiplier = 2;
-    prefix = "Double ";
+    bed.multiplier = 2;
   } else {
-    prefix = "Miss";
-    needsSector = false;
+    needsSector = false;  // a miss
   }
-  if (needsSector) hit.number = sectorOf(angle, quadrantValue);
-  hit.name = std::string(prefix) + spelledNumber(needsSector ? hit.number : 0);
-  return hit;
+  if (needsSector) bed.number = sectorOf(angle, quadrantValue);
+  return bed;
+}
+
+std::string bedName(const Bed& bed) {
+  if (bed.number == 25) return bed.multiplier == 2 ? "Double Bull" : "Single Bull";
+  if (bed.number == 0) return "Miss";
+  const char* prefix = bed.multiplier == 3   ? "Triple "
+                       : bed.multiplier == 2 ? "Double "
+                                             : "Single ";
+  return prefix + spelledNumber(bed.number);
+}
+
+Hit classify(double radius, double angle, int16_t quadrantValue, bool doubleBull) {
+  const Bed bed = bedOf(radius, angle, quadrantValue, doubleBull);
+  return {bed.number, bed.multiplier, bedName(bed)};
+}
+
+Bed bedAt(float xTwips, float yTwips, bool doubleBull) {
+  const Position p = positionAt(xTwips, yTwips);
+  return bedOf(p.radius, p.angle, quadrant(p), doubleBull);
 }
 
 Hit hitAt(float xTwips, float yTwips, bool doubleBull) {

@@ -26,6 +26,14 @@ inline constexpr double kDoubleOuter = 2740;
 inline constexpr std::array<int, 20> kClockwise = {20, 1,  18, 4,  13, 6,  10, 15, 2,  17,
                                                    3,  19, 7,  16, 8,  11, 14, 9,  12, 5};
 
+// Where a point lies: the number and the multiplier, without the bed's name. The board
+// picture classifies every pixel this way; a dart in the game is a Hit, which has the name.
+struct Bed {
+  int16_t number = 0;      // 1..20, 25 for the bull, 0 for a miss
+  int16_t multiplier = 1;  // 1, 2 or 3
+  bool operator==(const Bed&) const = default;
+};
+
 // One classified dart.
 struct Hit {
   int16_t number = 0;      // 1..20, 25 for the bull, 0 for a miss
@@ -52,10 +60,15 @@ Position positionAt(float xTwips, float yTwips);
 int16_t quadrant(const Position& p);
 
 // The ring and sector of a distance and angle in a quadrant.
+Bed bedOf(double radius, double angle, int16_t quadrantValue, bool doubleBull);
 Hit classify(double radius, double angle, int16_t quadrantValue, bool doubleBull);
 
-// Everything at once: the hit under a point of the picture.
+// Everything at once: the bed, or the named hit, under a point of the picture.
+Bed bedAt(float xTwips, float yTwips, bool doubleBull);
 Hit hitAt(float xTwips, float yTwips, bool doubleBull);
+
+// "Triple Nineteen", "Single Bull", "Double Bull", "Miss", ...
+std::string bedName(const Bed& bed);
 
 // "One" .. "Twenty"; empty for anything else.
 std::string spelledNumber(int n);
