@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "input/board.h"
-#include "ui/boardpicture.h"
+#include "ui/pictures.h"
 
 BoardWidget::BoardWidget(QWidget* parent)
     : QWidget(parent), picture_(QPixmap::fromImage(pictures::boardImage())) {

@@ -1,312 +1,55 @@
 #include "ui/pictures.h"
 
-#include <QFont>
-#include <QLinearGradient>
-#include <QPainter>
-#include <QPainterPath>
-#include <QRadialGradient>
-
+#include <QResource>
+#include <QString>
 #include <algorithm>
-#include <array>
-#include <cmath>
-#include <numbers>
-#include <random>
-
-#include "input/board.h"
-#include "ui/boardpicture.h"
+#include <cstdint>
+#include <cstring>
 
 namespace pictures {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-constexpr double kCentrePx = board::kPicturePixels / 2.0;  // 240: the board centre, in pixels
-
-// One chalk stroke along a path: many small grains scattered across its width, some
-// faint, with the odd gap, as chalk leaves on a slate.
-void chalk(QImage& image, const QPainterPath& path, double width, std::minstd_rand& rng) {
-  std::uniform_real_distribution<double> across(-width / 2, width / 2);
-  std::uniform_real_distribution<double> unit(0.0, 1.0);
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(Qt::NoPen);
-  const double length = path.length();
-  for (double s = 0; s <= length; s += 0.35) {
-    const double t = path.percentAtLength(s);
-    const QPointF at = path.pointAtPercent(t);
-    const double a = path.angleAtPercent(t) * kPi / 180.0;
-    const QPointF normal(std::sin(a), std::cos(a));  // angles run anticlockwise, y down
-    for (int k = 0; k < 3; ++k) {
-      const double off = across(rng);
-      if (unit(rng) < 0.12) continue;  // where the chalk skipped
-      const double edge = std::abs(off) / (width / 2);
-      const int alpha =
-          static_cast<int>(255 * (1.0 - 0.55 * edge * edge) * (0.55 + 0.45 * unit(rng)));
-      p.setBrush(QColor(250, 250, 244, alpha));
-      const double dot = 0.55 + 0.5 * unit(rng);
-      p.drawEllipse(at + normal * off, dot, dot);
-    }
-  }
-}
-
-QImage renderMark(int marks) {
-  QImage image(45, 45, QImage::Format_RGB32);
-  image.fill(Qt::black);
-  std::minstd_rand rng(
-      static_cast<std::minstd_rand::result_type>(1000 + marks));  // fixed start value
-  const bool circled = marks >= 3;
-  const double lo = circled ? 12.5 : 9.5, hi = circled ? 32.5 : 35.5;
-  QPainterPath slash(QPointF(lo, hi + 0.5));
-  slash.quadTo(QPointF(22.0, 23.8), QPointF(hi, lo - 0.5));
-  chalk(image, slash, 4.6, rng);
-  if (marks >= 2) {
-    QPainterPath back(QPointF(lo + 0.5, lo));
-    back.quadTo(QPointF(23.5, 21.5), QPointF(hi + 0.5, hi));
-    chalk(image, back, 4.2, rng);
-  }
-  if (circled) {
-    QPainterPath ring;
-    ring.moveTo(22.5 + 18.5, 22.0);
-    // A hand-drawn circle: a little uneven and closing with a slight overlap.
-    for (int d = 0; d <= 372; d += 4) {
-      const double a = d * kPi / 180.0;
-      const double rad = 18.5 + 0.7 * std::sin(a * 2.0 + 0.6) - (d > 340 ? 0.6 : 0.0);
-      ring.lineTo(22.5 + rad * std::cos(a), 22.0 - rad * std::sin(a));
-    }
-    chalk(image, ring, 3.8, rng);
-  }
-  return image;
-}
-
-// A dart lying along the x axis, point at the origin, flights towards +x; `len` long.
-void paintDart(QPainter& p, double len) {
-  p.save();
-  p.setRenderHint(QPainter::Antialiasing);
-  const double u = len / 100.0;
-  // The steel point.
-  QLinearGradient steel(0, -1.5 * u, 0, 1.5 * u);
-  steel.setColorAt(0, QColor(235, 238, 242));
-  steel.setColorAt(1, QColor(110, 114, 122));
-  p.setPen(Qt::NoPen);
-  p.setBrush(steel);
-  QPolygonF point;
-  point << QPointF(0, 0) << QPointF(26 * u, -2.2 * u) << QPointF(26 * u, 2.2 * u);
-  p.drawPolygon(point);
-  // The barrel, knurled.
-  QLinearGradient brass(0, -5 * u, 0, 5 * u);
-  brass.setColorAt(0, QColor(250, 226, 140));
-  brass.setColorAt(0.45, QColor(212, 168, 64));
-  brass.setColorAt(1, QColor(120, 86, 24));
-  p.setBrush(brass);
-  p.drawRoundedRect(QRectF(25 * u, -5 * u, 30 * u, 10 * u), 3 * u, 3 * u);
-  if (len >= 40) {
-    p.setPen(QPen(QColor(110, 80, 20, 170), std::max(0.6, 0.9 * u)));
-    for (double x = 30; x < 53; x += 4)
-      p.drawLine(QPointF(x * u, -4.2 * u), QPointF(x * u, 4.2 * u));
-    p.setPen(Qt::NoPen);
-  }
-  // The shaft.
-  p.setBrush(QColor(30, 30, 34));
-  p.drawRect(QRectF(55 * u, -2.6 * u, 22 * u, 5.2 * u));
-  // The flights: two kites, one seen edge-on as a stripe.
-  QLinearGradient flight(70 * u, 0, 100 * u, 0);
-  flight.setColorAt(0, QColor(200, 24, 32));
-  flight.setColorAt(1, QColor(250, 80, 60));
-  p.setBrush(flight);
-  QPolygonF kite;
-  kite << QPointF(68 * u, 0) << QPointF(80 * u, -13 * u) << QPointF(100 * u, -14 * u)
-       << QPointF(98 * u, 0);
-  p.drawPolygon(kite);
-  QPolygonF lower;
-  lower << QPointF(68 * u, 0) << QPointF(80 * u, 13 * u) << QPointF(100 * u, 14 * u)
-        << QPointF(98 * u, 0);
-  p.setBrush(QColor(150, 14, 24));
-  p.drawPolygon(lower);
-  p.setPen(QPen(QColor(255, 255, 255, 200), std::max(0.5, 1.2 * u)));
-  p.drawLine(QPointF(70 * u, 0), QPointF(99 * u, 0));
-  p.restore();
-}
-
-QImage renderIcon(int size) {
-  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  QPainter p(&image);
-  const double inset = size >= 64 ? size / 64.0 : 0.0;
-  paintSimpleBoard(p, QRectF(inset, inset, size - 2 * inset, size - 2 * inset), false);
-  return image;
-}
-
-QImage renderDart() {
-  QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  QPainter p(&image);
-  p.translate(3.5, 28.5);
-  p.rotate(-45);
-  paintDart(p, 38);
-  return image;
-}
-
-// "Brindlemark" in gold with a dark outline and a soft shadow, its left edge at x,
-// baseline at y.
-void paintTitle(QPainter& p, const QPointF& at, int pixelSize, double top, double bottom) {
-  QFont font("P052");
-  font.setBold(true);
-  font.setItalic(true);
-  font.setPixelSize(pixelSize);
-  QPainterPath text;
-  text.addText(at, font, QStringLiteral("Brindlemark"));
-  p.save();
-  p.setRenderHint(QPainter::Antialiasing);
-  p.translate(1.5, 1.8);
-  p.fillPath(text, QColor(0, 0, 0, 150));
-  p.translate(-1.5, -1.8);
-  QLinearGradient gold(0, top, 0, bottom);
-  gold.setColorAt(0.0, QColor(255, 246, 196));
-  gold.setColorAt(0.5, QColor(240, 192, 72));
-  gold.setColorAt(1.0, QColor(170, 110, 24));
-  p.setPen(QPen(QColor(60, 30, 0), std::max(1.0, pixelSize / 24.0)));
-  p.setBrush(gold);
-  p.drawPath(text);
-  p.restore();
-}
-
-void paintBackdrop(QPainter& p, const QRect& r) {
-  QLinearGradient g(r.topLeft(), r.bottomLeft());
-  g.setColorAt(0, QColor(18, 70, 40));
-  g.setColorAt(1, QColor(4, 24, 12));
-  p.fillRect(r, g);
-}
-
-QImage renderBanner() {
-  QImage image(213, 47, QImage::Format_RGB32);
-  QPainter p(&image);
-  paintBackdrop(p, image.rect());
-  paintSimpleBoard(p, QRectF(4, 3.5, 40, 40), false);
-  paintTitle(p, QPointF(50, 32), 27, 10, 34);
-  p.setPen(QColor(240, 192, 72, 160));
-  p.drawLine(49, 40, 208, 40);
-  return image;
-}
-
-QImage renderSplash() {
-  QImage image(379, 117, QImage::Format_RGB32);
-  QPainter p(&image);
-  paintBackdrop(p, image.rect());
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setRenderHint(QPainter::SmoothPixmapTransform);
-  QPainterPath round;
-  round.addEllipse(QRectF(6, 4.5, 108, 108));
-  p.save();
-  p.setClipPath(round);
-  p.drawImage(QRectF(6, 4.5, 108, 108), boardImage());
-  p.restore();
-  paintTitle(p, QPointF(130, 60), 41, 24, 64);
-  QFont font("Liberation Sans");
-  font.setPixelSize(15);
-  font.setLetterSpacing(QFont::AbsoluteSpacing, 2.5);
-  p.setFont(font);
-  p.setPen(QColor(226, 232, 220));
-  p.drawText(QRectF(126, 74, 248, 22), Qt::AlignHCenter | Qt::AlignVCenter,
-             QStringLiteral("DARTS SCORE KEEPER"));
-  p.setPen(QPen(QColor(240, 192, 72, 170), 1));
-  p.drawLine(QPointF(134, 100.5), QPointF(366, 100.5));
-  return image;
-}
-
-QImage renderEgg() {
-  QImage image(240, 160, QImage::Format_RGB32);
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setRenderHint(QPainter::SmoothPixmapTransform);
-  // The middle of the board, close up.
-  const QRectF middle(kCentrePx - 60, kCentrePx - 40, 120, 80);
-  p.drawImage(QRectF(0, 0, 240, 160), boardImage(), middle);
-  // Rays behind the bull.
-  const QPointF bull(120, 80);
-  p.setPen(Qt::NoPen);
-  for (int i = 0; i < 16; ++i) {
-    QPainterPath ray;
-    const double a = i * kPi / 8, w = 0.07;
-    ray.moveTo(bull);
-    ray.lineTo(bull + QPointF(std::cos(a - w), std::sin(a - w)) * 300);
-    ray.lineTo(bull + QPointF(std::cos(a + w), std::sin(a + w)) * 300);
-    ray.closeSubpath();
-    p.fillPath(ray, QColor(255, 230, 120, 60));
-  }
-  // The dart, stuck in the bull and coming in from the upper right.
-  QRadialGradient shadow(bull + QPointF(8, 10), 30);
-  shadow.setColorAt(0, QColor(0, 0, 0, 120));
-  shadow.setColorAt(1, QColor(0, 0, 0, 0));
-  p.setBrush(shadow);
-  p.drawEllipse(bull + QPointF(8, 10), 30, 14);
-  p.save();
-  p.translate(bull);
-  p.rotate(-32);
-  paintDart(p, 132);
-  p.restore();
-  // The word.
-  QFont font("Liberation Sans");
-  font.setBold(true);
-  font.setItalic(true);
-  font.setPixelSize(40);
-  QPainterPath text;
-  text.addText(QPointF(0, 0), font, QStringLiteral("Bullseye!"));
-  const QRectF b = text.boundingRect();
-  text.translate(120 - b.center().x(), 150 - b.bottom());
-  p.setPen(QPen(QColor(20, 10, 0), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  p.setBrush(Qt::NoBrush);
-  p.drawPath(text);
-  QLinearGradient fill(0, 115, 0, 150);
-  fill.setColorAt(0, QColor(255, 250, 170));
-  fill.setColorAt(1, QColor(255, 170, 30));
-  p.setPen(Qt::NoPen);
-  p.setBrush(fill);
-  p.drawPath(text);
-  return image;
+// A picture as it was drawn. The resource is stored uncompressed and stays in place for
+// the life of the program, so the image shows its bytes where they lie; a damaged file
+// gives a null image.
+QImage load(const QString& file) {
+  const QResource resource(QStringLiteral(":/pictures/") + file);
+  const uchar* bytes = resource.data();
+  picturefiles::Header header{};
+  if (!bytes || resource.compressionAlgorithm() != QResource::NoCompression ||
+      resource.size() < static_cast<qint64>(sizeof header))
+    return {};
+  std::memcpy(&header, bytes, sizeof header);
+  const qint64 lineBytes = static_cast<qint64>(header.width) * 4;
+  if (header.magic != picturefiles::kMagic ||
+      resource.size() != static_cast<qint64>(sizeof header) + lineBytes * header.height)
+    return {};
+  const QImage image(bytes + sizeof header, static_cast<int>(header.width),
+                     static_cast<int>(header.height), lineBytes,
+                     static_cast<QImage::Format>(header.format));
+  // A QImage of 32-bit pixels wants them on 4-byte boundaries; otherwise it gets a copy.
+  return reinterpret_cast<std::uintptr_t>(bytes + sizeof header) % 4 == 0 ? image : image.copy();
 }
 
 }  // namespace
 
-QPixmap markPixmap(int marks) {
-  static const std::array<QImage, 3> images = {renderMark(1), renderMark(2), renderMark(3)};
-  return QPixmap::fromImage(images[static_cast<std::size_t>(std::clamp(marks, 1, 3) - 1)]);
-}
+QImage boardImage() { return load(picturefiles::kBoard); }
 
-QImage iconImage(int size) {
-  static const std::array<QImage, std::size(kIconSizes)> images = [] {
-    std::array<QImage, std::size(kIconSizes)> made;
-    for (std::size_t i = 0; i < made.size(); ++i) made[i] = renderIcon(kIconSizes[i]);
-    return made;
-  }();
-  for (std::size_t i = 0; i < images.size(); ++i)
-    if (kIconSizes[i] == size) return images[i];
-  return renderIcon(size);
+QPixmap markPixmap(int marks) {
+  return QPixmap::fromImage(load(picturefiles::kMarks[std::clamp(marks, 1, 3) - 1]));
 }
 
 QIcon windowIcon() {
   QIcon icon;
-  for (int size : kIconSizes) icon.addPixmap(QPixmap::fromImage(iconImage(size)));
+  for (int size : kIconSizes)
+    icon.addPixmap(QPixmap::fromImage(load(picturefiles::iconFile(size))));
   return icon;
 }
 
-QPixmap dartPixmap() {
-  static const QImage image = renderDart();
-  return QPixmap::fromImage(image);
-}
-
-QPixmap aboutBanner() {
-  static const QImage image = renderBanner();
-  return QPixmap::fromImage(image);
-}
-
-QPixmap splashPicture() {
-  static const QImage image = renderSplash();
-  return QPixmap::fromImage(image);
-}
-
-QPixmap eggPicture() {
-  static const QImage image = renderEgg();
-  return QPixmap::fromImage(image);
-}
+QPixmap dartPixmap() { return QPixmap::fromImage(load(picturefiles::kDart)); }
+QPixmap aboutBanner() { return QPixmap::fromImage(load(picturefiles::kBanner)); }
+QPixmap splashPicture() { return QPixmap::fromImage(load(picturefiles::kSplash)); }
+QPixmap eggPicture() { return QPixmap::fromImage(load(picturefiles::kEgg)); }
 
 }  // namespace pictures

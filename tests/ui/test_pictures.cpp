@@ -1,13 +1,15 @@
 // The pictures: the board must show, under every pixel, the bed a click there scores;
-// the marks must be told apart; every picture has its size.
+// the marks must be told apart; every picture has its size, and the program shows each
+// exactly as it was drawn when the program was built.
 
 #include <QtTest>
 
 #include <algorithm>
 #include <set>
 
+#include "artwork/artwork.h"
+#include "artwork/boardpainter.h"
 #include "input/board.h"
-#include "ui/boardpicture.h"
 #include "ui/pictures.h"
 
 namespace {
@@ -85,6 +87,27 @@ class TestPictures : public QObject {
     QCOMPARE_GT(lit[1], 60);
     QCOMPARE_GT(lit[2], lit[1] * 3 / 2);
     QCOMPARE_GT(lit[3], lit[2] * 3 / 2);
+  }
+
+  // The embedded pictures against the drawing code, pixel for pixel and in the pixel
+  // format they were drawn in.
+  void everyPictureIsShownAsDrawn() {
+    const QImage board = artwork::drawBoard();
+    const std::pair<QImage, QImage> shownAndDrawn[] = {
+        {pictures::boardImage(), board},
+        {pictures::markPixmap(1).toImage(), artwork::drawMark(1)},
+        {pictures::markPixmap(2).toImage(), artwork::drawMark(2)},
+        {pictures::markPixmap(3).toImage(), artwork::drawMark(3)},
+        {pictures::dartPixmap().toImage(), artwork::drawDart()},
+        {pictures::aboutBanner().toImage(), artwork::drawBanner()},
+        {pictures::splashPicture().toImage(), artwork::drawSplash(board)},
+        {pictures::eggPicture().toImage(), artwork::drawEgg(board)},
+        {pictures::windowIcon().pixmap(16).toImage(), artwork::drawIcon(16)},
+        {pictures::windowIcon().pixmap(256).toImage(), artwork::drawIcon(256)}};
+    for (const auto& [shown, drawn] : shownAndDrawn) {
+      QCOMPARE(shown.size(), drawn.size());
+      QCOMPARE(shown.convertToFormat(drawn.format()), drawn);
+    }
   }
 
   void sizes() {

@@ -1,4 +1,4 @@
-#include "ui/boardpicture.h"
+#include "artwork/boardpainter.h"
 
 #include <QFont>
 #include <QPainter>
@@ -12,7 +12,7 @@
 
 #include "input/board.h"
 
-namespace pictures {
+namespace artwork {
 
 namespace {
 
@@ -43,19 +43,19 @@ bool darkSector(int number) { return clockwiseIndex(number) % 2 == 0; }
 
 // The colour of a classified point. The inner bull is told apart by classifying with the
 // double bull on, so that it carries multiplier 2.
-QRgb bedColour(const board::Hit& hit) {
-  if (hit.number == 0) return kBand;
-  if (hit.number == 25) return hit.multiplier == 2 ? kRed : kGreen;
-  const bool dark = darkSector(hit.number);
-  if (hit.multiplier == 1) return dark ? kDarkBed : kLightBed;
+QRgb bedColour(const board::Bed& bed) {
+  if (bed.number == 0) return kBand;
+  if (bed.number == 25) return bed.multiplier == 2 ? kRed : kGreen;
+  const bool dark = darkSector(bed.number);
+  if (bed.multiplier == 1) return dark ? kDarkBed : kLightBed;
   return dark ? kRed : kGreen;
 }
 
 // A small key that differs between any two beds (and the bulls), for spotting boundaries.
-int bedKey(const board::Hit& hit) { return hit.number * 4 + hit.multiplier; }
+int bedKey(const board::Bed& bed) { return bed.number * 4 + bed.multiplier; }
 
-board::Hit hitAtTwips(double x, double y) {
-  return board::hitAt(static_cast<float>(x), static_cast<float>(y), true);
+board::Bed bedAtTwips(double x, double y) {
+  return board::bedAt(static_cast<float>(x), static_cast<float>(y), true);
 }
 
 // A little grain for the sisal beds, the same every time.
@@ -102,7 +102,13 @@ void paintBand(QImage& image) {
   }
 }
 
-QImage renderBoard() {
+}  // namespace
+
+QPointF boardPixelTwips(int px, int py) {
+  return {px * kTwipsPerPx + kTwipsPerPx / 2, py * kTwipsPerPx + kTwipsPerPx / 2};
+}
+
+QImage drawBoard() {
   QImage image(kPx, kPx, QImage::Format_RGB32);
   image.fill(kGround);
   paintBand(image);
@@ -112,7 +118,7 @@ QImage renderBoard() {
   for (int y = 0; y <= kPx; ++y)
     for (int x = 0; x <= kPx; ++x)
       corner[static_cast<std::size_t>(y * (kPx + 1) + x)] =
-          bedKey(hitAtTwips(x * kTwipsPerPx, y * kTwipsPerPx));
+          bedKey(bedAtTwips(x * kTwipsPerPx, y * kTwipsPerPx));
   auto cornerKey = [&](int x, int y) {
     return corner[static_cast<std::size_t>(y * (kPx + 1) + x)];
   };
@@ -121,13 +127,13 @@ QImage renderBoard() {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
     for (int x = 0; x < kPx; ++x) {
       const QPointF mid = boardPixelTwips(x, y);
-      const board::Hit hit = hitAtTwips(mid.x(), mid.y());
-      const int key = bedKey(hit);
+      const board::Bed bed = bedAtTwips(mid.x(), mid.y());
+      const int key = bedKey(bed);
       const bool whole = cornerKey(x, y) == key && cornerKey(x + 1, y) == key &&
                          cornerKey(x, y + 1) == key && cornerKey(x + 1, y + 1) == key;
       if (whole) {
         // A pixel inside one bed has that bed's colour; misses keep the number ring.
-        if (hit.number != 0) line[x] = shade(bedColour(hit), grain(x, y));
+        if (bed.number != 0) line[x] = shade(bedColour(bed), grain(x, y));
         continue;
       }
       // A pixel that a boundary crosses: the beds it covers, blended, under a thin wire.
@@ -135,8 +141,8 @@ QImage renderBoard() {
       int r = 0, g = 0, b = 0, same = 0;
       for (int j = 0; j < n; ++j) {
         for (int i = 0; i < n; ++i) {
-          const board::Hit sub =
-              hitAtTwips((x + (i + 0.5) / n) * kTwipsPerPx, (y + (j + 0.5) / n) * kTwipsPerPx);
+          const board::Bed sub =
+              bedAtTwips((x + (i + 0.5) / n) * kTwipsPerPx, (y + (j + 0.5) / n) * kTwipsPerPx);
           const QRgb c = sub.number == 0 ? line[x] : bedColour(sub);
           r += qRed(c), g += qGreen(c), b += qBlue(c);
           same += bedKey(sub) == key;
@@ -147,17 +153,6 @@ QImage renderBoard() {
       line[x] = mix(blended, kWire, 0.15 + 0.45 * split);
     }
   }
-  return image;
-}
-
-}  // namespace
-
-QPointF boardPixelTwips(int px, int py) {
-  return {px * kTwipsPerPx + kTwipsPerPx / 2, py * kTwipsPerPx + kTwipsPerPx / 2};
-}
-
-QImage boardImage() {
-  static const QImage image = renderBoard();
   return image;
 }
 
@@ -227,4 +222,4 @@ void paintSimpleBoard(QPainter& p, const QRectF& box, bool withNumbers) {
   p.restore();
 }
 
-}  // namespace pictures
+}  // namespace artwork

@@ -1,5 +1,5 @@
 #pragma once
-// The dartboard picture, coloured from the same geometry that classifies a hit, and the
+// The dartboard picture, coloured from the same geometry that classifies a dart, and the
 // smaller boards of the icons and the small windows' pictures, in the same colours.
 
 #include <QImage>
@@ -7,9 +7,9 @@
 #include <QPointF>
 #include <QRectF>
 
-namespace pictures {
+namespace artwork {
 
-QImage boardImage();  // 480 x 480, 20 at the top
+QImage drawBoard();  // 480 x 480, 20 at the top
 
 // The twip point that a pixel of the board picture stands for: the middle of the pixel,
 // (px * 15 + 7.5, py * 15 + 7.5). The board is coloured by classifying exactly this point,
@@ -20,4 +20,4 @@ QPointF boardPixelTwips(int px, int py);
 // drawn inside `box` (which should be square), with or without the ring of numbers.
 void paintSimpleBoard(QPainter& p, const QRectF& box, bool withNumbers);
 
-}  // namespace pictures
+}  // namespace artwork
