@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "ui/firstpaint.h"
 #include "ui/fonts.h"
 #include "ui/mainwindow.h"
 
@@ -7,6 +8,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   installFontSubstitutes();
   MainWindow window;
-  window.start();
+  // What the window's first picture does not need comes once it is on the screen.
+  afterFirstPaint(window.centralWidget(), [&window] { window.finishStart(); });
+  window.showAtStart();
   return app.exec();
 }

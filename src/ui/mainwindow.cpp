@@ -151,14 +151,30 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::start() {
+  showAtStart();
+  finishStart();
+}
+
+void MainWindow::showAtStart() {
   // The settings file and the game's starting values (set when the game was made).
   store_ = std::make_unique<SettingsStore>(SettingsStore::defaultPath());
   prefs_ = std::make_unique<Preferences>(*store_);
   scores_ = std::make_unique<HighScores>(*store_);
   // The notification-area icon.
   tray_ = std::make_unique<TrayIcon>(this, windowIcon());
+  // The sound device, asked for on a thread of its own (or, where none can start, when
+  // the answer is taken).
+  if (countAudioOutputs)
+    outputCount_ = std::async(std::launch::async | std::launch::deferred, countAudioOutputs);
+  applyPreferences();
+  // Mark cells, buttons, labels and the number columns were made with the window.
+  show();
+  refresh();
+}
+
+void MainWindow::finishStart() {
   // The sound device and the sound preference.
-  prefs_->checkSound(countAudioOutputs ? countAudioOutputs() : 0);
+  prefs_->checkSound(outputCount_.valid() ? outputCount_.get() : 0);
   if (prefs_->soundAvailable && !playClips) {
     playClips = [player = std::make_shared<SoundClipPlayer>()](
                     const std::vector<Clip>& clips,
@@ -166,10 +182,6 @@ void MainWindow::start() {
       player->playSequence(clips, onClipStart);
     };
   }
-  applyPreferences();
-  // Mark cells, buttons, labels and the number columns were made with the window.
-  show();
-  refresh();
   prefs_->readAutoWin();
   prefs_->readCheckoutHints();
   applyPreferences();

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -30,8 +31,13 @@ class MainWindow : public QMainWindow {
   explicit MainWindow(QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // The start-up sequence: preferences, tray icon, sound check, high scores, splash.
+  // The start-up sequence: preferences, tray icon, sound check, high scores, splash, game
+  // journal. start() runs all of it; the program runs showAtStart(), which ends with the
+  // window shown, and once the window has been painted finishStart(): the same steps in
+  // the same order, with the sound server asked for its outputs while the window is drawn.
   void start();
+  void showAtStart();
+  void finishStart();
   // Draws every control from the game's state.
   void refresh();
   // Draws every control from a state of play: the screen that belongs to a clip.
@@ -100,6 +106,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<HighScores> scores_;
   std::unique_ptr<TrayIcon> tray_;
   std::unique_ptr<LinkOpener> links_;
+  std::future<int> outputCount_;  // the sound server's answer, asked for at start-up
   QWidget* area_ = nullptr;
   BoardWidget* board_ = nullptr;
   Scoreboard* scoreboard_ = nullptr;

@@ -1,0 +1,87 @@
+// Start-up in two steps: the window is shown at once, and what its first picture does not
+// need (the sound device, the preferences, the journal) follows right after that picture;
+// the sound server is asked meanwhile, on a thread of its own.
+
+#include <QTemporaryDir>
+#include <QtTest>
+#include <chrono>
+#include <future>
+#include <thread>
+
+#include "ui/firstpaint.h"
+#include "ui/mainwindow.h"
+
+namespace {
+
+class CountingWidget : public QWidget {
+ public:
+  int paints = 0;
+
+ protected:
+  void paintEvent(QPaintEvent*) override { ++paints; }
+};
+
+}  // namespace
+
+class TestFirstPaint : public QObject {
+  Q_OBJECT
+  std::unique_ptr<QTemporaryDir> config_;
+
+ private slots:
+  void init() {
+    config_ = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CONFIG_HOME", config_->path().toUtf8());
+    qputenv("XDG_DATA_HOME", config_->path().toUtf8());
+  }
+
+  // Called once, after the first paint has been done, and never again.
+  void runsOnceAfterTheFirstPaint() {
+    CountingWidget widget;
+    int calls = 0, paintsSeen = -1;
+    afterFirstPaint(&widget, [&] { ++calls, paintsSeen = widget.paints; });
+    widget.show();
+    QCOMPARE(calls, 0);
+    QTRY_COMPARE(calls, 1);
+    QCOMPARE(paintsSeen, 1);
+    widget.repaint();
+    QCoreApplication::processEvents();
+    QCOMPARE(widget.paints, 2);
+    QCOMPARE(calls, 1);
+  }
+
+  void notRunForAWidgetDestroyedUnpainted() {
+    int calls = 0;
+    auto* widget = new QWidget;
+    afterFirstPaint(widget, [&] { ++calls; });
+    delete widget;
+    QCoreApplication::processEvents();
+    QCOMPARE(calls, 0);
+  }
+
+  // The window is shown without waiting for the sound server; its answer is taken after
+  // the first paint and decides the sound, as it did when asked first.
+  void theSoundServerIsAskedWhileTheWindowIsShown() {
+    std::promise<void> answer;
+    std::shared_future<void> answered = answer.get_future().share();
+    std::thread::id askedOn;
+    MainWindow w;
+    w.showSplash = nullptr;
+    w.playClips = [](auto&, auto&) {};
+    w.countAudioOutputs = [&] {
+      askedOn = std::this_thread::get_id();
+      answered.wait_for(std::chrono::seconds(10));
+      return 1;
+    };
+    w.showAtStart();
+    QVERIFY(w.isVisible());
+    QVERIFY(!w.game().soundAvailable);
+    answer.set_value();
+    w.finishStart();
+    QVERIFY(askedOn != std::this_thread::get_id());
+    QVERIFY(w.game().soundAvailable);
+    QVERIFY(w.game().soundOn);
+  }
+};
+
+QTEST_MAIN(TestFirstPaint)
+#include "test_firstpaint.moc"
