@@ -24,10 +24,14 @@ struct GameSetup {
   bool operator==(const GameSetup&) const = default;
 };
 
-// One input as it was applied, with the one preference that changes what it does.
+// One input as it was applied, with the one preference that changes what it does. A board
+// dart read back from the journal also names the bed it landed in; the journal works that
+// out from the point when it records the dart, and leaves it empty for a dart without one.
 struct JournalEntry {
   GameInput input;
   bool autoWin = true;
+  std::string bed{};
+  bool hasLandingPoint() const { return input.kind == GameInput::Kind::BoardDart && !bed.empty(); }
   bool operator==(const JournalEntry&) const = default;
 };
 

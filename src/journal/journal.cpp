@@ -9,6 +9,7 @@
 #include <QVariant>
 #include <map>
 
+#include "journal/bed.h"
 #include "journal/journalcodes.h"
 #include "journal/journalschema.h"
 
@@ -118,6 +119,13 @@ bool Journal::migrate() {
         return fail(error, "updating the history file");
       }
     }
+    if (step.fill) {
+      const QSqlError error = step.fill(db);
+      if (error.isValid()) {
+        db.rollback();
+        return fail(error, "updating the history file");
+      }
+    }
     if (!q.exec(QString("PRAGMA user_version=%1").arg(step.version)) || !db.commit()) {
       const QSqlError error = q.lastError().isValid() ? q.lastError() : db.lastError();
       db.rollback();
@@ -158,8 +166,8 @@ bool Journal::record(int64_t game, int sequence, const JournalEntry& entry) {
   if (!insertEntry_) {
     insertEntry_ = std::make_unique<QSqlQuery>(QSqlDatabase::database(connection_, false));
     insertEntry_->prepare(
-        "INSERT INTO entries (game, sequence, kind, x, y, target, seat, points, added, auto_win)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        "INSERT INTO entries (game, sequence, kind, x, y, bed, target, seat, points, added,"
+        " auto_win) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
   }
   QSqlQuery& q = *insertEntry_;
   const GameInput& in = entry.input;
@@ -170,6 +178,7 @@ bool Journal::record(int64_t game, int sequence, const JournalEntry& entry) {
   q.addBindValue(QString::fromLatin1(kindName(in.kind)));
   q.addBindValue(dart ? QVariant(static_cast<double>(in.x)) : QVariant());
   q.addBindValue(dart ? QVariant(static_cast<double>(in.y)) : QVariant());
+  q.addBindValue(dart ? QVariant(QString::fromStdString(bedAt(in.x, in.y))) : QVariant());
   q.addBindValue(in.kind == GameInput::Kind::TargetPress ? QVariant(in.target) : QVariant());
   q.addBindValue(edit ? QVariant(in.seat) : QVariant());
   q.addBindValue(edit ? QVariant(in.points) : QVariant());
@@ -259,7 +268,7 @@ std::vector<RecordedGame> Journal::load(const QString& where, const QVariantList
   QSqlQuery e(db);
   e.setForwardOnly(true);
   e.prepare(
-      "SELECT game, kind, x, y, target, seat, points, added, auto_win FROM entries"
+      "SELECT game, kind, x, y, target, seat, points, added, auto_win, bed FROM entries"
       " WHERE game IN (SELECT id FROM games " +
       where + ") ORDER BY game, sequence");
   for (const QVariant& v : values) e.addBindValue(v);
@@ -281,6 +290,9 @@ std::vector<RecordedGame> Journal::load(const QString& where, const QVariantList
     in.points = e.value(6).toInt();
     in.add = e.value(7).isNull() || e.value(7).toInt() != 0;
     entry.autoWin = e.value(8).toInt() != 0;
+    // A dart with no landing point (written by hand, or damaged) still counts as thrown.
+    if (in.kind == GameInput::Kind::BoardDart && !e.value(2).isNull() && !e.value(3).isNull())
+      entry.bed = e.value(9).toString().toStdString();
     games[found->second].entries.push_back(entry);
   }
   db.rollback();

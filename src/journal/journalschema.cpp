@@ -1,5 +1,43 @@
 #include "journal/journalschema.h"
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariant>
+#include <tuple>
+
+#include "journal/bed.h"
+
+namespace {
+
+// The darts recorded before the bed was kept get it from their landing point; a dart
+// without a point keeps none.
+QSqlError fillBeds(QSqlDatabase& db) {
+  QSqlQuery read(db);
+  read.setForwardOnly(true);
+  if (!read.exec("SELECT game, sequence, x, y FROM entries"
+                 " WHERE kind = 'dart' AND x IS NOT NULL AND y IS NOT NULL")) {
+    return read.lastError();
+  }
+  std::vector<std::tuple<qlonglong, int, QString>> beds;
+  while (read.next()) {
+    const std::string bed = bedAt(static_cast<float>(read.value(2).toDouble()),
+                                  static_cast<float>(read.value(3).toDouble()));
+    beds.emplace_back(read.value(0).toLongLong(), read.value(1).toInt(),
+                      QString::fromStdString(bed));
+  }
+  QSqlQuery write(db);
+  write.prepare("UPDATE entries SET bed = ? WHERE game = ? AND sequence = ?");
+  for (const auto& [game, sequence, bed] : beds) {
+    write.addBindValue(bed);
+    write.addBindValue(game);
+    write.addBindValue(sequence);
+    if (!write.exec()) return write.lastError();
+  }
+  return {};
+}
+
+}  // namespace
+
 const std::vector<SchemaStep>& schemaSteps() {
   static const std::vector<SchemaStep> steps = {
       {1,
@@ -30,6 +68,13 @@ const std::vector<SchemaStep>& schemaSteps() {
            " PRIMARY KEY (game, sequence))",
            "CREATE INDEX games_outcome ON games(outcome)",
        }},
+      {2,
+       {
+           // The bed each board dart landed in beside its point ("T20", "25", "Miss"), so
+           // that where a player's darts go is read without classifying every point again.
+           "ALTER TABLE entries ADD COLUMN bed TEXT",
+       },
+       fillBeds},
   };
   return steps;
 }

@@ -18,8 +18,8 @@ const GameSetup kSetup{.options = {.gameType = kRandomCricket,
                        .draws = {0.1f, 0.999999940f, 0.0f, 0.5f, 0.123456789f, 0.7f}};
 
 const std::vector<JournalEntry> kEntries = {
-    {GameInput::boardDart(3600.0f, 1234.5f), true},
-    {GameInput::boardDart(0.0f, 7199.99f), false},
+    {GameInput::boardDart(3600.0f, 1234.5f), true, "20"},
+    {GameInput::boardDart(0.0f, 7199.99f), false, "Miss"},
     {GameInput::targetPress(0), true},
     {GameInput::targetPress(7), true},
     {GameInput::undoEntry(), false},
@@ -103,6 +103,51 @@ TEST(Journal, SchemaStepsRunInOrderFromTheFileVersion) {
   EXPECT_EQ(1, peek(folder.path(), "PRAGMA user_version").toInt());
   EXPECT_EQ(2,
             peek(folder.path(), "SELECT count(*) FROM sqlite_master WHERE type = 'table'").toInt());
+}
+
+// A journal of the first version kept the landing points but not the beds. Opened now, it
+// is brought forward with each old dart's bed worked out from its point, its games intact.
+TEST(Journal, OldJournalGetsTheBedsOfItsDarts) {
+  JournalFolder folder;
+  std::vector<RecordedGame> before;
+  {
+    JournalSession session(folder.path());
+    RecordedPlay play(session);
+    play.start({k501, 2, 0, true, true});
+    play.play("T20 T20 S19  D16 OB IB  M T5");
+    before = session.journal()->games();
+  }
+  // Back to the first version's layout, plus one dart that lost its point.
+  peek(folder.path(), "ALTER TABLE entries DROP COLUMN bed");
+  peek(folder.path(),
+       "INSERT INTO entries (game, sequence, kind, x, y, auto_win) VALUES (1, 9, 'dart', NULL, "
+       "NULL, 1)");
+  peek(folder.path(), "PRAGMA user_version = 1");
+  ASSERT_EQ(0, peek(folder.path(),
+                    "SELECT count(*) FROM pragma_table_info('entries')"
+                    " WHERE name = 'bed'")
+                   .toInt());
+
+  Journal journal(folder.path());
+  ASSERT_TRUE(journal.available()) << journal.unavailableReason().toStdString();
+  EXPECT_EQ(2, peek(folder.path(), "PRAGMA user_version").toInt());
+  const std::vector<RecordedGame> after = journal.games();
+  ASSERT_EQ(1u, after.size());
+  EXPECT_EQ(before[0].setup, after[0].setup);
+  ASSERT_EQ(9u, after[0].entries.size());
+  std::vector<std::string> beds;
+  for (const JournalEntry& e : after[0].entries) beds.push_back(e.bed);
+  EXPECT_EQ((std::vector<std::string>{"T20", "T20", "19", "D16", "25", "Bull", "Miss", "T5", ""}),
+            beds);
+  for (std::size_t i = 0; i < 8; ++i) {
+    EXPECT_EQ(before[0].entries[i], after[0].entries[i]) << "entry " << i;
+  }
+  EXPECT_FALSE(after[0].entries[8].hasLandingPoint());
+  // The dart without a point still counts: the game goes on as the darts it knows say.
+  ReplayedGame replayed(after[0]);
+  EXPECT_EQ(501 - 139 - 15, replayed.game().player(1).score());
+  EXPECT_EQ(501 - 107, replayed.game().player(2).score());
+  EXPECT_EQ(2, replayed.game().state().thrower);
 }
 
 }  // namespace
