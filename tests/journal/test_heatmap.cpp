@@ -1,0 +1,107 @@
+// The density of landing points and the beds hit most, from sets of points whose answer
+// is known.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "journal/bed.h"
+#include "journal/heatmap.h"
+
+namespace {
+
+std::vector<Landing> at(std::initializer_list<std::pair<float, float>> points) {
+  std::vector<Landing> landings;
+  for (const auto& [x, y] : points) landings.push_back({x, y, bedAt(x, y)});
+  return landings;
+}
+
+TEST(Heatmap, DensityPeaksWhereTheDartsClusterAndIsZeroWhereNoneCame) {
+  // Five darts round the treble twenty, one lone dart low on the left.
+  DensityGrid grid(160, 120);
+  grid.add(at({{3600, 2300}, {3615, 2310}, {3585, 2290}, {3630, 2285}, {3600, 2330}}));
+  grid.add(1200, 5400);
+
+  int peakColumn = 0;
+  int peakRow = 0;
+  for (int r = 0; r < grid.cells(); ++r) {
+    for (int c = 0; c < grid.cells(); ++c) {
+      if (grid.at(c, r) == grid.peak()) std::tie(peakColumn, peakRow) = std::pair(c, r);
+    }
+  }
+  EXPECT_NEAR(grid.cellOf(3605), peakColumn, 1);
+  EXPECT_NEAR(grid.cellOf(2300), peakRow, 1);
+  EXPECT_GT(grid.peak(), 3 * grid.at(grid.cellOf(1200), grid.cellOf(5400)));
+  EXPECT_GT(grid.at(grid.cellOf(1200), grid.cellOf(5400)), 0.0);
+
+  // Three standard deviations away from every dart nothing is left, and far away neither.
+  EXPECT_EQ(0.0, grid.at(grid.cellOf(3600 + 3 * 120 + 100), grid.cellOf(2300)));
+  EXPECT_EQ(0.0, grid.at(grid.cellOf(1200), grid.cellOf(5400 - 3 * 120 - 100)));
+  EXPECT_EQ(0.0, grid.at(0, 0));
+  EXPECT_EQ(0.0, grid.at(grid.cells() - 1, grid.cells() - 1));
+  EXPECT_EQ(0.0, grid.at(grid.cellOf(6000), grid.cellOf(3600)));
+  // The bell is symmetric round a lone dart.
+  const int c = grid.cellOf(1200);
+  const int r = grid.cellOf(5400);
+  EXPECT_DOUBLE_EQ(grid.at(c - 2, r), grid.at(c + 2, r));
+  EXPECT_DOUBLE_EQ(grid.at(c, r - 3), grid.at(c, r + 3));
+  EXPECT_LT(grid.at(c + 2, r), grid.at(c + 1, r));
+}
+
+TEST(Heatmap, TotalWeightIsTheNumberOfDartsAlsoAtThePicturesEdge) {
+  const struct {
+    int cells;
+    double sigma;
+    std::vector<Landing> darts;
+  } cases[] = {
+      {160, 120, {}},
+      {160, 120, at({{3600, 3600}})},
+      {160, 120, at({{0, 0}, {7199, 7199}, {7199, 0}, {20, 3600}})},  // corners and an edge
+      {60, 400, at({{3600, 2300}, {3600, 2300}, {100, 7100}, {5000, 1500}, {3600, 6990}})},
+      {480, 45, at({{3600, 2300}, {3607.5f, 2307.5f}})},
+  };
+  for (const auto& test : cases) {
+    DensityGrid grid(test.cells, test.sigma);
+    grid.add(test.darts);
+    EXPECT_NEAR(static_cast<double>(test.darts.size()), grid.total(), 1e-9)
+        << test.darts.size() << " darts on " << test.cells << " cells";
+  }
+}
+
+TEST(Heatmap, FiveBedsHitMostWithTheirShares) {
+  std::vector<Landing> darts;
+  auto add = [&darts](const std::string& bed, int n) {
+    for (int i = 0; i < n; ++i) darts.push_back({0, 0, bed});
+  };
+  // 40 darts: T20 12, 20 9, 5 7, 1 5, Miss 4, T5 2, Bull 1.
+  add("20", 9);
+  add("T5", 2);
+  add("T20", 12);
+  add("Miss", 4);
+  add("5", 7);
+  add("Bull", 1);
+  add("1", 5);
+  const std::vector<BedShare> top = mostHitBeds(darts);
+  ASSERT_EQ(5u, top.size());
+  EXPECT_EQ("T20 30%, 20 23%, 5 18%, 1 13%, Miss 10%", bedSharesText(top));
+  EXPECT_EQ(12, top[0].darts);
+
+  // Beds hit as often come in the order of their names; fewer beds than five are all shown.
+  EXPECT_EQ("19 33%, D16 33%, T19 33%",
+            bedSharesText(mostHitBeds({{0, 0, "T19"}, {0, 0, "D16"}, {0, 0, "19"}})));
+  EXPECT_EQ("", bedSharesText(mostHitBeds({})));
+}
+
+TEST(Heatmap, BedsAreNamedLikeTheCheckoutRoutes) {
+  const struct {
+    float x, y;
+    const char* bed;
+  } cases[] = {
+      {3600, 3600, "Bull"}, {3600, 3300, "25"},   {3600, 2300, "T20"}, {3600, 1000, "D20"},
+      {3600, 1800, "20"},   {3600, 6200, "D3"},   {4975, 3600, "T6"},  {3600, 300, "Miss"},
+      {2000, 3590, "11"},   {1000, 1000, "Miss"},
+  };
+  for (const auto& test : cases)
+    EXPECT_EQ(test.bed, bedAt(test.x, test.y)) << test.x << "," << test.y;
+}
+
+}  // namespace

@@ -1,0 +1,127 @@
+// One player's history: the form chart's points against the figures of each game, and the
+// landing points of the heatmap for each choice of games.
+#include <gtest/gtest.h>
+
+#include "journal/playerhistory.h"
+#include "journalfiles.h"
+
+#include <map>
+
+namespace {
+
+struct History {
+  JournalFolder folder;
+  JournalSession session{folder.path()};
+  std::vector<int64_t> ids;
+
+  void play(GameOptions options, const std::string& script,
+            std::array<std::string, kSeats + 1> names = {"", "Ann", "Bob", "", ""}) {
+    RecordedPlay play(session);
+    play.start(options, names);
+    play.play(script);
+    ids.push_back(*session.currentGame());
+  }
+};
+
+const GameOptions k501Pair{k501, 2, 0, true, true};
+const GameOptions kCricketPair{kCricket, 2, 0, true, true};
+
+TEST(PlayerHistory, FormPointsAreEachGamesFigureWithTheMeanOfTheLastFive) {
+  History h;
+  // Ann's countdown games: T20, S<i>, S1, Bob's three singles, then Ann's three S20s,
+  // (61 + i + 60) x 3 / 6 each; two Cricket games and one game without Ann in between.
+  for (int i = 1; i <= 7; ++i) {
+    h.play(k501Pair, "T20 S" + std::to_string(i) + " S1  S1 S1 S1  S20 S20 S20");
+    if (i == 2) h.play(kCricketPair, "T20 S19 M  S1 S1 S1  D18 M M");
+    if (i == 4) h.play(k501Pair, "T20 T20 T20", {"", "Cy", "Di", "", ""});
+  }
+  h.play(kCricketPair, "S17 S17 S17  S1 S1 S1");  // Ann's first turn only, still in progress
+  h.play(k501Pair, "S1 S1", {"", "Bob", "Ann", "", ""});  // Ann has no settled turn yet
+  const std::vector<RecordedGame> games = h.session.journal()->games();
+  ASSERT_EQ(11u, games.size());
+
+  EXPECT_EQ((std::vector<std::string>{"Ann", "Bob", "Cy", "Di"}), playerNames(games));
+  const std::vector<PlayerGame> ann = gamesOf(games, "Ann");
+  ASSERT_EQ(10u, ann.size());
+  EXPECT_EQ(2, ann.back().seat);
+  const PlayerForm form = playerForm(ann);
+
+  // Every point is the figure the statistics give Ann's seat of that game.
+  ASSERT_EQ(7u, form.countdown.size());
+  std::vector<double> averages;
+  for (const FormPoint& p : form.countdown) {
+    const RecordedGame& game = *ann[static_cast<std::size_t>(p.order - 1)].game;
+    EXPECT_GT(game.setup.options.gameType, kRandomCricket);
+    EXPECT_DOUBLE_EQ(*seatFigures(game)[0].countdown.average(), p.value) << p.label;
+    averages.push_back(p.value);
+  }
+  EXPECT_EQ((std::vector<int>{1, 2, 4, 5, 6, 7, 8}), [&] {
+    std::vector<int> orders;
+    for (const FormPoint& p : form.countdown) orders.push_back(p.order);
+    return orders;
+  }());
+  EXPECT_DOUBLE_EQ(61.0, averages[0]);  // (121 + 1) / 2
+  EXPECT_DOUBLE_EQ(64.0, averages[6]);
+  EXPECT_DOUBLE_EQ(61.0, form.countdown[0].movingAverage);
+  EXPECT_DOUBLE_EQ((61.0 + 61.5 + 62.0) / 3, form.countdown[2].movingAverage);
+  EXPECT_DOUBLE_EQ((62.0 + 62.5 + 63.0 + 63.5 + 64.0) / 5, form.countdown[6].movingAverage);
+
+  ASSERT_EQ(2u, form.cricket.size());
+  EXPECT_EQ(3, form.cricket[0].order);
+  EXPECT_DOUBLE_EQ(*seatFigures(games[2])[0].cricket.marksPerRound(), form.cricket[0].value);
+  EXPECT_DOUBLE_EQ(3.0, form.cricket[1].value);  // three marks in one turn
+  EXPECT_DOUBLE_EQ((form.cricket[0].value + 3.0) / 2, form.cricket[1].movingAverage);
+
+  // The label names the game: its date, its type and what became of it for Ann.
+  const std::string date = games[0].started.substr(0, 10) + " " + games[0].started.substr(11, 5);
+  EXPECT_EQ(date + ", 501, unfinished", form.countdown[0].label);
+  EXPECT_EQ(", Cricket, unfinished", form.cricket[1].label.substr(16));
+}
+
+TEST(PlayerHistory, ResultNamesWinsAndLosses) {
+  History h;
+  h.play({k301, 2, 0, true, true}, "T20 T20 T20  S1 S1 S1  T20 T20 S1");
+  h.play(k501Pair, "S1");
+  const std::vector<RecordedGame> games = h.session.journal()->games();
+  ASSERT_EQ(Outcome::Won, games[0].outcome);
+  EXPECT_EQ("won", resultFor(gamesOf(games, "Ann")[0]));
+  EXPECT_EQ("lost", resultFor(gamesOf(games, "Bob")[0]));
+  EXPECT_EQ("in progress", resultFor(gamesOf(games, "Bob")[1]));
+}
+
+TEST(PlayerHistory, LandingsAreThePlayersOwnDartsInTheChosenGames) {
+  History h;
+  // Twelve games: in game g Ann throws g darts at the treble twenty (a turn at most),
+  // Bob three at the treble nineteen.
+  for (int g = 1; g <= 12; ++g) {
+    std::string script;
+    for (int d = 1; d <= 3; ++d) script += d <= std::min(g, 3) ? "T20 " : "M ";
+    h.play(k501Pair, script + "T19 T19 T19");
+  }
+  // A Cricket game on buttons has no landing points; the game that follows it is this game.
+  h.play({kCricket, 2, 0, true, false}, "b1 b1 n b2");
+  h.play(k501Pair, "D20 D20 S20", {"", "Bob", "Ann", "", ""});
+  const std::vector<RecordedGame> games = h.session.journal()->games();
+  const std::vector<PlayerGame> ann = gamesOf(games, "Ann");
+  ASSERT_EQ(14u, ann.size());
+
+  const auto beds = [](const std::vector<Landing>& landings) {
+    std::map<std::string, int> count;
+    for (const Landing& l : landings) ++count[l.bed];
+    return count;
+  };
+  using Beds = std::map<std::string, int>;
+  EXPECT_EQ((Beds{{"T20", 1 + 2 + 3 * 10}, {"Miss", 3}}),
+            beds(landingsOf(ann, GameScope::All, {})));
+  EXPECT_EQ((Beds{{"T20", 3 * 8}}), beds(landingsOf(ann, GameScope::LastTen, {})));
+  EXPECT_EQ((Beds{}), beds(landingsOf(ann, GameScope::ThisGame, h.ids.back())));
+  EXPECT_EQ((Beds{{"T20", 2}, {"Miss", 1}}), beds(landingsOf(ann, GameScope::ThisGame, h.ids[1])));
+  EXPECT_EQ((Beds{{"D20", 2}, {"20", 1}}),
+            beds(landingsOf(gamesOf(games, "Bob"), GameScope::ThisGame, h.ids.back())));
+  const std::vector<Landing> one = landingsOf(ann, GameScope::ThisGame, h.ids[0]);
+  ASSERT_EQ(3u, one.size());
+  EXPECT_EQ(bedPoint("T20").x, one[0].x);
+  EXPECT_EQ(bedPoint("T20").y, one[0].y);
+}
+
+}  // namespace
