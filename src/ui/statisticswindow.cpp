@@ -1,14 +1,23 @@
 #include "ui/statisticswindow.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "journal/historycsv.h"
 #include "journal/journalsession.h"
+#include "journal/playerhistory.h"
+#include "ui/formchart.h"
+#include "ui/heatmapview.h"
 #include "ui/usertextlabel.h"
 
 namespace {
@@ -91,33 +100,130 @@ StatisticsWindow::StatisticsWindow(JournalSession& journal, QWidget* parent) : Q
   setObjectName("frmstats");
   setWindowTitle("Statistics");
   auto* layout = new QVBoxLayout(this);
-  std::vector<RecordedGame> games;
-  if (journal.available()) games = journal.journal()->games();
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  buttons->setObjectName("cmdclose");
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   if (!journal.available()) {
     auto* why = new QLabel("History is unavailable: " + journal.unavailableReason() + ".", this);
     why->setObjectName("lblunavailable");
     why->setTextFormat(Qt::PlainText);
     why->setWordWrap(true);
     layout->addWidget(why);
-  } else if (games.empty()) {
+    layout->addWidget(buttons);
+    resize(760, 360);
+    return;
+  }
+  games_ = journal.journal()->games();
+  tabs_ = new QTabWidget(this);
+  tabs_->setObjectName("tabstats");
+  if (games_.empty()) {
     auto* none = new QLabel("No games have been played yet.", this);
     none->setObjectName("lblnogames");
     layout->addWidget(none);
   } else {
-    auto* tabs = new QTabWidget(this);
-    tabs->setObjectName("tabstats");
     // This run's game, or the latest one in the history.
     const auto current =
-        std::ranges::find(games, journal.currentGame().value_or(-1), &RecordedGame::id);
-    tabs->addTab(thisGamePage(current != games.end() ? *current : games.back()), "This Game");
-    tabs->addTab(playersPage(games), "All Games by Player");
-    layout->addWidget(tabs);
+        std::ranges::find(games_, journal.currentGame().value_or(-1), &RecordedGame::id);
+    const RecordedGame& shown = current != games_.end() ? *current : games_.back();
+    thisGame_ = shown.id;
+    tabs_->addTab(thisGamePage(shown), "This Game");
+    tabs_->addTab(playersPage(games_), "All Games by Player");
   }
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  buttons->setObjectName("cmdclose");
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  // The form chart and the heatmap are of one player, chosen here.
+  auto* chooser = new QHBoxLayout;
+  auto* playerLabel = new QLabel("&Player:", this);
+  player_ = new QComboBox(this);
+  player_->setObjectName("cboplayer");
+  playerLabel->setBuddy(player_);
+  // Each name shows on one line; the item keeps it as it was typed.
+  for (const std::string& name : playerNames(games_)) {
+    const QString typed = QString::fromStdString(name);
+    player_->addItem(visibleText(typed), typed);
+  }
+  if (thisGame_) {
+    const auto& names = std::ranges::find(games_, thisGame_, &RecordedGame::id)->setup.names;
+    player_->setCurrentIndex(player_->findData(QString::fromStdString(names[1])));
+  }
+  chooser->addWidget(playerLabel);
+  chooser->addWidget(player_);
+  chooser->addStretch();
+  layout->addLayout(chooser);
+  form_ = new FormChart;
+  tabs_->addTab(form_, "Form");
+  tabs_->addTab(heatmapPage(), "Heatmap");
+  layout->addWidget(tabs_);
+
+  save_ = buttons->addButton("Save &Picture\u2026", QDialogButtonBox::ActionRole);
+  save_->setObjectName("cmdsavepicture");
+  // The chooser and the button belong to the chart and the heatmap.
+  const auto pictureShown = [this] {
+    const bool shown = !picture().isNull();
+    save_->setEnabled(shown);
+    player_->setEnabled(shown && player_->count() > 0);
+  };
+  connect(tabs_, &QTabWidget::currentChanged, this, pictureShown);
+  connect(save_, &QPushButton::clicked, this, &StatisticsWindow::savePictureAs);
+  connect(player_, &QComboBox::currentIndexChanged, this, &StatisticsWindow::showPlayer);
   layout->addWidget(buttons);
-  resize(760, 360);
+  choosePictureFile = [this] {
+    return QFileDialog::getSaveFileName(this, "Save Picture", QDir::homePath() + "/brindlemark.png",
+                                        "PNG pictures (*.png)");
+  };
+  showPlayer();
+  pictureShown();
+  resize(900, 720);
+}
+
+QWidget* StatisticsWindow::heatmapPage() {
+  auto* page = new QWidget;
+  auto* layout = new QVBoxLayout(page);
+  auto* row = new QHBoxLayout;
+  auto* label = new QLabel("&Games:", page);
+  scope_ = new QComboBox(page);
+  scope_->setObjectName("cboscope");
+  label->setBuddy(scope_);
+  scope_->addItem("This Game", static_cast<int>(GameScope::ThisGame));
+  scope_->addItem("Last Ten Games", static_cast<int>(GameScope::LastTen));
+  scope_->addItem("All Games", static_cast<int>(GameScope::All));
+  scope_->setCurrentIndex(2);
+  connect(scope_, &QComboBox::currentIndexChanged, this, &StatisticsWindow::showPlayer);
+  row->addWidget(label);
+  row->addWidget(scope_);
+  row->addStretch();
+  layout->addLayout(row);
+  heatmap_ = new HeatmapView(page);
+  layout->addWidget(heatmap_);
+  layout->addStretch();
+  return page;
+}
+
+void StatisticsWindow::showPlayer() {
+  const std::vector<PlayerGame> played =
+      gamesOf(games_, player_->currentData().toString().toStdString());
+  form_->showForm(playerForm(played));
+  const auto scope = static_cast<GameScope>(scope_->currentData().toInt());
+  heatmap_->showLandings(landingsOf(played, scope, thisGame_));
+}
+
+QImage StatisticsWindow::picture() const {
+  if (!tabs_) return {};
+  if (tabs_->currentWidget() == form_) return form_->picture();
+  if (heatmap_ && tabs_->currentWidget() == heatmap_->parentWidget()) return heatmap_->picture();
+  return {};
+}
+
+bool StatisticsWindow::savePicture(const QString& path) const {
+  const QImage shown = picture();
+  return !shown.isNull() && shown.save(path, "PNG");
+}
+
+void StatisticsWindow::savePictureAs() {
+  const QString path = choosePictureFile ? choosePictureFile() : QString();
+  if (path.isEmpty()) return;
+  if (!savePicture(path)) {
+    QMessageBox::warning(this, "Save Picture", "The picture could not be saved to " + path + ".");
+  }
 }
 
 QWidget* StatisticsWindow::thisGamePage(const RecordedGame& game) {

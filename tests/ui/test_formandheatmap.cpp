@@ -1,0 +1,178 @@
+// The form chart and the heatmap of the statistics window: the chart's series are the
+// figures of each game read from the journal (also from a journal of the first version,
+// brought forward on opening), a hovered point names its game, the heatmap glows where the
+// darts landed, either picture saves as a PNG, and an empty history draws both empty.
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QToolTip>
+#include <QtTest>
+
+#include "journal/journalsession.h"
+#include "journal/playerhistory.h"
+#include "ui/formchart.h"
+#include "ui/pictures.h"
+#include "ui/statisticswindow.h"
+
+namespace {
+
+// Landing points of known beds, in twips.
+constexpr QPointF kT20(3600, 2300);
+constexpr QPointF kS20(3600, 1800);
+constexpr QPointF kT6(4975, 3600);
+constexpr QPointF kMiss(3600, 300);
+
+// Plays a game of Ann against Bob with the darts given, recording it as the window does.
+void play(JournalSession& session, int16_t type, const std::vector<QPointF>& darts,
+          std::array<std::string, kSeats + 1> names = {"", "Ann", "Bob", "", ""}) {
+  Game game([&session] { return session.draw(); });
+  game.options = {.gameType = type, .playerCount = 2};
+  game.setPlayerNames(names);
+  session.aboutToSetUp();
+  game.startGame();
+  session.beginGame(game);
+  for (const QPointF& at : darts) {
+    const GameInput input = GameInput::boardDart(float(at.x()), float(at.y()));
+    session.record(input, game.autoWin);
+    game.apply(input);
+    session.afterInput(game);
+  }
+}
+
+QList<QPointF> pointsOf(StatisticsWindow& window, const QString& series) {
+  auto* chart = window.findChild<QChartView*>("chtform")->chart();
+  for (QAbstractSeries* s : chart->series()) {
+    if (s->name() == series) return static_cast<QLineSeries*>(s)->points();
+  }
+  return {};
+}
+
+}  // namespace
+
+class TestFormAndHeatmap : public QObject {
+  Q_OBJECT
+  std::unique_ptr<QTemporaryDir> home_;
+  QString path() const { return home_->path() + "/games.sqlite"; }
+
+ private slots:
+  void init() { home_ = std::make_unique<QTemporaryDir>(); }
+
+  void oldJournalShowsEachGamesFigureInTheChart() {
+    {
+      JournalSession session(path());
+      // Ann's turns: 98 and 140 in a 501, 7 marks in 2 turns of Cricket, 180 in a 501;
+      // Bob misses every dart of his one turn in each game, and opens the 301.
+      play(session, k501, {kT20, kS20, kT6, kMiss, kMiss, kMiss, kT20, kT20, kS20});
+      play(session, kCricket, {kT20, kT20, kMiss, kMiss, kMiss, kMiss, kS20});
+      play(session, k501, {kT20, kT20, kT20, kS20});
+      play(session, k301, {kMiss, kMiss, kMiss, kT20}, {"", "Bob", "Ann", "", ""});
+    }
+    // The file as the first version of the journal left it: no beds.
+    {
+      QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "old");
+      db.setDatabaseName(path());
+      QVERIFY(db.open());
+      QSqlQuery q(db);
+      QVERIFY(q.exec("ALTER TABLE entries DROP COLUMN bed"));
+      QVERIFY(q.exec("PRAGMA user_version = 1"));
+    }
+    QSqlDatabase::removeDatabase("old");
+
+    JournalSession session(path());
+    QVERIFY(session.available());
+    const std::vector<RecordedGame> games = session.journal()->games();
+    QCOMPARE(games.size(), std::size_t(4));
+    StatisticsWindow window(session);
+    auto* player = window.findChild<QComboBox*>("cboplayer");
+    QCOMPARE(player->currentText(), QString("Bob"));  // seat 1 of the latest game
+    QCOMPARE(pointsOf(window, "3-Dart Average"), (QList<QPointF>{{1, 0}, {4, 0}}));
+
+    player->setCurrentText("Ann");
+    QCOMPARE(pointsOf(window, "3-Dart Average"),
+             (QList<QPointF>{{1, *seatFigures(games[0])[0].countdown.average()},
+                             {3, *seatFigures(games[2])[0].countdown.average()}}));
+    QCOMPARE(pointsOf(window, "3-Dart Average").at(0).y(), (98 + 140) / 2.0);
+    QCOMPARE(pointsOf(window, "3-Dart Average, Last Five").at(1).y(), (119 + 180) / 2.0);
+    QCOMPARE(pointsOf(window, "Marks per Round"),
+             (QList<QPointF>{{2, *seatFigures(games[1])[0].cricket.marksPerRound()}}));
+    QCOMPARE(window.findChild<QTableWidget*>("Form by game")->rowCount(), 3);
+    // Her darts of all four games, with the beds the old darts were given on opening.
+    QCOMPARE(window.findChild<QLabel*>("lblbeds")->text(),
+             QString("T20 64%, 20 21%, Miss 7%, T6 7%"));
+    QCOMPARE(window.findChild<QLabel*>("lbldarts")->text(), QString("14 darts on the board."));
+  }
+
+  void hoveringAPointNamesTheGame() {
+    JournalSession session(path());
+    play(session, k501, {kT20, kT20, kT20});
+    play(session, kCricket, {kT20, kT20, kT20});
+    StatisticsWindow window(session);
+    auto* form = window.findChild<FormChart*>();
+    auto* chart = window.findChild<QChartView*>("chtform")->chart();
+    auto* averages = static_cast<QLineSeries*>(chart->series().at(0));
+    auto* marks = static_cast<QLineSeries*>(chart->series().at(2));
+    const std::string date = session.journal()->games()[0].started.substr(0, 16);
+    const QString day = QString::fromStdString(date).replace('T', ' ');
+    QCOMPARE(form->gameNear(averages, {1.2, 50}), day + ", 501, unfinished");
+    QCOMPARE(form->gameNear(marks, {1.7, 2}).mid(16), QString(", Cricket, in progress"));
+    emit averages->hovered(QPointF(0.9, 170), true);
+    QCOMPARE(QToolTip::text(), day + ", 501, unfinished");
+  }
+
+  void heatmapGlowsWhereTheDartsLandedAndSavesAsPng() {
+    JournalSession session(path());
+    play(session, k501, std::vector<QPointF>(30, kT20));
+    StatisticsWindow window(session);
+    auto* tabs = window.findChild<QTabWidget*>("tabstats");
+    auto* save = window.findChild<QPushButton*>("cmdsavepicture");
+    QVERIFY(window.picture().isNull());  // the table of this game has no picture
+    QVERIFY(!save->isEnabled());
+    QVERIFY(!window.savePicture(home_->path() + "/none.png"));
+
+    tabs->setCurrentIndex(3);  // Heatmap
+    QVERIFY(save->isEnabled());
+    const QImage heat = window.picture();
+    const QImage board = pictures::boardImage();
+    QCOMPARE(heat.size(), board.size());
+    const QColor hot = heat.pixelColor(240, 2300 / 15);
+    QVERIFY2(hot.red() > 200 && hot.blue() < 80, qPrintable(hot.name()));
+    QCOMPARE(heat.pixel(60, 400), board.pixel(60, 400));  // no dart came near
+    QCOMPARE(window.findChild<QLabel*>("lblbeds")->text(), QString("T20 100%"));
+
+    const QString file = home_->path() + "/heat.png";
+    QVERIFY(window.savePicture(file));
+    QCOMPARE(QImage(file, "PNG").convertToFormat(heat.format()), heat);
+    window.choosePictureFile = [this] { return home_->path() + "/chart.png"; };
+    tabs->setCurrentIndex(2);  // Form
+    QVERIFY(!window.picture().isNull());
+    save->click();
+    QCOMPARE(QImage(home_->path() + "/chart.png").size(), window.picture().size());
+  }
+
+  void emptyHistoryDrawsBothEmptyWithASentence() {
+    JournalSession session(path());
+    StatisticsWindow window(session);
+    QVERIFY(window.findChild<QLabel*>("lblnogames"));
+    QCOMPARE(window.findChild<QComboBox*>("cboplayer")->count(), 0);
+    for (const char* series : {"3-Dart Average", "Marks per Round", "3-Dart Average, Last Five"})
+      QVERIFY(pointsOf(window, series).isEmpty());
+    QCOMPARE(window.findChild<QLabel*>("lblnoform")->text(), QString("No games to chart yet."));
+    QCOMPARE(window.findChild<QLabel*>("lbldarts")->text(),
+             QString("No darts landed on the board in these games."));
+    QCOMPARE(window.findChild<QLabel*>("lblbeds")->text(), QString());
+    window.findChild<QTabWidget*>("tabstats")->setCurrentIndex(1);
+    QCOMPARE(window.picture(), pictures::boardImage().convertToFormat(window.picture().format()));
+  }
+};
+
+QTEST_MAIN(TestFormAndHeatmap)
+#include "test_formandheatmap.moc"
