@@ -4,6 +4,8 @@
 // games of its kind. Hovering a game's point names it. The same figures stand in a table
 // below the chart, so a screen reader loses nothing.
 
+#include <QImage>
+#include <QPointF>
 #include <QString>
 #include <QWidget>
 
