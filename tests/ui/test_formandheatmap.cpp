@@ -158,6 +158,15 @@ class TestFormAndHeatmap : public QObject {
     QCOMPARE(QImage(home_->path() + "/chart.png").size(), window.picture().size());
   }
 
+  void aNameOnTwoLinesIsChosenOnOne() {
+    JournalSession session(path());
+    play(session, k501, {kT20, kT20, kT20}, {"", "Ann\nLee", "Bob", "", ""});
+    StatisticsWindow window(session);
+    auto* player = window.findChild<QComboBox*>("cboplayer");
+    QCOMPARE(player->currentText(), QString("Ann\u240aLee"));
+    QCOMPARE(pointsOf(window, "3-Dart Average"), (QList<QPointF>{{1, 180}}));
+  }
+
   void emptyHistoryDrawsBothEmptyWithASentence() {
     JournalSession session(path());
     StatisticsWindow window(session);
