@@ -71,7 +71,7 @@ TEST(Journal, EachEntryIsOnDiskWhenRecordReturns) {
     EXPECT_EQ(n, peek(folder.path(), "SELECT count(*) FROM entries").toInt());
   }
   EXPECT_EQ("wal", peek(folder.path(), "PRAGMA journal_mode").toString());
-  EXPECT_EQ(1, peek(folder.path(), "PRAGMA user_version").toInt());  // the one schema step so far
+  EXPECT_EQ(2, peek(folder.path(), "PRAGMA user_version").toInt());  // the bed came with 2
 }
 
 TEST(Journal, FileAndFolderAreWhereTheDataHomeSays) {
@@ -100,7 +100,7 @@ TEST(Journal, SchemaStepsRunInOrderFromTheFileVersion) {
   peek(folder.path(), "PRAGMA user_version = 0");
   Journal journal(folder.path());
   EXPECT_TRUE(journal.available());
-  EXPECT_EQ(1, peek(folder.path(), "PRAGMA user_version").toInt());
+  EXPECT_EQ(2, peek(folder.path(), "PRAGMA user_version").toInt());
   EXPECT_EQ(2,
             peek(folder.path(), "SELECT count(*) FROM sqlite_master WHERE type = 'table'").toInt());
 }
