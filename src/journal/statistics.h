@@ -49,7 +49,7 @@ struct PlayerFigures {
 };
 
 // One row per seat in play of one game, seat 1 first.
-std::vector<PlayerFigures> seatFigures(const RecordedGame& game);
+std::vector<PlayerFigures> seatFigures(const RecordedGame& record);
 // One row per player name over all games, in order of first appearance.
 std::vector<PlayerFigures> figuresByName(const std::vector<RecordedGame>& games);
 // "60.00"; an empty text when there is nothing to average.

@@ -16,8 +16,8 @@ BoardWidget::BoardWidget(QWidget* parent)
 
 QPointF BoardWidget::toTwips(QPointF pixels) {
   // The middle of the pixel, so that the picture and the rules agree on every pixel.
-  constexpr double k = board::kTwipsPerPixel;
-  return {pixels.x() * k + k / 2, pixels.y() * k + k / 2};
+  constexpr double kPerPixel = board::kTwipsPerPixel;
+  return {pixels.x() * kPerPixel + kPerPixel / 2, pixels.y() * kPerPixel + kPerPixel / 2};
 }
 
 void BoardWidget::paintEvent(QPaintEvent*) {

@@ -102,11 +102,12 @@ TEST(CricketWin, EveryTargetMustBeClosed) {
     Session s(kCricket, 1, 0, false);
     for (int target = 1; target <= kTargets; ++target) {
       const std::string press = "b" + std::to_string(target);
-      if (target != open) s.play(press + " " + press + " " + press);
+      if (target != open)
+        s.play(std::string(press).append(" ").append(press).append(" ").append(press));
     }
     EXPECT_TRUE(s.st().inPlay) << "target " << open << " open";
     const std::string last = "b" + std::to_string(open);
-    s.play(last + " " + last + " " + last);
+    s.play(std::string(last).append(" ").append(last).append(" ").append(last));
     EXPECT_FALSE(s.st().inPlay) << "target " << open << " closed last";
   }
 }

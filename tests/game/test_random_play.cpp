@@ -146,13 +146,13 @@ class RandomPlay {
   // A grid pixel (the centre lines among them), a point right on a ring edge or a sector
   // line, or far off the picture.
   std::pair<float, float> position() {
-    constexpr float c = board::kCentreTwips;
+    constexpr float kCentre = board::kCentreTwips;
     const auto grid = [this] { return float(pick(520) - 20) * board::kTwipsPerPixel; };
     if (pick(2)) return {grid(), grid()};
     if (pick(5) == 0) return {unit() * 2e6f - 1e6f, unit() * 2e6f - 1e6f};
     const double r = kRadii[pick(7)] + (pick(3) - 1) * 0.5;
     const double a = pick(2) ? pick(40) * M_PI / 20 : unit() * 2 * M_PI;
-    return {float(c + r * std::sin(a)), float(c - r * std::cos(a))};
+    return {float(kCentre + r * std::sin(a)), float(kCentre - r * std::cos(a))};
   }
 
   std::string undoInput(const GameState& before) {

@@ -35,7 +35,7 @@ struct RecordedPlay {
   explicit RecordedPlay(JournalSession& s) : session(s), game([this] { return session.draw(); }) {}
 
   void start(GameOptions options,
-             std::array<std::string, kSeats + 1> names = {"", "Ann", "Bob", "Cy", "Di"}) {
+             const std::array<std::string, kSeats + 1>& names = {"", "Ann", "Bob", "Cy", "Di"}) {
     game.options = options;
     game.setPlayerNames(names);
     session.aboutToSetUp();

@@ -11,9 +11,9 @@
 static QStringList messages;
 static void collect(QtMsgType, const QMessageLogContext&, const QString& text) { messages << text; }
 
-static const QString desktop = qEnvironmentVariable("BRINDLEMARK_TRAY_HOST", "none");
-static const bool host = desktop != "none";
-static const bool xembed = desktop == "xembed";
+static const QString kDesktop = qEnvironmentVariable("BRINDLEMARK_TRAY_HOST", "none");
+static const bool kHost = kDesktop != "none";
+static const bool kXembed = kDesktop == "xembed";
 
 // The widget Qt embeds in the notification area of an X desktop (never there offscreen).
 static QWidget* embeddedIcon() {
@@ -34,7 +34,7 @@ static int itemsOnPanel() {
 // What the user does with the icon on this desktop: the clicks that must do nothing, and
 // the gesture that brings the window back.
 static void clickWithoutEffect() {
-  if (xembed)
+  if (kXembed)
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
       QTest::mouseClick(embeddedIcon(), button);
   else
@@ -42,7 +42,7 @@ static void clickWithoutEffect() {
       QCOMPARE(panel().call("Click", QString(method)).arguments().value(0).toInt(), 1);
 }
 static void restoreGesture() {
-  if (xembed)
+  if (kXembed)
     QTest::mouseDClick(embeddedIcon(), Qt::LeftButton);
   else
     QCOMPARE(panel().call("Click", QString("Activate")).arguments().value(0).toInt(), 1);
@@ -52,7 +52,7 @@ class TestTrayIcon : public QObject {
   Q_OBJECT
  private slots:
   void initTestCase() {  // the host may still be claiming the notification area
-    if (host) QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 10000);
+    if (kHost) QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 10000);
   }
 
   // Shown where there is a notification area, else the program goes on and says nothing;
@@ -67,18 +67,18 @@ class TestTrayIcon : public QObject {
     qInstallMessageHandler(previous);
     QVERIFY(window.isVisible());
     QVERIFY2(messages.isEmpty(), qPrintable(messages.join('\n')));
-    QCOMPARE(tray.shown(), host);
+    QCOMPARE(tray.shown(), kHost);
     auto* icon = window.findChild<QSystemTrayIcon*>("trayicon");
-    if (host) {
+    if (kHost) {
       QVERIFY(icon);
       QCOMPARE(icon->toolTip(), QString("Brindlemark"));
       QVERIFY(!icon->contextMenu());
     } else {
       QVERIFY(!icon);
     }
-    QTRY_COMPARE(embeddedIcon() != nullptr, xembed);
-    if (!host) return;
-    if (!xembed) QTRY_COMPARE(itemsOnPanel(), 1);
+    QTRY_COMPARE(embeddedIcon() != nullptr, kXembed);
+    if (!kHost) return;
+    if (!kXembed) QTRY_COMPARE(itemsOnPanel(), 1);
     other.show();
     window.showMinimized();
     other.activateWindow();
@@ -91,7 +91,7 @@ class TestTrayIcon : public QObject {
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     qApp->exec();
     QVERIFY(!tray.shown());
-    if (!xembed) QTRY_COMPARE(itemsOnPanel(), 0);
+    if (!kXembed) QTRY_COMPARE(itemsOnPanel(), 0);
   }
 };
 

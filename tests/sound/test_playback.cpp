@@ -17,6 +17,7 @@ namespace {
 
 std::vector<std::string> namesOf(const std::vector<Clip>& clips) {
   std::vector<std::string> names;
+  names.reserve(clips.size());
   for (Clip clip : clips) names.emplace_back(clipName(clip));
   return names;
 }

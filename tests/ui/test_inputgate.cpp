@@ -36,7 +36,7 @@ class TestInputGate : public QObject {
   // starts, then as it ends ">t" the seat to throw and "m" the marks on 20 and 19 so far.
   QStringList heard_;
   QStringList said_;
-  std::function<void()> duringFirstClip;
+  std::function<void()> duringFirstClip_;
 
   QString panel(int n) { return w_->findChild<QLabel*>(QString("StatusBar1_%1").arg(n))->text(); }
   QWidget* button(int n) { return w_->findChild<QPushButton*>(QString("CmdHit_%1").arg(n)); }
@@ -52,7 +52,7 @@ class TestInputGate : public QObject {
   void slowClip(const QString& name) {
     const qsizetype entry = heard_.size();
     heard_ << name + ":" + panel(2) + ":" + greenSeat();
-    if (auto arriving = std::exchange(duringFirstClip, nullptr)) QTimer::singleShot(10, arriving);
+    if (auto arriving = std::exchange(duringFirstClip_, nullptr)) QTimer::singleShot(10, arriving);
     QEventLoop clip;
     QTimer::singleShot(kClipMs, &clip, &QEventLoop::quit);
     clip.exec(QEventLoop::ExcludeUserInputEvents);
@@ -110,7 +110,7 @@ class TestInputGate : public QObject {
     QFETCH(std::function<void(TestInputGate*)>, arrive);
     QFETCH(QStringList, heard);
     QFETCH(QList<int>, marked);
-    duringFirstClip = [this, arrive] { arrive(this); };
+    duringFirstClip_ = [this, arrive] { arrive(this); };
     press(button(1));
     QTRY_COMPARE_WITH_TIMEOUT(heard_, heard, 5000);
     QTest::qWait(2 * kClipMs);  // nothing more comes

@@ -11,13 +11,13 @@
 
 class TestNewGameDialog : public QObject {
   Q_OBJECT
-  GameOptions o;
-  std::unique_ptr<NewGameDialog> dlg;
+  GameOptions options_;
+  std::unique_ptr<NewGameDialog> dialog_;
 
-  QRadioButton* opt(const QString& n) { return dlg->findChild<QRadioButton*>(n); }
-  QLineEdit* box(int i) { return dlg->findChild<QLineEdit*>(QString("txtname_%1").arg(i)); }
+  QRadioButton* opt(const QString& n) { return dialog_->findChild<QRadioButton*>(n); }
+  QLineEdit* box(int i) { return dialog_->findChild<QLineEdit*>(QString("txtname_%1").arg(i)); }
   void click(const QString& n) {
-    auto* w = dlg->findChild<QAbstractButton*>(n);
+    auto* w = dialog_->findChild<QAbstractButton*>(n);
     QVERIFY2(w, qPrintable(n));
     QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, w->height() / 2));
   }
@@ -26,27 +26,28 @@ class TestNewGameDialog : public QObject {
   void initTestCase() { installFontSubstitutes(); }  // as the program does at start
   void init() {
     // every field away from what loading the dialog writes
-    o = {
+    options_ = {
         .gameType = k501, .playerCount = 4, .inOutRule = 3, .doubleBull = false, .useBoard = false};
-    dlg = std::make_unique<NewGameDialog>(o);
-    dlg->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
+    dialog_ = std::make_unique<NewGameDialog>(options_);
+    dialog_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
   }
 
   void shouldHaveDefaultValues() {
-    QCOMPARE(o.gameType, kCricket);
-    QCOMPARE(o.playerCount, 2);
-    QCOMPARE(o.inOutRule, 0);
-    QVERIFY(o.doubleBull);
-    QVERIFY(o.useBoard);
-    QCOMPARE(dlg->windowTitle(), QString("Choose Your Game..."));
-    QCOMPARE(dlg->size(), QSize(336, 289));
+    QCOMPARE(options_.gameType, kCricket);
+    QCOMPARE(options_.playerCount, 2);
+    QCOMPARE(options_.inOutRule, 0);
+    QVERIFY(options_.doubleBull);
+    QVERIFY(options_.useBoard);
+    QCOMPARE(dialog_->windowTitle(), QString("Choose Your Game..."));
+    QCOMPARE(dialog_->size(), QSize(336, 289));
     const QStringList checked{"optplay_2", "optgame_0", "optctop_0", "optbull_1", "optboard_1"};
-    for (auto* r : dlg->findChildren<QRadioButton*>())
+    for (auto* r : dialog_->findChildren<QRadioButton*>())
       QVERIFY2(r->isChecked() == checked.contains(r->objectName()), qPrintable(r->objectName()));
     for (int i = 1; i <= 4; ++i) QCOMPARE(box(i)->text(), QString("Player %1").arg(i));
-    QCOMPARE(dlg->findChild<QGroupBox*>("Frame3")->title(), QString("301/501/Countdown Options"));
-    QCOMPARE(dlg->findChild<QWidget*>("cmdstart")->geometry(),
+    QCOMPARE(dialog_->findChild<QGroupBox*>("Frame3")->title(),
+             QString("301/501/Countdown Options"));
+    QCOMPARE(dialog_->findChild<QWidget*>("cmdstart")->geometry(),
              QRect(168, 256, 161, 25));  // twips 2520, 3840, 2415 by 375
   }
 
@@ -54,7 +55,7 @@ class TestNewGameDialog : public QObject {
   // name boxes; the game type enables either the in/out or the board options, and a
   // disabled group keeps its choice.
   void clicksStoreAndEnableAtOnce() {
-    GameOptions want = o;
+    GameOptions want = options_;
     const std::pair<const char*, void (*)(GameOptions&)> steps[] = {
         {"optctop_2", [](GameOptions&) {}},  // disabled in Cricket
         {"optboard_2", [](GameOptions& w) { w.useBoard = false; }},
@@ -70,10 +71,10 @@ class TestNewGameDialog : public QObject {
     for (const auto& [name, change] : steps) {
       click(name);
       change(want);
-      QVERIFY2(o == want, name);
-      QCOMPARE(opt("optctop_1")->isEnabled(), o.gameType >= k301);
-      QCOMPARE(opt("optboard_2")->isEnabled(), o.gameType < k301);
-      for (int i = 1; i <= 4; ++i) QCOMPARE(box(i)->isEnabled(), i <= o.playerCount);
+      QVERIFY2(options_ == want, name);
+      QCOMPARE(opt("optctop_1")->isEnabled(), options_.gameType >= k301);
+      QCOMPARE(opt("optboard_2")->isEnabled(), options_.gameType < k301);
+      for (int i = 1; i <= 4; ++i) QCOMPARE(box(i)->isEnabled(), i <= options_.playerCount);
     }
     QVERIFY(opt("optboard_2")->isChecked());
     QVERIFY(opt("optctop_1")->isChecked());
@@ -85,13 +86,13 @@ class TestNewGameDialog : public QObject {
     box(3)->selectAll();
     QTest::keyClicks(box(3), "ann");
     click("cmdstart");
-    QVERIFY(!dlg->isVisible());
-    QVERIFY(dlg->begun());
-    const GameOptions first = o;
-    dlg->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
-    QVERIFY(!dlg->begun());
-    QVERIFY(o == first);
+    QVERIFY(!dialog_->isVisible());
+    QVERIFY(dialog_->begun());
+    const GameOptions first = options_;
+    dialog_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
+    QVERIFY(!dialog_->begun());
+    QVERIFY(options_ == first);
     for (const QString& n : clicks) {
       QVERIFY2(opt(n)->isChecked(), qPrintable(n));
       QVERIFY2(opt(n)->isEnabled(), qPrintable(n));
@@ -99,13 +100,13 @@ class TestNewGameDialog : public QObject {
     QVERIFY(!opt("optboard_1")->isEnabled());
     QVERIFY(box(3)->isEnabled());
     QVERIFY(!box(4)->isEnabled());
-    QCOMPARE(dlg->names()[3], std::string("Ann"));  // the box kept "ann"
+    QCOMPARE(dialog_->names()[3], std::string("Ann"));  // the box kept "ann"
     // Escape closes without beginning; the click before it is stored all the same.
     click("optgame_2");
-    QTest::keyClick(dlg.get(), Qt::Key_Escape);
-    QVERIFY(!dlg->isVisible());
-    QVERIFY(!dlg->begun());
-    QCOMPARE(o.gameType, k301);
+    QTest::keyClick(dialog_.get(), Qt::Key_Escape);
+    QVERIFY(!dialog_->isVisible());
+    QVERIFY(!dialog_->begun());
+    QCOMPARE(options_.gameType, k301);
   }
 
   void capitalisesNames() {
