@@ -2,23 +2,29 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
 #include <QVariant>
 #include <map>
+#include <utility>
 
 #include "journal/bed.h"
 #include "journal/journalcodes.h"
 #include "journal/journalschema.h"
 
-Journal::Journal(const QString& path)
+Journal::Journal(const QString& path, BackgroundFlush::Flush flush)
     : path_(path), connection_("journal-" + QUuid::createUuid().toString(QUuid::WithoutBraces)) {
-  if (open()) migrate();
+  // The committed entries are in the write-ahead log, which is what has to reach the disk.
+  flush_ = std::make_unique<BackgroundFlush>(QFile::encodeName(path_ + "-wal").toStdString(),
+                                             std::move(flush));
+  if (open() && migrate()) written();
 }
 
 Journal::~Journal() {
+  flush_.reset();  // the latest entries reach the disk first
   insertEntry_.reset();
   {
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
@@ -34,6 +40,19 @@ QString Journal::defaultPath() {
 }
 
 int Journal::latestVersion() { return schemaSteps().back().version; }
+
+bool Journal::writable() {
+  if (!available()) return false;
+  if (flush_->failed()) reason_ = "the history file could not be written to the disk";
+  return available();
+}
+
+bool Journal::written() {
+  flush_->request();
+  return true;
+}
+
+void Journal::waitUntilOnDisk() { flush_->waitUntilFlushed(); }
 
 bool Journal::fail(const QSqlError& error, const QString& doing) {
   if (reason_.isEmpty()) {
@@ -75,8 +94,11 @@ bool Journal::open() {
     reason_ = "the history file cannot be written";
     return false;
   }
-  // Every entry reaches the disk before the window shows it, also across a power cut.
-  if (!q.exec("PRAGMA synchronous=FULL")) return fail(q.lastError(), "opening");
+  // A committed entry is in the log file before the window shows it, so a crash of the
+  // program loses nothing. The flush to the disk, which takes milliseconds, runs on a
+  // thread of its own (flush_); a power cut within those milliseconds can lose the latest
+  // entry, never the file.
+  if (!q.exec("PRAGMA synchronous=NORMAL")) return fail(q.lastError(), "opening");
   if (!q.exec("PRAGMA foreign_keys=ON")) return fail(q.lastError(), "opening");
   return true;
 }
@@ -136,7 +158,7 @@ bool Journal::migrate() {
 }
 
 std::optional<int64_t> Journal::beginGame(const GameSetup& setup, const QString& owner) {
-  if (!available()) return std::nullopt;
+  if (!writable()) return std::nullopt;
   QSqlQuery q(QSqlDatabase::database(connection_, false));
   q.prepare(
       "INSERT INTO games (started, owner, game_type, num_players, in_out_rule, double_bull,"
@@ -157,11 +179,12 @@ std::optional<int64_t> Journal::beginGame(const GameSetup& setup, const QString&
     fail(q.lastError(), "beginning a game");
     return std::nullopt;
   }
+  written();
   return q.lastInsertId().toLongLong();
 }
 
 bool Journal::record(int64_t game, int sequence, const JournalEntry& entry) {
-  if (!available()) return false;
+  if (!writable()) return false;
   // Prepared once: one row per input is the journal's busiest path.
   if (!insertEntry_) {
     insertEntry_ = std::make_unique<QSqlQuery>(QSqlDatabase::database(connection_, false));
@@ -185,27 +208,27 @@ bool Journal::record(int64_t game, int sequence, const JournalEntry& entry) {
   q.addBindValue(edit ? QVariant(in.add ? 1 : 0) : QVariant());
   q.addBindValue(entry.autoWin ? 1 : 0);
   if (!q.exec()) return fail(q.lastError(), "recording an entry");
-  return true;
+  return written();
 }
 
 bool Journal::setOutcome(int64_t game, Outcome outcome) {
-  if (!available()) return false;
+  if (!writable()) return false;
   QSqlQuery q(QSqlDatabase::database(connection_, false));
   q.prepare("UPDATE games SET outcome = ? WHERE id = ?");
   q.addBindValue(QString::fromLatin1(outcomeName(outcome)));
   q.addBindValue(static_cast<qlonglong>(game));
   if (!q.exec()) return fail(q.lastError(), "closing a game");
-  return true;
+  return written();
 }
 
 bool Journal::setOwner(int64_t game, const QString& owner) {
-  if (!available()) return false;
+  if (!writable()) return false;
   QSqlQuery q(QSqlDatabase::database(connection_, false));
   q.prepare("UPDATE games SET owner = ? WHERE id = ?");
   q.addBindValue(owner);
   q.addBindValue(static_cast<qlonglong>(game));
   if (!q.exec()) return fail(q.lastError(), "taking over a game");
-  return true;
+  return written();
 }
 
 std::vector<RecordedGame> Journal::games() { return load({}, {}); }

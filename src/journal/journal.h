@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "journal/backgroundflush.h"
 #include "journal/gamerecord.h"
 
 class QSqlError;
@@ -19,8 +20,8 @@ class QSqlQuery;
 class Journal {
  public:
   // Opens the database at path, creating it and its folder when missing, and brings its
-  // schema up to date.
-  explicit Journal(const QString& path);
+  // schema up to date. flush brings the written entries to the disk, on a thread of its own.
+  explicit Journal(const QString& path, BackgroundFlush::Flush flush = BackgroundFlush::flushFile);
   ~Journal();
   Journal(const Journal&) = delete;
   Journal& operator=(const Journal&) = delete;
@@ -35,7 +36,9 @@ class Journal {
   const QString& unavailableReason() const { return reason_; }
   const QString& path() const { return path_; }
 
-  // Each write is committed when it returns true; on false the journal is unavailable.
+  // Each write is committed when it returns true, and so survives a crash of the program;
+  // it reaches the disk a few milliseconds later, off the caller's path. On false the
+  // journal is unavailable.
   std::optional<int64_t> beginGame(const GameSetup& setup, const QString& owner);
   bool record(int64_t game, int sequence, const JournalEntry& entry);
   bool setOutcome(int64_t game, Outcome outcome);
@@ -46,16 +49,22 @@ class Journal {
   std::optional<RecordedGame> game(int64_t id);
   // The games still in progress, with the session that plays them.
   std::vector<std::pair<int64_t, QString>> gamesInProgress();
+  // Waits until every committed write is on the disk.
+  void waitUntilOnDisk();
 
  private:
   bool open();
   bool isJournalFile();
   bool migrate();
   bool fail(const QSqlError& error, const QString& doing);
+  // Before a write: false, and unavailable, when an earlier write did not reach the disk.
+  bool writable();
+  bool written();
   std::vector<RecordedGame> load(const QString& where, const QVariantList& values);
 
   QString path_;
   QString connection_;
   QString reason_;
   std::unique_ptr<QSqlQuery> insertEntry_;
+  std::unique_ptr<BackgroundFlush> flush_;
 };
