@@ -5,13 +5,9 @@
 #include <QAccessible>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
-#include "ui/mainwindow.h"
-#include "ui/newgamedialog.h"
+#include "windowsetup.h"
 
 namespace {
 
@@ -36,27 +32,17 @@ QAccessibleInterface* named(const Nodes& nodes, const QString& name) {
 }
 
 void startGame(MainWindow& w, GameType type, bool useBoard = true) {
-  QTimer::singleShot(0, [&w, type, useBoard] {
-    w.game().options = {.gameType = int16_t(type), .playerCount = 3, .useBoard = useBoard};
-    w.findChild<NewGameDialog*>()->findChild<QPushButton*>("cmdstart")->click();
-  });
-  w.newGame();
+  beginGame(w, {.gameType = int16_t(type), .playerCount = 3, .useBoard = useBoard});
 }
 
-// A dart at a distance in pixels from the centre, in the sector `step` twentieths of a turn
-// clockwise from the top: 20 is at 0, 3 at 10, 19 at 11, 5 at 19.
-void dart(MainWindow& w, int step, double radius) {
-  const double angle = step * M_PI / 10;
-  const QPoint p(int(240 + radius * std::sin(angle)), int(240 - radius * std::cos(angle)));
-  QTest::mouseClick(w.findChild<QWidget*>("picboard"), Qt::LeftButton, {}, p);
-}
+// A dart at a distance in pixels from the centre, `step` twentieths of a turn clockwise.
+void dart(MainWindow& w, int step, double radius) { clickBoard(w, bedPixel(step, radius * 15)); }
 
 }  // namespace
 
 class TestAccessibility : public QObject {
   Q_OBJECT
-  QTemporaryDir config_;
-  std::unique_ptr<QTemporaryDir> data_;
+  std::unique_ptr<PrivateHome> home_;  // no game left over from the case before
   std::unique_ptr<MainWindow> w_;
 
   // The values named here are in the tree, exactly over the widgets that show them.
@@ -71,9 +57,8 @@ class TestAccessibility : public QObject {
 
  private slots:
   void init() {
-    qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
-    data_ = std::make_unique<QTemporaryDir>();  // no game left over from the case before
-    qputenv("XDG_DATA_HOME", data_->path().toUtf8());
+    w_.reset();
+    home_ = std::make_unique<PrivateHome>();
     w_ = std::make_unique<MainWindow>();
     w_->countAudioOutputs = [] { return 0; };
     w_->showSplash = nullptr;

@@ -2,37 +2,27 @@
 // need (the sound device, the preferences, the journal) follows right after that picture;
 // the sound server is asked meanwhile, on a thread of its own.
 
-#include <QTemporaryDir>
 #include <QtTest>
 #include <chrono>
 #include <future>
 #include <thread>
 
 #include "ui/firstpaint.h"
-#include "ui/mainwindow.h"
+#include "windowsetup.h"
 
 namespace {
-
-class CountingWidget : public QWidget {
- public:
+struct CountingWidget : QWidget {
   int paints = 0;
-
- protected:
   void paintEvent(QPaintEvent*) override { ++paints; }
 };
-
 }  // namespace
 
 class TestFirstPaint : public QObject {
   Q_OBJECT
-  std::unique_ptr<QTemporaryDir> config_;
+  std::unique_ptr<PrivateHome> home_;
 
  private slots:
-  void init() {
-    config_ = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_CONFIG_HOME", config_->path().toUtf8());
-    qputenv("XDG_DATA_HOME", config_->path().toUtf8());
-  }
+  void init() { home_ = std::make_unique<PrivateHome>(); }
 
   // Called once, after the first paint has been done, and never again.
   void runsOnceAfterTheFirstPaint() {

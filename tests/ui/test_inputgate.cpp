@@ -7,13 +7,9 @@
 #include <QAccessibleActionInterface>
 #include <QAction>
 #include <QLabel>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
-#include "ui/mainwindow.h"
-#include "ui/newgamedialog.h"
+#include "windowsetup.h"
 
 namespace {
 
@@ -30,7 +26,7 @@ void press(QWidget* button) {
 
 class TestInputGate : public QObject {
   Q_OBJECT
-  QTemporaryDir config_;
+  std::unique_ptr<PrivateHome> home_;
   std::unique_ptr<MainWindow> w_;
   // Per clip: "CLIP:the player on the status bar:the seat whose name is green" as it
   // starts, then as it ends ">t" the seat to throw and "m" the marks on 20 and 19 so far.
@@ -63,7 +59,8 @@ class TestInputGate : public QObject {
 
  private slots:
   void init() {
-    qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
+    w_.reset();
+    home_ = std::make_unique<PrivateHome>();
     heard_.clear();
     said_.clear();
     w_ = std::make_unique<MainWindow>();
@@ -78,11 +75,7 @@ class TestInputGate : public QObject {
     w_->tellOk = [this](auto text, auto) { said_ << text; };
     w_->askYesNo = [](auto, auto) { return false; };  // no earlier game is continued
     w_->start();
-    QTimer::singleShot(0, [this] {
-      w_->game().options = {.gameType = kCricket, .playerCount = 2, .useBoard = false};
-      w_->findChild<NewGameDialog*>()->findChild<QPushButton*>("cmdstart")->click();
-    });
-    w_->newGame();
+    beginGame(*w_, {.gameType = kCricket, .playerCount = 2, .useBoard = false});
   }
 
   // Player 1 presses "20"; while its chalk plays, more input arrives from one source.

@@ -1,22 +1,18 @@
 // The window and its game journal: a game left behind comes back after a restart, silently
-// and exactly; the statistics window reads this game; the export writes the history; and a
-// history that cannot be used changes nothing but what the statistics window says.
+// and exactly; the statistics window and the export read this game; and a history that
+// cannot be used changes nothing but what the statistics window says.
 
 #include <QFile>
 #include <QLabel>
-#include <QPushButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
-#include "ui/mainwindow.h"
-#include "ui/newgamedialog.h"
 #include "ui/statisticswindow.h"
+#include "windowsetup.h"
 
 class TestJournalWindow : public QObject {
   Q_OBJECT
-  std::unique_ptr<QTemporaryDir> home_;
+  std::unique_ptr<PrivateHome> home_;
   QStringList said_;
   int clips_ = 0;
   bool answer_ = true;
@@ -32,24 +28,13 @@ class TestJournalWindow : public QObject {
     return w;
   }
   static void newGame(MainWindow& w, GameType type, int players) {
-    QTimer::singleShot(0, [&w, type, players] {
-      w.game().options = {.gameType = int16_t(type), .playerCount = int16_t(players)};
-      w.findChild<NewGameDialog*>()->findChild<QPushButton*>("cmdstart")->click();
-    });
-    w.newGame();
+    beginGame(w, {.gameType = int16_t(type), .playerCount = int16_t(players)});
   }
-  // A triple 19 on the board picture (a step of 11 twentieths clockwise from the top).
-  static void triple19(MainWindow& w) {
-    const QPoint at(int((3600 + 1375 * std::sin(11 * M_PI / 10)) / 15),
-                    int((3600 - 1375 * std::cos(11 * M_PI / 10)) / 15));
-    QTest::mouseClick(w.findChild<QWidget*>("picboard"), Qt::LeftButton, {}, at);
-  }
+  static void triple19(MainWindow& w) { clickBoard(w, bedPixel(11, 1375)); }
 
  private slots:
   void init() {
-    home_ = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_CONFIG_HOME", (home_->path() + "/config").toUtf8());
-    qputenv("XDG_DATA_HOME", (home_->path() + "/data").toUtf8());
+    home_ = std::make_unique<PrivateHome>();
     said_.clear();
     answer_ = true;
   }
@@ -79,7 +64,7 @@ class TestJournalWindow : public QObject {
     QVERIFY(said_.isEmpty());  // kept as unfinished, never asked about again
   }
 
-  void statisticsShowThisGame() {
+  void thisGameReachesTheStatisticsAndTheExport() {
     auto w = startWindow();
     newGame(*w, k501, 2);
     for (int i = 0; i < 3; ++i) triple19(*w);  // 171 for seat 1
@@ -92,25 +77,19 @@ class TestJournalWindow : public QObject {
     QCOMPARE(seat1,
              QStringList({"Player 1", "1", "0", "3", "171.00", "171.00", "171", "0", "1", "0"}));
     QCOMPARE(table->horizontalHeaderItem(4)->text(), QString("3-Dart Average"));
-  }
 
-  void exportWritesTheHistory() {
-    auto w = startWindow();
-    newGame(*w, k501, 2);
-    triple19(*w);
-    const QString path = home_->path() + "/history.csv";
+    const QString path = home_->dir.filePath("history.csv");
     w->chooseExportFile = [path] { return path; };
     w->exportHistory();
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
-    QCOMPARE(lines.size(), 3);  // header, one dart, and the end of the last line
-    QVERIFY(lines[1].contains(",501,1,Player 1,1,Dart,Triple Nineteen,57\r"));
+    QCOMPARE(lines.size(), 5);  // header, three darts, and the end of the last line
+    QVERIFY(lines[3].contains(",501,3,Player 1,1,Dart,Triple Nineteen,57\r"));
   }
 
   void unusableHistoryOnlyChangesWhatStatisticsSay() {
-    QDir().mkpath(home_->path() + "/data");
-    QFile blocker(home_->path() + "/data/brindlemark");  // a file where the folder belongs
+    QFile blocker(home_->dir.filePath("brindlemark"));  // a file where the folder belongs
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     auto w = startWindow();

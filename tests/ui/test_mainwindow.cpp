@@ -3,17 +3,13 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
-#include "ui/mainwindow.h"
-#include "ui/newgamedialog.h"
+#include "windowsetup.h"
 
 class TestMainWindow : public QObject {
   Q_OBJECT
-  std::unique_ptr<QTemporaryDir> config_;
+  std::unique_ptr<PrivateHome> home_;
   std::unique_ptr<MainWindow> w_;
   QStringList said_;  // the questions and messages shown; every question answered No
 
@@ -31,28 +27,14 @@ class TestMainWindow : public QObject {
   QLabel* label(const QString& name) { return w_->findChild<QLabel*>(name); }
   QString panel(int n) { return label(QString("StatusBar1_%1").arg(n))->text(); }
   QPushButton* button(int n) { return w_->findChild<QPushButton*>(QString("CmdHit_%1").arg(n)); }
-  // The middle of a bed in widget pixels: `step` twentieths of a turn clockwise from the top
-  // (20 is at 0, 19 at 11), at a distance in twips from the centre.
-  static QPoint bedPixel(int step, double radiusTwips) {
-    return QPoint(int((3600 + radiusTwips * std::sin(step * M_PI / 10)) / 15),
-                  int((3600 - radiusTwips * std::cos(step * M_PI / 10)) / 15));
-  }
-
-  // Sets the options of the next game and starts it, as the new-game dialog would.
   // n players, b the board shown (otherwise the buttons).
   void newGame(GameType type, int n, bool b = true) {
-    QTimer::singleShot(0, [this, type, n, b] {
-      w_->game().options = {.gameType = int16_t(type), .playerCount = int16_t(n), .useBoard = b};
-      w_->findChild<NewGameDialog*>()->findChild<QPushButton*>("cmdstart")->click();
-    });
-    w_->newGame();
+    beginGame(*w_, {.gameType = int16_t(type), .playerCount = int16_t(n), .useBoard = b});
   }
 
  private slots:
   void init() {
-    config_ = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_CONFIG_HOME", config_->path().toUtf8());
-    qputenv("XDG_DATA_HOME", config_->path().toUtf8());
+    home_ = std::make_unique<PrivateHome>();
     said_.clear();
     startWindow();
   }
@@ -144,25 +126,11 @@ class TestMainWindow : public QObject {
     QVERIFY(w_->isVisible());
   }
 
-  void preferencesAndHighScoresReachTheFile() {
-    action("mnusound")->trigger();  // sound off, written at once
-    newGame(kCricket, 1, false);
-    w_->playClips = [](auto&, auto&) { QFAIL("a clip played with the sound off"); };
-    for (int i = 0; i < 21; ++i) button(1 + i / 3)->click();  // three marks on every target
-    QVERIFY(!w_->game().state().inPlay);  // a one-player game is won by closing everything
-    w_.reset();
-    QFile file(config_->path() + "/Vellander Software.conf");
-    const QString text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "";
-    for (const char* line :
-         {"[Brindlemark]", "SoundOn=False", "AutoWin=True", "Name1=Player 1", "Rounds1=1"})
-      QVERIFY2(text.contains(line), line);
-    startWindow();  // the next start reads what was written
-    QVERIFY(!action("mnusound")->isChecked());
-  }
-
   // Until a "Lets Begin" names them, the players are called "Player", as the name labels
   // read before any game: on the scoreboard, in the status bar and in the high scores.
-  void playersAreCalledPlayerUntilNamed() {
+  // Preferences and high scores reach the file at once; the next start reads them.
+  void preferencesAndHighScoresReachTheFile() {
+    action("mnusound")->trigger();  // sound off
     QTimer::singleShot(0, [this] {
       w_->game().options.useBoard = false;
       w_->findChild<NewGameDialog*>()->close();  // the close box, not "Lets Begin"
@@ -170,12 +138,17 @@ class TestMainWindow : public QObject {
     w_->newGame();
     QCOMPARE(label("lblplayer_1")->text() + "|" + label("lblplayer_2")->text() + "|" + panel(2),
              QString("Player|Player|Player"));
+    w_->playClips = [](auto&, auto&) { QFAIL("a clip played with the sound off"); };
     for (int i = 0; i < 21; ++i) button(1 + i / 3)->click();  // player 1 closes everything
     QVERIFY(!w_->game().state().inPlay);
     w_.reset();
-    QFile file(config_->path() + "/Vellander Software.conf");
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().contains("Name1=Player\n"));
+    QFile file(home_->settingsPath());
+    const QString text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "";
+    for (const char* line :
+         {"[Brindlemark]", "SoundOn=False", "AutoWin=True", "Name1=Player\n", "Rounds1=1"})
+      QVERIFY2(text.contains(line), line);
+    startWindow();
+    QVERIFY(!action("mnusound")->isChecked());
   }
 };
 
