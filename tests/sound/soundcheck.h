@@ -1,8 +1,10 @@
 #pragma once
-// Test helpers: a recording of what the private server's null sink played, and the
-// search for the clips in that recording by cross-correlation.
+// Test helpers: the window started in a private config folder, a recording of what the
+// private server's null sink played, and the search for the clips in that recording by
+// cross-correlation.
 
 #include <pulse/simple.h>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -10,14 +12,30 @@
 #include <cmath>
 #include <complex>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "sound/clipdata.h"
+#include "ui/mainwindow.h"
 
 namespace soundcheck {
+
+// The window as the program starts it (without the splash), with its settings and game
+// journal in a folder of its own.
+struct StartedWindow {
+  QTemporaryDir home;
+  std::unique_ptr<MainWindow> window;
+  StartedWindow() {
+    qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+    qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    window = std::make_unique<MainWindow>();
+    window->showSplash = nullptr;
+    window->start();
+  }
+};
 
 // What the null sink played while `action` ran, 22050 Hz mono like the clips, or nothing
 // when its monitor cannot be recorded.

@@ -2,12 +2,10 @@
 // offers only its dummy output. That is no device: "Sound On" is disabled and no clip
 // holds the program up.
 #include <QAction>
-#include <QTemporaryDir>
-#include <QTest>
 #include <chrono>
 
 #include "sound/soundclipplayer.h"
-#include "ui/mainwindow.h"
+#include "soundcheck.h"
 
 class DummyOutput : public QObject {
   Q_OBJECT
@@ -16,14 +14,9 @@ class DummyOutput : public QObject {
     QVERIFY2(qEnvironmentVariableIntValue("BRINDLEMARK_PULSE_PID") > 0,
              "run under scripts/with-pulse --dummy-output");
     QCOMPARE(SoundClipPlayer::countOutputs(), 0);
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    qputenv("XDG_DATA_HOME", config.path().toUtf8());
-    MainWindow window;
-    window.showSplash = nullptr;
-    window.start();
-    QVERIFY(!window.findChild<QAction*>("mnusound")->isEnabled());
-    QVERIFY(!window.playClips);
+    const soundcheck::StartedWindow started;
+    QVERIFY(!started.window->findChild<QAction*>("mnusound")->isEnabled());
+    QVERIFY(!started.window->playClips);
   }
 
   // Asked to play all the same, the player returns at once: the longest clip alone lasts
