@@ -12,15 +12,20 @@ namespace {
 
 using Rows = std::vector<std::vector<std::string>>;
 
-// The file as python3's csv module reads it.
-Rows readWithPython(const QString& path) {
+// The games exported to a file, as python3's csv module reads it.
+Rows exportedRows(const JournalFolder& folder, const std::vector<RecordedGame>& games) {
+  const QString path = folder.dir.path() + "/history.csv";
+  {
+    std::ofstream out(path.toStdString(), std::ios::binary);
+    writeHistoryCsv(out, games);
+  }
+  const char* const reader =
+      "import csv, sys\n"
+      "with open(sys.argv[1], newline='', encoding='utf-8') as f:\n"
+      "    for row in csv.reader(f, strict=True):\n"
+      "        sys.stdout.buffer.write(('\\x1f'.join(row) + '\\x1e').encode())\n";
   QProcess python;
-  python.start("/usr/bin/python3", {"-c",
-                                    "import csv, sys\n"
-                                    "with open(sys.argv[1], newline='', encoding='utf-8') as f:\n"
-                                    "    for row in csv.reader(f, strict=True):\n"
-                                    "        sys.stdout.write('\\x1f'.join(row) + '\\x1e')\n",
-                                    path});
+  python.start("/usr/bin/python3", {"-c", reader, path});
   python.waitForFinished(20000);
   EXPECT_EQ(0, python.exitCode()) << python.readAllStandardError().toStdString();
   Rows rows;
@@ -49,6 +54,15 @@ TEST(HistoryCsv, CellsThatSpreadsheetsWouldRunOrSplitComeBackAsText) {
       {"two\nlines", "two\nlines"},
       {"a=b", "a=b"},
       {"", ""},
+      // what a name typed into the new-game dialog may hold besides
+      {R"(  "pell\n" \\ ")", R"(  "pell\n" \\ ")"},
+      {"<h1>big</h1> &amp;", "<h1>big</h1> &amp;"},
+      {"Tab\tbell\aesc\x1b\r\nend\x7f", "Tab\tbell\aesc\x1b\r\nend\x7f"},
+      {"Nel\u0085st\u009Cx\u2028y\u2029z", "Nel\u0085st\u009Cx\u2028y\u2029z"},
+      {std::string("Nul\0byte", 8), std::string("Nul\0byte", 8)},
+      {"\u202Eexe.txt", "\u202Eexe.txt"},
+      {"Ann\u200Bie\u200C\u200D\uFEFF", "Ann\u200Bie\u200C\u200D\uFEFF"},
+      {"W" + std::string(9999, 'w'), "W" + std::string(9999, 'w')},
   };
   JournalFolder folder;
   JournalSession session(folder.path());
@@ -59,12 +73,7 @@ TEST(HistoryCsv, CellsThatSpreadsheetsWouldRunOrSplitComeBackAsText) {
     play.play("S1");
     games.push_back(*session.journal()->game(*session.currentGame()));
   }
-  const QString path = folder.dir.path() + "/history.csv";
-  {
-    std::ofstream out(path.toStdString(), std::ios::binary);
-    writeHistoryCsv(out, games);
-  }
-  const Rows rows = readWithPython(path);
+  const Rows rows = exportedRows(folder, games);
   ASSERT_EQ(std::size(cases) + 1, rows.size());
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     ASSERT_EQ(9u, rows[i + 1].size());
@@ -81,12 +90,7 @@ TEST(HistoryCsv, OneRowPerEntryWithGamePlayerTurnBedAndPoints) {
   play.start({.gameType = kCricket, .playerCount = 2, .useBoard = false},
              {"", "Ann", "Bob", "", ""});
   play.play("b7 n b1 u");
-  const QString path = folder.dir.path() + "/history.csv";
-  {
-    std::ofstream out(path.toStdString(), std::ios::binary);
-    writeHistoryCsv(out, session.journal()->games());
-  }
-  const Rows rows = readWithPython(path);
+  const Rows rows = exportedRows(folder, session.journal()->games());
   const Rows want = {
       {"game", "game type", "entry", "player", "turn", "input", "bed", "points"},
       {"1", "501", "1", "Ann", "1", "Dart", "Triple Twenty", "60"},
