@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <regex>
 #include <sstream>
 #include <tuple>
 #include <vector>
@@ -84,37 +85,22 @@ Reach bruteForce(const Rules& r) {
   return reach;
 }
 
-// Reads a shown route back into darts; nullopt for a word that names no dart.
+// Reads a shown route back into darts: words such as "T20", "D5", "7", "25", "Bull" and
+// "Miss" with single blanks between them; nullopt for anything else.
 std::optional<std::vector<Throw>> parse(const std::string& text, bool doubleBull) {
+  static const std::regex dart("(T|D)?([1-9]|1[0-9]|20)|25|Bull|Miss");
   std::vector<Throw> darts;
   std::istringstream words(text);
-  for (std::string w; words >> w;) {
-    if (w == "Miss") {
-      darts.push_back({0, 1});
-    } else if (w == "25") {
-      darts.push_back({25, 1});
-    } else if (w == "Bull" && doubleBull) {
-      darts.push_back({25, 2});
-    } else {
-      const int multiplier = w[0] == 'T' ? 3 : w[0] == 'D' ? 2 : 1;
-      const std::string digits = w.substr(multiplier == 1 ? 0 : 1);
-      if (digits.empty() || digits.size() > 2 ||
-          digits.find_first_not_of("0123456789") != std::string::npos || digits[0] == '0') {
-        return std::nullopt;
-      }
-      const int number = std::stoi(digits);
-      if (number > 20) return std::nullopt;
-      darts.push_back({number, multiplier});
-    }
+  std::string joined;
+  for (std::string w; words >> w; joined += (joined.empty() ? "" : " ") + w) {
+    if (!std::regex_match(w, dart) || (w == "Bull" && !doubleBull)) return std::nullopt;
+    const bool lettered = w[0] == 'T' || w[0] == 'D';
+    const int number = w == "Miss"                ? 0
+                       : w == "25" || w == "Bull" ? 25
+                                                  : std::stoi(w.substr(lettered));
+    darts.push_back({number, w[0] == 'T' ? 3 : w[0] == 'D' || w == "Bull" ? 2 : 1});
   }
-  if (text != [&] {  // single blanks between the words, none around them
-        std::string joined;
-        std::istringstream again(text);
-        for (std::string w; again >> w;) joined += (joined.empty() ? "" : " ") + w;
-        return joined;
-      }()) {
-    return std::nullopt;
-  }
+  if (joined != text) return std::nullopt;
   return darts;
 }
 
@@ -165,12 +151,11 @@ TEST_P(CheckoutExhaustive, ShortestRouteExactlyWhenOneExists) {
 
 // Test names such as Double_NotIn_SingleBull.
 std::string rulesName(const ::testing::TestParamInfo<std::tuple<int, bool, bool>>& info) {
-  const int inRule = std::get<0>(info.param);
-  return std::string(inRule == 0   ? "Any"
-                     : inRule == 2 ? "Double"
-                                   : "Triple") +
-         (std::get<1>(info.param) ? "_In" : "_NotIn") +
-         (std::get<2>(info.param) ? "_DoubleBull" : "_SingleBull");
+  const auto [inRule, startsIn, doubleBull] = info.param;
+  return (inRule == 0   ? "Any"
+          : inRule == 2 ? "Double"
+                        : "Triple") +
+         std::string(startsIn ? "_In" : "_NotIn") + (doubleBull ? "_DoubleBull" : "_SingleBull");
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryRule, CheckoutExhaustive,
@@ -178,12 +163,14 @@ INSTANTIATE_TEST_SUITE_P(EveryRule, CheckoutExhaustive,
                                             ::testing::Bool()),
                          rulesName);
 
-// Which of the shortest routes is shown: the ones a checkout chart gives.
+// Which of the shortest routes is shown: the ones a checkout chart gives. Unless a row
+// says otherwise, three darts are left, any dart finishes, the player is in and the bull
+// counts double.
 struct ChartRow {
   const char* what;
-  int remaining, dartsLeft;
-  int16_t inRule;
-  bool playerIn, doubleBull;
+  int remaining, dartsLeft = 3;
+  int16_t inRule = 0;
+  bool playerIn = true, doubleBull = true;
   const char* route;
 };
 
@@ -199,36 +186,28 @@ TEST_P(CheckoutChart, ShowsTheChartRoute) {
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Rows, CheckoutChart, ::testing::Values(
-    ChartRow{.what = "highest_double_finish", .remaining = 170, .dartsLeft = 3, .inRule = 2,
-             .playerIn = true, .doubleBull = true, .route = "T20 T20 Bull"},
-    ChartRow{.what = "treble_twenty_first", .remaining = 164, .dartsLeft = 3, .inRule = 0,
-             .playerIn = true, .doubleBull = true, .route = "T20 T18 Bull"},
-    ChartRow{.what = "favourite_double", .remaining = 160, .dartsLeft = 3, .inRule = 2,
-             .playerIn = true, .doubleBull = true, .route = "T20 T20 D20"},
-    ChartRow{.what = "no_bull_to_set_up", .remaining = 150, .dartsLeft = 3, .inRule = 0,
-             .playerIn = true, .doubleBull = true, .route = "T20 T18 D18"},
-    ChartRow{.what = "no_double_to_set_up", .remaining = 62, .dartsLeft = 2, .inRule = 0,
-             .playerIn = true, .doubleBull = true, .route = "T10 D16"},
-    ChartRow{.what = "any_finish_wins", .remaining = 168, .dartsLeft = 3, .inRule = 2,
-             .playerIn = true, .doubleBull = true, .route = "T20 T20 T16"},
-    ChartRow{.what = "fewest_darts_before_a_double", .remaining = 60, .dartsLeft = 3, .inRule = 2,
-             .playerIn = true, .doubleBull = true, .route = "T20"},
-    ChartRow{.what = "wide_single_to_finish", .remaining = 3, .dartsLeft = 3, .inRule = 0,
-             .playerIn = true, .doubleBull = true, .route = "3"},
-    ChartRow{.what = "wide_single_to_set_up", .remaining = 43, .dartsLeft = 3, .inRule = 0,
-             .playerIn = true, .doubleBull = true, .route = "3 D20"},
-    ChartRow{.what = "inner_bull_single_no_170", .remaining = 170, .dartsLeft = 3, .inRule = 0,
-             .playerIn = true, .doubleBull = false, .route = ""},
-    ChartRow{.what = "double_in_opens_on_a_double", .remaining = 100, .dartsLeft = 3, .inRule = 2,
-             .playerIn = false, .doubleBull = true, .route = "Bull Bull"},
-    ChartRow{.what = "triple_in_opens_on_a_triple", .remaining = 40, .dartsLeft = 3, .inRule = 3,
-             .playerIn = false, .doubleBull = true, .route = "T8 D8"},
-    ChartRow{.what = "at_zero_miss_the_rest", .remaining = 0, .dartsLeft = 2, .inRule = 2,
-             .playerIn = true, .doubleBull = true, .route = "Miss Miss"},
-    ChartRow{.what = "past_zero_nothing", .remaining = -3, .dartsLeft = 3, .inRule = 0,
-             .playerIn = true, .doubleBull = true, .route = ""}
-), [](const auto& info) { return std::string(info.param.what); });
+const ChartRow kChartRows[] = {
+    {.what = "highest_double_finish", .remaining = 170, .inRule = 2, .route = "T20 T20 Bull"},
+    {.what = "treble_twenty_first", .remaining = 164, .route = "T20 T18 Bull"},
+    {.what = "favourite_double", .remaining = 160, .inRule = 2, .route = "T20 T20 D20"},
+    {.what = "no_bull_to_set_up", .remaining = 150, .route = "T20 T18 D18"},
+    {.what = "no_double_to_set_up", .remaining = 62, .dartsLeft = 2, .route = "T10 D16"},
+    {.what = "any_finish_wins", .remaining = 168, .inRule = 2, .route = "T20 T20 T16"},
+    {.what = "fewest_darts_before_a_double", .remaining = 60, .inRule = 2, .route = "T20"},
+    {.what = "wide_single_to_finish", .remaining = 3, .route = "3"},
+    {.what = "wide_single_to_set_up", .remaining = 43, .route = "3 D20"},
+    {.what = "inner_bull_single_no_170", .remaining = 170, .doubleBull = false, .route = ""},
+    {.what = "double_in_opens_on_a_double", .remaining = 100, .inRule = 2, .playerIn = false,
+     .route = "Bull Bull"},
+    {.what = "triple_in_opens_on_a_triple", .remaining = 40, .inRule = 3, .playerIn = false,
+     .route = "T8 D8"},
+    {.what = "at_zero_miss_the_rest", .remaining = 0, .dartsLeft = 2, .inRule = 2,
+     .route = "Miss Miss"},
+    {.what = "past_zero_nothing", .remaining = -3, .route = ""},
+};
 // clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Rows, CheckoutChart, ::testing::ValuesIn(kChartRows),
+                         [](const auto& info) { return std::string(info.param.what); });
 
 }  // namespace

@@ -8,12 +8,13 @@ const char* const kChange = "WAVHIT WAVHIT WAVHIT CHANGE";
 const char* const kBust = "WAVHIT WAVHIT WAVHIT BREAK CHANGE";
 const char* const kWin = "WAVHIT WAVHIT WAVHIT PLAYER ONE WINS";
 
-// One player's turn from a score set by hand, in or not yet in from an earlier turn;
-// the turn total after two darts, then the score, "in" flag and cues after the third.
+// One player's turn from a score set by hand, in (unless a row says not) from an earlier
+// turn, the bull counting double unless a row says not; the turn total after two darts,
+// then the score, "in" flag and cues after the third.
 struct TurnCase {
   const char* what;
   int16_t rule;
-  bool doubleBull, alreadyIn;
+  bool doubleBull = true, alreadyIn = true;
   int score;
   const char *firstTwo, *third;
   int totalTwo, scoreAfter;
@@ -44,47 +45,41 @@ TEST_P(CountdownTurn, SettlesAtTheEndOfTheTurn) {
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Rules, CountdownTurn, ::testing::Values(
-    TurnCase{.what = "double_3_leaves2_stands", .rule = 2, .doubleBull = true, .alreadyIn = true,
-             .score = 3, .firstTwo = "S1 M", .third = "M", .totalTwo = 1, .scoreAfter = 2,
-             .inAfter = true, .cues = kChange},
-    TurnCase{.what = "double_40_singles_finish", .rule = 2, .doubleBull = true, .alreadyIn = true,
-             .score = 40, .firstTwo = "S20 S20", .third = "M", .totalTwo = 40, .scoreAfter = 0,
-             .inAfter = true, .cues = kWin},
-    TurnCase{.what = "triple_4_leaves3_stands", .rule = 3, .doubleBull = true, .alreadyIn = true,
-             .score = 4, .firstTwo = "S1 M", .third = "M", .totalTwo = 1, .scoreAfter = 3,
-             .inAfter = true, .cues = kChange},
-    TurnCase{.what = "triple_4_leaves2_busts", .rule = 3, .doubleBull = true, .alreadyIn = true,
-             .score = 4, .firstTwo = "S2 M", .third = "M", .totalTwo = 2, .scoreAfter = 4,
-             .inAfter = true, .cues = kBust},
-    TurnCase{.what = "triple_4_leaves1_busts", .rule = 3, .doubleBull = true, .alreadyIn = true,
-             .score = 4, .firstTwo = "S3 M", .third = "M", .totalTwo = 3, .scoreAfter = 4,
-             .inAfter = true, .cues = kBust},
-    TurnCase{.what = "double_in_counts_from_the_double", .rule = 2, .doubleBull = true,
-             .alreadyIn = false, .score = 301, .firstTwo = "S20 D20", .third = "S5", .totalTwo = 40,
-             .scoreAfter = 256, .inAfter = true, .cues = kChange},
-    TurnCase{.what = "double_in_single_bull_and_triple_do_not", .rule = 2, .doubleBull = false,
-             .alreadyIn = false, .score = 301, .firstTwo = "IB T19", .third = "M", .totalTwo = 0,
-             .scoreAfter = 301, .inAfter = false, .cues = kChange},
-    TurnCase{.what = "triple_in_no_bull_but_a_triple", .rule = 3, .doubleBull = true,
-             .alreadyIn = false, .score = 301, .firstTwo = "IB T7", .third = "S1", .totalTwo = 21,
-             .scoreAfter = 279, .inAfter = true, .cues = kChange},
-    TurnCase{.what = "bust_keeps_the_player_in", .rule = 2, .doubleBull = true, .alreadyIn = false,
-             .score = 40, .firstTwo = "D20 S5", .third = "M", .totalTwo = 45, .scoreAfter = 40,
-             .inAfter = true, .cues = kBust},
+const TurnCase kTurns[] = {
+    {.what = "double_3_leaves2_stands", .rule = 2, .score = 3, .firstTwo = "S1 M", .third = "M",
+     .totalTwo = 1, .scoreAfter = 2, .inAfter = true, .cues = kChange},
+    {.what = "double_40_singles_finish", .rule = 2, .score = 40, .firstTwo = "S20 S20",
+     .third = "M", .totalTwo = 40, .scoreAfter = 0, .inAfter = true, .cues = kWin},
+    {.what = "triple_4_leaves3_stands", .rule = 3, .score = 4, .firstTwo = "S1 M", .third = "M",
+     .totalTwo = 1, .scoreAfter = 3, .inAfter = true, .cues = kChange},
+    {.what = "triple_4_leaves2_busts", .rule = 3, .score = 4, .firstTwo = "S2 M", .third = "M",
+     .totalTwo = 2, .scoreAfter = 4, .inAfter = true, .cues = kBust},
+    {.what = "triple_4_leaves1_busts", .rule = 3, .score = 4, .firstTwo = "S3 M", .third = "M",
+     .totalTwo = 3, .scoreAfter = 4, .inAfter = true, .cues = kBust},
+    {.what = "double_in_counts_from_the_double", .rule = 2, .alreadyIn = false, .score = 301,
+     .firstTwo = "S20 D20", .third = "S5", .totalTwo = 40, .scoreAfter = 256, .inAfter = true,
+     .cues = kChange},
+    {.what = "double_in_single_bull_and_triple_do_not", .rule = 2, .doubleBull = false,
+     .alreadyIn = false, .score = 301, .firstTwo = "IB T19", .third = "M", .totalTwo = 0,
+     .scoreAfter = 301, .inAfter = false, .cues = kChange},
+    {.what = "triple_in_no_bull_but_a_triple", .rule = 3, .alreadyIn = false, .score = 301,
+     .firstTwo = "IB T7", .third = "S1", .totalTwo = 21, .scoreAfter = 279, .inAfter = true,
+     .cues = kChange},
+    {.what = "bust_keeps_the_player_in", .rule = 2, .alreadyIn = false, .score = 40,
+     .firstTwo = "D20 S5", .third = "M", .totalTwo = 45, .scoreAfter = 40, .inAfter = true,
+     .cues = kBust},
     // a score edited to 0 wins at the end of the turn whatever was thrown, without BREAK;
     // edited below the least finish, a turn without points busts
-    TurnCase{.what = "edited_0_wins_after_points", .rule = 0, .doubleBull = true, .alreadyIn = true,
-             .score = 0, .firstTwo = "S20 M", .third = "M", .totalTwo = 20, .scoreAfter = 0,
-             .inAfter = true, .cues = kWin},
-    TurnCase{.what = "edited_negative_busts", .rule = 0, .doubleBull = true, .alreadyIn = true,
-             .score = -5, .firstTwo = "M M", .third = "M", .totalTwo = 0, .scoreAfter = -5,
-             .inAfter = true, .cues = kBust},
-    TurnCase{.what = "edited_1_double_out_busts", .rule = 2, .doubleBull = true, .alreadyIn = true,
-             .score = 1, .firstTwo = "M M", .third = "M", .totalTwo = 0, .scoreAfter = 1,
-             .inAfter = true, .cues = kBust}
-), kByWhat);
+    {.what = "edited_0_wins_after_points", .rule = 0, .score = 0, .firstTwo = "S20 M", .third = "M",
+     .totalTwo = 20, .scoreAfter = 0, .inAfter = true, .cues = kWin},
+    {.what = "edited_negative_busts", .rule = 0, .score = -5, .firstTwo = "M M", .third = "M",
+     .totalTwo = 0, .scoreAfter = -5, .inAfter = true, .cues = kBust},
+    {.what = "edited_1_double_out_busts", .rule = 2, .score = 1, .firstTwo = "M M", .third = "M",
+     .totalTwo = 0, .scoreAfter = 1, .inAfter = true, .cues = kBust},
+};
 // clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Rules, CountdownTurn, ::testing::ValuesIn(kTurns), kByWhat);
 
 // Each clip comes with the screen shown while it plays: a dart's clip before the dart
 // counts, the bust with the score as it was, "CHANGE" with the next player already marked,

@@ -100,14 +100,13 @@ TEST(CricketWin, LevelWinsTrailingDoesNot) {
 TEST(CricketWin, EveryTargetMustBeClosed) {
   for (int open = 1; open <= kTargets; ++open) {
     Session s(kCricket, 1, 0, false);
-    for (int target = 1; target <= kTargets; ++target) {
-      const std::string press = "b" + std::to_string(target);
-      if (target != open)
-        s.play(std::string(press).append(" ").append(press).append(" ").append(press));
-    }
+    const auto close = [&s](int target) {
+      for (int mark = 0; mark < 3; ++mark) s.game.pressTarget(target);
+    };
+    for (int target = 1; target <= kTargets; ++target)
+      if (target != open) close(target);
     EXPECT_TRUE(s.st().inPlay) << "target " << open << " open";
-    const std::string last = "b" + std::to_string(open);
-    s.play(std::string(last).append(" ").append(last).append(" ").append(last));
+    close(open);
     EXPECT_FALSE(s.st().inPlay) << "target " << open << " closed last";
   }
 }

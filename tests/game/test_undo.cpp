@@ -3,13 +3,16 @@
 
 #include "session.h"
 
+// Two players on the board with nothing thrown before the entry, unless a row says otherwise.
 struct UndoCase {
   const char* what;
-  int players;
-  bool useBoard;
-  const char *setup, *entry;
+  int players = 2;
+  bool useBoard = true;
+  const char *setup = "", *entry;
   UndoResult result;
 };
+
+using enum UndoResult;
 
 void PrintTo(const UndoCase& c, std::ostream* out) { *out << c.what; }
 
@@ -46,38 +49,35 @@ TEST_P(Undo, TakesBackTheLatestEntryOrRefuses) {
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Entries, Undo, ::testing::Values(
-    UndoCase{.what = "board_first_dart_triple", .players = 2, .useBoard = true, .setup = "",
-             .entry = "T20", .result = UndoResult::Done},
-    UndoCase{.what = "board_third_dart_to_next_seat", .players = 3, .useBoard = true,
-             .setup = "S19 S19", .entry = "S19", .result = UndoResult::Done},
-    UndoCase{.what = "board_third_dart_across_the_round", .players = 2, .useBoard = true,
-             .setup = "M M M S19 S19", .entry = "S19", .result = UndoResult::Done},
-    UndoCase{.what = "board_fourth_mark_scored", .players = 2, .useBoard = true,
-             .setup = "T20 M M M M M", .entry = "S20", .result = UndoResult::Done},
-    UndoCase{.what = "board_fourth_mark_against_closed", .players = 2, .useBoard = true,
-             .setup = "T20 M M T20 M M", .entry = "S20", .result = UndoResult::Done},
-    UndoCase{.what = "board_triple_to_four", .players = 2, .useBoard = true, .setup = "S19",
-             .entry = "T19", .result = UndoResult::Done},
-    UndoCase{.what = "board_triple_to_five_refused", .players = 2, .useBoard = true,
-             .setup = "S19 S19", .entry = "T19", .result = UndoResult::Refused},
-    UndoCase{.what = "board_miss_ends_it", .players = 2, .useBoard = true, .setup = "S20",
-             .entry = "M", .result = UndoResult::Unavailable},
-    UndoCase{.what = "buttons_second_mark_of_turn", .players = 2, .useBoard = false, .setup = "b1",
-             .entry = "b2", .result = UndoResult::Done},
-    UndoCase{.what = "buttons_across_the_round", .players = 2, .useBoard = false, .setup = "n",
-             .entry = "b6 n", .result = UndoResult::Done},
-    UndoCase{.what = "buttons_to_previous_seat_refused", .players = 3, .useBoard = false,
-             .setup = "b7 b7 b7 b7", .entry = "b7 n", .result = UndoResult::Refused},
+const UndoCase kEntries[] = {
+    {.what = "board_first_dart_triple", .entry = "T20", .result = Done},
+    {.what = "board_third_dart_to_next_seat", .players = 3, .setup = "S19 S19", .entry = "S19",
+     .result = Done},
+    {.what = "board_third_dart_across_the_round", .setup = "M M M S19 S19", .entry = "S19",
+     .result = Done},
+    {.what = "board_fourth_mark_scored", .setup = "T20 M M M M M", .entry = "S20", .result = Done},
+    {.what = "board_fourth_mark_against_closed", .setup = "T20 M M T20 M M", .entry = "S20",
+     .result = Done},
+    {.what = "board_triple_to_four", .setup = "S19", .entry = "T19", .result = Done},
+    {.what = "board_triple_to_five_refused", .setup = "S19 S19", .entry = "T19", .result = Refused},
+    {.what = "board_miss_ends_it", .setup = "S20", .entry = "M", .result = Unavailable},
+    {.what = "buttons_second_mark_of_turn", .useBoard = false, .setup = "b1", .entry = "b2",
+     .result = Done},
+    {.what = "buttons_across_the_round", .useBoard = false, .setup = "n", .entry = "b6 n",
+     .result = Done},
+    {.what = "buttons_to_previous_seat_refused", .players = 3, .useBoard = false,
+     .setup = "b7 b7 b7 b7", .entry = "b7 n", .result = Refused},
     // before the player count was ever chosen seat 1 plays alone; with a count
     // beyond the seats the round ends with seat 4
-    UndoCase{.what = "buttons_no_count_across_the_round", .players = 0, .useBoard = false,
-             .setup = "", .entry = "b1 n", .result = UndoResult::Done},
-    UndoCase{.what = "buttons_count_beyond_the_seats_back_to_seat_4", .players = 5,
-             .useBoard = false, .setup = "n n n", .entry = "b1 n", .result = UndoResult::Done},
+    {.what = "buttons_no_count_across_the_round", .players = 0, .useBoard = false, .entry = "b1 n",
+     .result = Done},
+    {.what = "buttons_count_beyond_the_seats_back_to_seat_4", .players = 5, .useBoard = false,
+     .setup = "n n n", .entry = "b1 n", .result = Done},
     // a turn passed without a mark has nothing to take back, and the mark before
     // it belongs to someone who no longer made the latest entry
-    UndoCase{.what = "buttons_pass_without_a_mark_ends_it", .players = 3, .useBoard = false,
-             .setup = "b1 n", .entry = "n", .result = UndoResult::Unavailable}
-), kByWhat);
+    {.what = "buttons_pass_without_a_mark_ends_it", .players = 3, .useBoard = false,
+     .setup = "b1 n", .entry = "n", .result = Unavailable},
+};
 // clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Entries, Undo, ::testing::ValuesIn(kEntries), kByWhat);

@@ -10,19 +10,17 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <functional>
-#include <memory>
+#include <optional>
 
 #include "journalfiles.h"
 
 namespace {
 
 // A journal with one game of many entries, enough to fill several pages of the file.
-void writeJournal(const QString& path, int entries = 2000) {
+void writeJournal(const QString& path, int entries) {
   {
     Journal journal(path);
-    journal.beginGame(GameSetup{.options = {.gameType = k501, .playerCount = 2},
-                                .names = {"", "Ann", "Bob", "", ""},
-                                .draws = {}},
+    journal.beginGame({.options = {.gameType = k501, .playerCount = 2}, .names = {}, .draws = {}},
                       "someone");
   }
   peek(path, QString("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1)"
@@ -59,51 +57,38 @@ struct LockHolder {
 
 struct FaultCase {
   const char* what;
-  // Prepares the file at the path; may return something that must live during the test.
-  std::function<std::shared_ptr<void>(const QString& path)> prepare;
+  int entries;  // a journal of one game with this many entries is written first; 0: none
+  std::function<void(const QString& path)> spoil;  // then this is done to the file
   const char* reason;
+  bool locked = false;  // another connection holds the file's write lock meanwhile
 };
 
 const FaultCase kFaults[] = {
-    {"not_a_database",
-     [](const QString& path) {
-       writeBytes(path, QByteArray("Name1=Ann\nRounds1=12\n").repeated(300));
-       return nullptr;
-     },
-     "not a database"},
-    {"another_programs_database",
-     [](const QString& path) {
-       peek(path, "CREATE TABLE people (name TEXT)");
-       return nullptr;
-     },
-     "belongs to another program"},
-    {"newer_version",
-     [](const QString& path) {
-       writeJournal(path, 1);
-       peek(path, "PRAGMA user_version = 99");
-       return nullptr;
-     },
-     "newer version"},
-    {"damaged",
-     [](const QString& path) {
-       writeJournal(path);
-       writeBytes(path, QByteArray(4096, '\x5a'), 4096 * 4);  // one whole page
-       return nullptr;
-     },
-     "damaged"},
-    {"truncated",
-     [](const QString& path) {
-       writeJournal(path);
-       QFile(path).resize(QFileInfo(path).size() / 2);
-       return nullptr;
-     },
-     "damaged"},
-    {"locked",
-     [](const QString& path) -> std::shared_ptr<void> {
-       writeJournal(path, 1);
-       return std::make_shared<LockHolder>(path);
-     },
-     "locked by another program"},
+    {.what = "not_a_database",
+     .entries = 0,
+     .spoil = [](const QString& p) { writeBytes(p, QByteArray("Name1=Ann\n").repeated(600)); },
+     .reason = "not a database"},
+    {.what = "another_programs_database",
+     .entries = 0,
+     .spoil = [](const QString& p) { peek(p, "CREATE TABLE people (name TEXT)"); },
+     .reason = "belongs to another program"},
+    {.what = "newer_version",
+     .entries = 1,
+     .spoil = [](const QString& p) { peek(p, "PRAGMA user_version = 99"); },
+     .reason = "newer version"},
+    {.what = "damaged",
+     .entries = 2000,
+     .spoil = [](const QString& p) { writeBytes(p, QByteArray(4096, 'Z'), 4096 * 4); },  // a page
+     .reason = "damaged"},
+    {.what = "truncated",
+     .entries = 2000,
+     .spoil = [](const QString& p) { QFile(p).resize(QFileInfo(p).size() / 2); },
+     .reason = "damaged"},
+    {.what = "locked",
+     .entries = 1,
+     .spoil = [](const QString&) {},
+     .reason = "locked by another program",
+     .locked = true},
 };
 
 class Faults : public testing::TestWithParam<FaultCase> {};
@@ -111,7 +96,10 @@ class Faults : public testing::TestWithParam<FaultCase> {};
 TEST_P(Faults, JournalIsUnavailableAndTheFileUntouched) {
   JournalFolder folder;
   QDir().mkpath(QFileInfo(folder.path()).absolutePath());
-  const auto keep = GetParam().prepare(folder.path());
+  if (GetParam().entries > 0) writeJournal(folder.path(), GetParam().entries);
+  GetParam().spoil(folder.path());
+  std::optional<LockHolder> lock;
+  if (GetParam().locked) lock.emplace(folder.path());
   const QByteArray before = fileBytes(folder.path());
 
   Journal journal(folder.path());

@@ -68,18 +68,10 @@ TEST(Heatmap, TotalWeightIsTheNumberOfDartsAlsoAtThePicturesEdge) {
 }
 
 TEST(Heatmap, FiveBedsHitMostWithTheirShares) {
-  std::vector<Landing> darts;
-  auto add = [&darts](const std::string& bed, int n) {
-    for (int i = 0; i < n; ++i) darts.push_back({0, 0, bed});
-  };
-  // 40 darts: T20 12, 20 9, 5 7, 1 5, Miss 4, T5 2, Bull 1.
-  add("20", 9);
-  add("T5", 2);
-  add("T20", 12);
-  add("Miss", 4);
-  add("5", 7);
-  add("Bull", 1);
-  add("1", 5);
+  std::vector<Landing> darts;  // 40: T20 12, 20 9, 5 7, 1 5, Miss 4, T5 2, Bull 1
+  for (const auto& [bed, n] :
+       {std::pair{"20", 9}, {"T5", 2}, {"T20", 12}, {"Miss", 4}, {"5", 7}, {"Bull", 1}, {"1", 5}})
+    darts.insert(darts.end(), std::size_t(n), Landing{0, 0, bed});
   const std::vector<BedShare> top = mostHitBeds(darts);
   ASSERT_EQ(5u, top.size());
   EXPECT_EQ("T20 30%, 20 23%, 5 18%, 1 13%, Miss 10%", bedSharesText(top));

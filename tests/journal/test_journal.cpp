@@ -36,11 +36,8 @@ TEST(Journal, WhatIsRecordedReadsBackExactly) {
   for (std::size_t i = 0; i < kEntries.size(); ++i) {
     ASSERT_TRUE(journal.record(*id, static_cast<int>(i + 1), kEntries[i]));
   }
-  const auto second =
-      journal.beginGame(GameSetup{.options = {.gameType = k501, .playerCount = 1, .inOutRule = 2},
-                                  .names = {},
-                                  .draws = {}},
-                        "me");
+  const GameSetup won{.options = {.gameType = k501, .inOutRule = 2}, .names = {}, .draws = {}};
+  const auto second = journal.beginGame(won, "me");
   ASSERT_TRUE(second) << journal.unavailableReason().toStdString();
   ASSERT_TRUE(journal.setOutcome(*second, Outcome::Won));
 

@@ -12,31 +12,32 @@ struct ResumeCase {
   const char* script;
 };
 
+// clang-format off
 const ResumeCase kGames[] = {
-    {"cricket_board",
-     {.gameType = kCricket, .playerCount = 2},
-     "T20 T19 M S20 D18 IB T20 u T17 S16 OB T20"},
-    {"cricket_buttons",
-     {.gameType = kCricket, .playerCount = 3, .useBoard = false},
-     "b1 b1 b2 n b7 b7 u n b3 b1 b1 b1 b1 n b6"},
-    {"cricket_turn_undone",
-     {.gameType = kCricket, .playerCount = 2, .useBoard = false},
-     "b1 b1 n b2 u"},
-    {"random_cricket",
-     {.gameType = kRandomCricket, .playerCount = 2, .doubleBull = false},
-     "T20 T19 IB OB S1 S2 S3 D4 T5 S6 S7"},
-    {"random_cricket_buttons",
-     {.gameType = kRandomCricket, .playerCount = 4, .useBoard = false},
-     "b1 b2 b3 n b4 n b5 b6 b7 n b1"},
-    {"301_double_in_out",
-     {.gameType = k301, .playerCount = 2, .inOutRule = 2},
-     "S20 D20 T20 D1 S5 S5 T20 T20 T20 e2-40 S1"},
-    {"501_triple_in",
-     {.gameType = k501, .playerCount = 3, .inOutRule = 3},
-     "T20 S1 S1 S20 S20 T1 M M e1+17 IB"},
-    {"random_countdown", {.gameType = kRandomCountdown, .playerCount = 1}, "T20 T20 T20 S5 S5"},
-    {"nothing_thrown", {.gameType = kRandomCountdown, .playerCount = 4}, ""},
+    {.what = "cricket_board", .options = {.gameType = kCricket, .playerCount = 2},
+     .script = "T20 T19 M S20 D18 IB T20 u T17 S16 OB T20"},
+    {.what = "cricket_buttons",
+     .options = {.gameType = kCricket, .playerCount = 3, .useBoard = false},
+     .script = "b1 b1 b2 n b7 b7 u n b3 b1 b1 b1 b1 n b6"},
+    {.what = "cricket_turn_undone",
+     .options = {.gameType = kCricket, .playerCount = 2, .useBoard = false},
+     .script = "b1 b1 n b2 u"},
+    {.what = "random_cricket",
+     .options = {.gameType = kRandomCricket, .playerCount = 2, .doubleBull = false},
+     .script = "T20 T19 IB OB S1 S2 S3 D4 T5 S6 S7"},
+    {.what = "random_cricket_buttons",
+     .options = {.gameType = kRandomCricket, .playerCount = 4, .useBoard = false},
+     .script = "b1 b2 b3 n b4 n b5 b6 b7 n b1"},
+    {.what = "301_double_in_out", .options = {.gameType = k301, .playerCount = 2, .inOutRule = 2},
+     .script = "S20 D20 T20 D1 S5 S5 T20 T20 T20 e2-40 S1"},
+    {.what = "501_triple_in", .options = {.gameType = k501, .playerCount = 3, .inOutRule = 3},
+     .script = "T20 S1 S1 S20 S20 T1 M M e1+17 IB"},
+    {.what = "random_countdown", .options = {.gameType = kRandomCountdown, .playerCount = 1},
+     .script = "T20 T20 T20 S5 S5"},
+    {.what = "nothing_thrown", .options = {.gameType = kRandomCountdown, .playerCount = 4},
+     .script = ""},
 };
+// clang-format on
 
 class Resume : public testing::TestWithParam<ResumeCase> {};
 

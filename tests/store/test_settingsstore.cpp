@@ -24,20 +24,12 @@ TEST(SettingsStoreTest, DefaultPathFollowsAnAbsoluteXdgConfigHome) {
 // ones left, read back as written.
 TEST(SettingsStoreTest, AwkwardValuesReadBackAsWritten) {
   StoreFolder folder;
-  const std::vector<std::string> values{std::string(1 << 20, 'm'),
-                                        "",
-                                        "Smith, John",
-                                        "a;b # c",
-                                        "x=y",
-                                        "  Pell  ",
-                                        "\"Corvo\"",
-                                        "\"Illo",
-                                        "[General]",
-                                        "Zoë Ørsted",
-                                        "Na\xff\xfeme",
-                                        "two\nlines\r\n",
-                                        " C:\\new\\ \\\\n\"",
-                                        "C:\\new\\"};
+  // clang-format off
+  const std::vector<std::string> values{std::string(1 << 20, 'm'), "", "Smith, John", "a;b # c",
+                                        "x=y", "  Pell  ", "\"Corvo\"", "\"Illo", "[General]",
+                                        "Zoë Ørsted", "Na\xff\xfeme", "two\nlines\r\n",
+                                        " C:\\new\\ \\\\n\"", "C:\\new\\"};
+  // clang-format on
   for (size_t i = 0; i < values.size(); ++i)
     ASSERT_TRUE(SettingsStore(folder.path()).write("Name" + std::to_string(i), values[i]));
   for (size_t i = 0; i < values.size(); ++i)

@@ -9,25 +9,27 @@
 
 namespace {
 
-// A picture of what the window would show, taken at every clip.
+// A picture of what the window would show, taken at every clip: also the point sizes of
+// the thrower's score and of the other seat's.
 struct Shown {
   std::string clip;
   int marked;  // the seat whose name is marked, 0 for none
-  int thrownPt, otherPt, darts;
+  int darts;
   std::string player, total, round;
+  std::pair<int, int> pointSizes = {40, 20};
   bool operator==(const Shown&) const = default;
 };
 
-// A line for a failure message: clip, marked seat, point sizes, darts, player, total, round.
+// A line for a failure message: clip, marked seat, darts, player, total, round, sizes.
 QString describe(const Shown& s) {
-  return QString("%1 %2 %3/%4 %5 %6 %7 %8")
+  return QString("%1 %2 %3 %4 %5 %6 %7/%8")
       .arg(QString::fromStdString(s.clip))
       .arg(s.marked)
-      .arg(s.thrownPt)
-      .arg(s.otherPt)
       .arg(s.darts)
       .arg(QString::fromStdString(s.player), QString::fromStdString(s.total),
-           QString::fromStdString(s.round));
+           QString::fromStdString(s.round))
+      .arg(s.pointSizes.first)
+      .arg(s.pointSizes.second);
 }
 
 // What the window shows while each clip the game raised plays, drawn from the clip's screen.
@@ -41,12 +43,12 @@ std::vector<Shown> shownAtEachClip(Game& game) {
     const int thrower = cue.screen.thrower;
     seen.push_back({.clip = std::string(clipName(cue.clip)),
                     .marked = marked,
-                    .thrownPt = gameview::scorePointSize(screen, thrower),
-                    .otherPt = gameview::scorePointSize(screen, thrower % 2 + 1),
                     .darts = gameview::dartPicturesShown(screen),
                     .player = gameview::throwerText(screen),
                     .total = gameview::turnTotalText(screen),
-                    .round = gameview::roundText(screen)});
+                    .round = gameview::roundText(screen),
+                    .pointSizes = {gameview::scorePointSize(screen, thrower),
+                                   gameview::scorePointSize(screen, thrower % 2 + 1)}});
   }
   return seen;
 }
@@ -61,48 +63,27 @@ class GameViewTest : public QObject {
   Q_OBJECT
  private slots:
   void controlsFollowTheGameTypeAndTheBoardChoice() {
+    // clang-format off
     const struct {
       int16_t type;
-      bool useBoard, start;
+      bool onBoard = true, start = true;
       bool board, buttons, compact;
     } rows[] = {
-        {.type = kCricket,
-         .useBoard = false,
-         .start = false,  // before the first game
-         .board = true,
-         .buttons = false,
-         .compact = true},
-        {.type = kCricket,
-         .useBoard = true,
-         .start = true,
-         .board = true,
-         .buttons = false,
-         .compact = true},
-        {.type = kRandomCricket,
-         .useBoard = false,
-         .start = true,
-         .board = false,
-         .buttons = true,
-         .compact = true},
-        {.type = k301,
-         .useBoard = false,
-         .start = true,
-         .board = true,
-         .buttons = false,
-         .compact = false},
-        {.type = kRandomCountdown,
-         .useBoard = true,
-         .start = true,
-         .board = true,
-         .buttons = false,
-         .compact = false},
+        {.type = kCricket, .onBoard = false, .start = false,  // before the first game
+         .board = true, .buttons = false, .compact = true},
+        {.type = kCricket, .board = true, .buttons = false, .compact = true},
+        {.type = kRandomCricket, .onBoard = false,
+         .board = false, .buttons = true, .compact = true},
+        {.type = k301, .onBoard = false, .board = true, .buttons = false, .compact = false},
+        {.type = kRandomCountdown, .board = true, .buttons = false, .compact = false},
     };
+    // clang-format on
     for (const auto& row : rows) {
       Game game;
-      game.options = {.gameType = row.type, .playerCount = 2, .useBoard = row.useBoard};
+      game.options = {.gameType = row.type, .playerCount = 2, .useBoard = row.onBoard};
       game.setPlayerNames({"", "Ann", "Bob", "", ""});
       if (row.start) game.startGame();
-      const QByteArray what = QByteArray::number(row.type) + (row.useBoard ? " board" : " buttons");
+      const QByteArray what = QByteArray::number(row.type) + (row.onBoard ? " board" : " buttons");
       QVERIFY2(gameview::boardShown(game) == row.board, what);
       QVERIFY2(gameview::targetButtonsShown(game) == row.buttons, what);
       QVERIFY2(gameview::cricketLayout(game) == row.compact, what);
@@ -126,39 +107,24 @@ class GameViewTest : public QObject {
     game.editScore(1, 221 - 40, false);
     for (float y : {kDouble20, miss, miss}) game.throwDart(kX, y);
     // clang-format off
-    const std::vector<Shown> want = {
-        {.clip = "WAVHIT", .marked = 1, .thrownPt = 40, .otherPt = 20, .darts = 2, .player = "Ann",
-         .total = "0", .round = "1"},
-        {.clip = "WAVHIT", .marked = 1, .thrownPt = 40, .otherPt = 20, .darts = 1, .player = "Ann",
-         .total = "60", .round = "1"},
-        {.clip = "WAVHIT", .marked = 1, .thrownPt = 40, .otherPt = 20, .darts = 3, .player = "Ann",
-         .total = "80", .round = "1"},
-        {.clip = "CHANGE", .marked = 2, .thrownPt = 40, .otherPt = 20, .darts = 3, .player = "Bob",
-         .total = "0", .round = "1"},
-        {.clip = "WAVHIT", .marked = 2, .thrownPt = 40, .otherPt = 20, .darts = 2, .player = "Bob",
-         .total = "0", .round = "1"},
-        {.clip = "WAVHIT", .marked = 2, .thrownPt = 40, .otherPt = 20, .darts = 1, .player = "Bob",
-         .total = "20", .round = "1"},
-        {.clip = "WAVHIT", .marked = 2, .thrownPt = 40, .otherPt = 20, .darts = 3, .player = "Bob",
-         .total = "40", .round = "1"},
+    const std::vector<Shown> want = {  // the thrower's score in 40 points, the other in 20
+        {.clip = "WAVHIT", .marked = 1, .darts = 2, .player = "Ann", .total = "0", .round = "1"},
+        {.clip = "WAVHIT", .marked = 1, .darts = 1, .player = "Ann", .total = "60", .round = "1"},
+        {.clip = "WAVHIT", .marked = 1, .darts = 3, .player = "Ann", .total = "80", .round = "1"},
+        {.clip = "CHANGE", .marked = 2, .darts = 3, .player = "Bob", .total = "0", .round = "1"},
+        {.clip = "WAVHIT", .marked = 2, .darts = 2, .player = "Bob", .total = "0", .round = "1"},
+        {.clip = "WAVHIT", .marked = 2, .darts = 1, .player = "Bob", .total = "20", .round = "1"},
+        {.clip = "WAVHIT", .marked = 2, .darts = 3, .player = "Bob", .total = "40", .round = "1"},
         // nobody is marked while a bust is heard
-        {.clip = "BREAK", .marked = 0, .thrownPt = 40, .otherPt = 20, .darts = 3, .player = "Bob",
-         .total = "60", .round = "1"},
-        {.clip = "CHANGE", .marked = 1, .thrownPt = 40, .otherPt = 20, .darts = 3, .player = "Ann",
-         .total = "0", .round = "2"},
-        {.clip = "WAVHIT", .marked = 1, .thrownPt = 40, .otherPt = 20, .darts = 2, .player = "Ann",
-         .total = "0", .round = "2"},
-        {.clip = "WAVHIT", .marked = 1, .thrownPt = 40, .otherPt = 20, .darts = 1, .player = "Ann",
-         .total = "40", .round = "2"},
-        {.clip = "WAVHIT", .marked = 1, .thrownPt = 40, .otherPt = 20, .darts = 3, .player = "Ann",
-         .total = "40", .round = "2"},
+        {.clip = "BREAK", .marked = 0, .darts = 3, .player = "Bob", .total = "60", .round = "1"},
+        {.clip = "CHANGE", .marked = 1, .darts = 3, .player = "Ann", .total = "0", .round = "2"},
+        {.clip = "WAVHIT", .marked = 1, .darts = 2, .player = "Ann", .total = "0", .round = "2"},
+        {.clip = "WAVHIT", .marked = 1, .darts = 1, .player = "Ann", .total = "40", .round = "2"},
+        {.clip = "WAVHIT", .marked = 1, .darts = 3, .player = "Ann", .total = "40", .round = "2"},
         // the winner's name is no longer marked
-        {.clip = "PLAYER", .marked = 0, .thrownPt = 40, .otherPt = 20, .darts = 3, .player = "Ann",
-         .total = "40", .round = "2"},
-        {.clip = "ONE", .marked = 0, .thrownPt = 40, .otherPt = 20, .darts = 3, .player = "Ann",
-         .total = "40", .round = "2"},
-        {.clip = "WINS", .marked = 0, .thrownPt = 40, .otherPt = 20, .darts = 3, .player = "Ann",
-         .total = "40", .round = "2"}
+        {.clip = "PLAYER", .marked = 0, .darts = 3, .player = "Ann", .total = "40", .round = "2"},
+        {.clip = "ONE", .marked = 0, .darts = 3, .player = "Ann", .total = "40", .round = "2"},
+        {.clip = "WINS", .marked = 0, .darts = 3, .player = "Ann", .total = "40", .round = "2"}
     };
     // clang-format on
     const std::vector<Shown> seen = shownAtEachClip(game);
