@@ -27,3 +27,8 @@ struct StoreFolder {
 inline void PrintTo(const HighScores::Entry& entry, std::ostream* out) {
   *out << '"' << entry.name.substr(0, 40) << "\", " << entry.rounds;
 }
+
+// The built-in high-score table, best first.
+inline const HighScores::Entry kTam{"Tam Vellander", 20}, kOrrin{"Orrin Bascombe", 31},
+    kPell{"Pell", 43}, kCorvo{"Corvo", 54}, kIllo{"Illo", 67};
+inline const HighScores::Table kBuiltInTable{{kTam, kOrrin, kPell, kCorvo, kIllo}};

@@ -10,10 +10,6 @@ const std::string kBuiltIn =
     "[Brindlemark]\nName1=Tam Vellander\nName2=Orrin Bascombe\nName3=Pell\nName4=Corvo\n"
     "Name5=Illo\nRounds1=20\nRounds2=31\nRounds3=43\nRounds4=54\nRounds5=67\n";
 
-// The built-in table, best first.
-const HighScores::Entry kTam{"Tam Vellander", 20}, kOrrin{"Orrin Bascombe", 31}, kPell{"Pell", 43},
-    kCorvo{"Corvo", 54}, kIllo{"Illo", 67};
-
 // The first run writes the built-in table; a win of `rounds` then takes `place` (-1: none,
 // and nothing is written), giving the table `after`; "Reset to Default" writes the
 // built-in table again.
@@ -54,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
         Offer{.rounds = 31, .place = 1, .after = {{kTam, {"Winner", 31}, kOrrin, kPell, kCorvo}}},
         Offer{.rounds = 66, .place = 4, .after = {{kTam, kOrrin, kPell, kCorvo, {"Winner", 66}}}},
         Offer{.rounds = 67, .place = 4, .after = {{kTam, kOrrin, kPell, kCorvo, {"Winner", 67}}}},
-        Offer{.rounds = 68, .place = -1, .after = {{kTam, kOrrin, kPell, kCorvo, kIllo}}}));
+        Offer{.rounds = 68, .place = -1, .after = kBuiltInTable}));
 
 // A table edited by hand: names read as written (or "none" when gone); a "Rounds3" that is
 // not a number from 1 to 32767 (or gone) ranks last and so drops out first; nothing is written.

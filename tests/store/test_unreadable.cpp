@@ -89,11 +89,7 @@ TEST_P(UnreadableStore, DefaultsStayInMemoryAndOnlyTheUsersChangesAreWritten) {
   EXPECT_TRUE(prefs.soundOn);
   EXPECT_TRUE(prefs.autoWin);
   EXPECT_TRUE(prefs.splashOn);
-  EXPECT_EQ(scores.table, (HighScores::Table{{{"Tam Vellander", 20},
-                                              {"Orrin Bascombe", 31},
-                                              {"Pell", 43},
-                                              {"Corvo", 54},
-                                              {"Illo", 67}}}));  // the built-in table
+  EXPECT_EQ(scores.table, kBuiltInTable);
   EXPECT_EQ(describe(folder.path()), before);
 
   // The user changes things while the file still cannot be read: kept in memory only.

@@ -1,10 +1,9 @@
 // The Cricket high-score table: the labels it fills and what its two buttons do.
 
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include "store/highscores.h"
+#include "../store/storefiles.h"
 #include "store/settingsstore.h"
 #include "ui/highscoresdialog.h"
 
@@ -15,8 +14,8 @@ class TestHscores : public QObject {
   // The labels show the table; "Back to the Game" changes nothing; "Reset to Default"
   // restores the built-in table, in memory and in the file, and closes.
   void labelsAndButtons() {
-    QTemporaryDir dir;
-    SettingsStore store(dir.filePath("Vellander Software.conf"));
+    const StoreFolder folder;
+    SettingsStore store(folder.path());
     HighScores scores(store);
     scores.load();
     scores.offerWin("<b>Bold</b>", 10);  // a name is shown as typed, not as markup
@@ -33,12 +32,7 @@ class TestHscores : public QObject {
       QTest::mouseClick(dialog.findChild<QWidget*>(button), Qt::LeftButton);
       QVERIFY(!dialog.isVisible());
       const bool reset = button == std::string("Command1");
-      const HighScores::Table builtIn{{{"Tam Vellander", 20},
-                                       {"Orrin Bascombe", 31},
-                                       {"Pell", 43},
-                                       {"Corvo", 54},
-                                       {"Illo", 67}}};
-      QCOMPARE(scores.table == builtIn, reset);
+      QCOMPARE(scores.table == kBuiltInTable, reset);
       QCOMPARE(store.read("Name1").value(),
                std::string(reset ? "Tam Vellander" : names[0].toStdString()));
     }
