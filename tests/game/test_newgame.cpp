@@ -94,10 +94,11 @@ TEST(RandomDraws, FromTheClock) {
     const auto& n = s.st().targets;
     ASSERT_EQ(n[7], 25);
     for (std::size_t i = 1; i <= 6; ++i) {
-      ASSERT_GE(n[i], 1) << "game " << game << ", target " << i;
-      ASSERT_LE(n[i], 20) << "game " << game << ", target " << i;
+      SCOPED_TRACE("game " + std::to_string(game) + ", target " + std::to_string(i));
+      ASSERT_GE(n[i], 1);
+      ASSERT_LE(n[i], 20);
       if (i > 1) {
-        ASSERT_GT(n[i - 1], n[i]) << "game " << game << ", target " << i;
+        ASSERT_GT(n[i - 1], n[i]);
       }
       targets.insert(n[i]);
     }

@@ -135,7 +135,6 @@ class TestUserText : public QObject {
     };
     row("plain", "Tam vellander", "Tam vellander");
     row("heading", "<h1>big</h1>", "<h1>big</h1>");
-    row("red font", "<font color=red>x</font>", "<font color=red>x</font>");
     row("entities", "&lt;b&gt; &amp; <b>b</b>", "&lt;b&gt; &amp; <b>b</b>");
     row("formula =", "=hyperlink(\"http://x\";\"x\")", "=hyperlink(\"http://x\";\"x\")");
     row("tab first", "\t=1+1", "\u2409=1+1");
