@@ -11,29 +11,23 @@
 
 #include "input/keytable.h"
 #include "shell/centring.h"
-#include "shell/chord.h"
-#include "shell/help.h"
 #include "shell/links.h"
 #include "shell/trayicon.h"
 #include "sound/soundclipplayer.h"
 #include "store/highscores.h"
 #include "store/preferences.h"
 #include "store/settingsstore.h"
-#include "ui/aboutdialog.h"
 #include "ui/boardwidget.h"
 #include "ui/checkoutlabel.h"
 #include "ui/fixedwindow.h"
 #include "ui/fonts.h"
 #include "ui/gameview.h"
-#include "ui/hiddenpicturedialog.h"
-#include "ui/highscoresdialog.h"
 #include "ui/mainmenu.h"
 #include "ui/newgamedialog.h"
 #include "ui/pictures.h"
 #include "ui/scoreboard.h"
 #include "ui/scoreeditdialog.h"
 #include "ui/splashwindow.h"
-#include "ui/statisticswindow.h"
 #include "ui/statuspanels.h"
 #include "ui/twips.h"
 
@@ -150,87 +144,11 @@ void MainWindow::buildMenus() {
   toggle(menu_->checkoutHints, &Preferences::toggleCheckoutHints);
 }
 
-void MainWindow::start() {
-  showAtStart();
-  finishStart();
-}
-
-void MainWindow::showAtStart() {
-  // The settings file and the game's starting values (set when the game was made).
-  store_ = std::make_unique<SettingsStore>(SettingsStore::defaultPath());
-  prefs_ = std::make_unique<Preferences>(*store_);
-  scores_ = std::make_unique<HighScores>(*store_);
-  // The notification-area icon.
-  tray_ = std::make_unique<TrayIcon>(this, windowIcon());
-  // The sound device, asked for on a thread of its own (or, where none can start, when
-  // the answer is taken).
-  if (countAudioOutputs)
-    outputCount_ = std::async(std::launch::async | std::launch::deferred, countAudioOutputs);
-  applyPreferences();
-  // Mark cells, buttons, labels and the number columns were made with the window.
-  show();
-  refresh();
-}
-
-void MainWindow::finishStart() {
-  // The sound device and the sound preference.
-  prefs_->checkSound(outputCount_.valid() ? outputCount_.get() : 0);
-  if (prefs_->soundAvailable && !playClips) {
-    playClips = [player = std::make_shared<SoundClipPlayer>()](
-                    const std::vector<Clip>& clips,
-                    const std::function<void(std::size_t)>& onClipStart) {
-      player->playSequence(clips, onClipStart);
-    };
-  }
-  prefs_->readAutoWin();
-  prefs_->readCheckoutHints();
-  applyPreferences();
-  game_.onCricketWin = [this](const std::string& name, int16_t rounds) {
-    scores_->offerWin(name, rounds);
-  };
-  scores_->load();
-  installPictureChord(this, [this] { openPictureWindow(); });
-  prefs_->readSplash();
-  applyPreferences();
-  if (prefs_->splashOn && showSplash) showSplash();
-  // The game journal, and a game that an earlier run left unfinished.
-  journal_->open();
-  offerUnfinishedGame();
-}
-
-void MainWindow::offerUnfinishedGame() {
-  const std::optional<RecordedGame> unfinished = journal_->takeUnfinished();
-  if (!unfinished) return;
-  if (!askYesNo("Continue the unfinished game?", "Brindlemark")) {
-    journal_->decline(*unfinished);
-    return;
-  }
-  // Rebuilt silently: the clips belong to the moments they were first heard.
-  journal_->resume(game_, *unfinished);
-  refresh();
-}
-
 UndoResult MainWindow::applyInput(const GameInput& input) {
   journal_->record(input, game_.autoWin);
   const UndoResult result = game_.apply(input);
   journal_->afterInput(game_);
   return result;
-}
-
-void MainWindow::applyPreferences() {
-  game_.soundAvailable = prefs_->soundAvailable;
-  game_.soundOn = prefs_->soundOn;
-  game_.autoWin = prefs_->autoWin;
-  menu_->sound->setEnabled(prefs_->soundAvailable);
-  menu_->sound->setChecked(prefs_->soundChecked());
-  menu_->autoWin->setChecked(prefs_->autoWin);
-  menu_->splash->setChecked(prefs_->splashOn);
-  menu_->checkoutHints->setChecked(prefs_->checkoutHints);
-}
-
-void MainWindow::playHidden(Clip clip) {
-  // The hidden clips need only a sound device, whatever the sound preference says.
-  if (game_.soundAvailable && playClips) playClips({clip}, [](std::size_t) {});
 }
 
 void MainWindow::submitGameChange(std::function<void()> change) {
@@ -249,59 +167,6 @@ void MainWindow::playRaisedClips() {
   playClips(clips, [this, &cues](std::size_t i) {
     draw(cues[i].screen);
     repaint();
-  });
-}
-
-void MainWindow::showHighScores() {
-  gate_.submit([this] {
-    HighScoresDialog dialog(*scores_, this);
-    centreOnFirstShow(&dialog);
-    dialog.exec();
-  });
-}
-
-void MainWindow::showStatistics() {
-  gate_.submit([this] {
-    StatisticsWindow window(*journal_, this);
-    centreOnEveryActivation(&window);
-    window.exec();
-  });
-}
-
-void MainWindow::exportHistory() {
-  gate_.submit([this] { writeHistory(); });
-}
-
-void MainWindow::writeHistory() {
-  if (!journal_->available()) {
-    tellOk("History is unavailable: " + journal_->unavailableReason() + ".", "Export History");
-    return;
-  }
-  const QString path = chooseExportFile ? chooseExportFile() : QString();
-  if (path.isEmpty()) return;
-  if (!journal_->exportHistory(path)) {
-    tellOk("The history could not be written to " + path + ".", "Export History");
-  }
-}
-
-void MainWindow::showAbout() {
-  gate_.submit([this] {
-    AboutDialog dialog(
-        *links_, [this] { playHidden(Clip::ONLYONE); }, this);
-    centreOnEveryActivation(&dialog);
-    dialog.exec();
-  });
-}
-
-void MainWindow::showContents() {
-  gate_.submit([this] { showHelp(this); });
-}
-
-void MainWindow::openPictureWindow() {
-  gate_.submit([this] {
-    HiddenPictureDialog dialog([this] { playHidden(Clip::WELLDONE); }, this);
-    centreOnEveryActivation(&dialog);
-    dialog.exec();
   });
 }
 
