@@ -4,6 +4,7 @@
 #include "input/board.h"
 
 std::string bedAt(float xTwips, float yTwips) {
-  const board::Hit hit = board::hitAt(xTwips, yTwips, true);
-  return CheckoutDart{.number = hit.number, .multiplier = hit.multiplier}.text();
+  // Classified without building the hit's long name, which is not needed here.
+  const board::Bed bed = board::bedAt(xTwips, yTwips, true);
+  return CheckoutDart{.number = bed.number, .multiplier = bed.multiplier}.text();
 }
