@@ -69,6 +69,7 @@ void measureGaps(SoundClipPlayer& player, int plays) {
   for (int round = 0; round < plays; ++round) {
     for (const auto& clips : sequences) {
       std::vector<std::string> names;
+      names.reserve(clips.size());
       for (Clip clip : clips) names.emplace_back(clipName(clip));
       const auto rec = soundcheck::recordWhile([&] { player.playSequence(clips, {}); });
       const soundcheck::Heard heard = soundcheck::takeOut(rec, names);

@@ -137,19 +137,20 @@ QImage drawBoard() {
         continue;
       }
       // A pixel that a boundary crosses: the beds it covers, blended, under a thin wire.
-      constexpr int n = 4;
+      constexpr int kGrid = 4;
       int r = 0, g = 0, b = 0, same = 0;
-      for (int j = 0; j < n; ++j) {
-        for (int i = 0; i < n; ++i) {
-          const board::Bed sub =
-              bedAtTwips((x + (i + 0.5) / n) * kTwipsPerPx, (y + (j + 0.5) / n) * kTwipsPerPx);
+      for (int j = 0; j < kGrid; ++j) {
+        for (int i = 0; i < kGrid; ++i) {
+          const board::Bed sub = bedAtTwips((x + (i + 0.5) / kGrid) * kTwipsPerPx,
+                                            (y + (j + 0.5) / kGrid) * kTwipsPerPx);
           const QRgb c = sub.number == 0 ? line[x] : bedColour(sub);
           r += qRed(c), g += qGreen(c), b += qBlue(c);
           same += bedKey(sub) == key;
         }
       }
-      const QRgb blended = qRgb(r / (n * n), g / (n * n), b / (n * n));
-      const double split = 1.0 - std::abs(2.0 * same / (n * n) - 1.0);  // 1 when cut in half
+      const QRgb blended = qRgb(r / (kGrid * kGrid), g / (kGrid * kGrid), b / (kGrid * kGrid));
+      const double split =
+          1.0 - std::abs(2.0 * same / (kGrid * kGrid) - 1.0);  // 1 when cut in half
       line[x] = mix(blended, kWire, 0.15 + 0.45 * split);
     }
   }
@@ -158,14 +159,14 @@ QImage drawBoard() {
 
 void paintSimpleBoard(QPainter& p, const QRectF& box, bool withNumbers) {
   const QPointF c = box.center();
-  const double R = box.width() / 2;
-  const double small = R < 14;  // the 16 and 22 pixel icons: fewer, stronger rings
+  const double radius = box.width() / 2;
+  const double small = radius < 14;  // the 16 and 22 pixel icons: fewer, stronger rings
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(kBand));
-  p.drawEllipse(c, R, R);
-  const double scale = (small ? 0.9 : withNumbers ? 0.78 : 0.84) * R / board::kDoubleOuter;
+  p.drawEllipse(c, radius, radius);
+  const double scale = (small ? 0.9 : withNumbers ? 0.78 : 0.84) * radius / board::kDoubleOuter;
   struct Ring {
     double outer;
     bool coloured;
@@ -188,16 +189,17 @@ void paintSimpleBoard(QPainter& p, const QRectF& box, bool withNumbers) {
     }
   }
   // Small icons get wider bulls so that the red still covers the middle pixels.
-  const double innerBull = std::max(board::kInnerBull * scale, small ? R * 0.2 : 1.6);
-  const double outerBull = std::max(board::kOuterBull * scale, small ? R * 0.36 : innerBull * 2.2);
+  const double innerBull = std::max(board::kInnerBull * scale, small ? radius * 0.2 : 1.6);
+  const double outerBull =
+      std::max(board::kOuterBull * scale, small ? radius * 0.36 : innerBull * 2.2);
   p.setBrush(QColor(kGreen));
   p.drawEllipse(c, outerBull, outerBull);
   p.setBrush(QColor(kRed));
   p.drawEllipse(c, innerBull, innerBull);
-  if (R >= 24) {
+  if (radius >= 24) {
     // Wires on the larger sizes.
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(kWire), std::max(0.5, R / 220.0)));
+    p.setPen(QPen(QColor(kWire), std::max(0.5, radius / 220.0)));
     for (const Ring& ring : rings) p.drawEllipse(c, ring.outer * scale, ring.outer * scale);
     for (int i = 0; i < 20; ++i) {
       const double a = (90.0 - 18.0 * i - 9.0) * kPi / 180.0;
@@ -208,15 +210,15 @@ void paintSimpleBoard(QPainter& p, const QRectF& box, bool withNumbers) {
   if (withNumbers) {
     QFont font("Liberation Sans");
     font.setBold(true);
-    font.setPixelSize(std::max(6, static_cast<int>(R * 0.13)));
+    font.setPixelSize(std::max(6, static_cast<int>(radius * 0.13)));
     p.setFont(font);
     p.setPen(QColor(246, 246, 240));
-    const double nr = R * 0.89;
+    const double nr = radius * 0.89;
     for (std::size_t i = 0; i < board::kClockwise.size(); ++i) {
       const double a = kPi / 2 - static_cast<double>(i) * 2 * kPi / 20;
       const QPointF at(c.x() + nr * std::cos(a), c.y() - nr * std::sin(a));
-      p.drawText(QRectF(at.x() - R * 0.2, at.y() - R * 0.12, R * 0.4, R * 0.24), Qt::AlignCenter,
-                 QString::number(board::kClockwise[i]));
+      p.drawText(QRectF(at.x() - radius * 0.2, at.y() - radius * 0.12, radius * 0.4, radius * 0.24),
+                 Qt::AlignCenter, QString::number(board::kClockwise[i]));
     }
   }
   p.restore();

@@ -29,9 +29,9 @@ struct Beds {
 };
 
 const Beds& bedsFor(bool doubleBull) {
-  static const Beds withDoubleBull(true);
-  static const Beds withoutDoubleBull(false);
-  return doubleBull ? withDoubleBull : withoutDoubleBull;
+  static const Beds kWithDoubleBull(true);
+  static const Beds kWithoutDoubleBull(false);
+  return doubleBull ? kWithDoubleBull : kWithoutDoubleBull;
 }
 
 // How a chart likes a dart before the last, lower first: the triples no single can match

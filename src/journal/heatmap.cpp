@@ -59,6 +59,7 @@ std::vector<BedShare> mostHitBeds(const std::vector<Landing>& landings, std::siz
   std::map<std::string, int> hits;
   for (const Landing& landing : landings) ++hits[landing.bed];
   std::vector<BedShare> shares;
+  shares.reserve(hits.size());
   for (const auto& [bed, darts] : hits) shares.push_back({bed, darts, 0});
   std::stable_sort(shares.begin(), shares.end(),
                    [](const BedShare& a, const BedShare& b) { return a.darts > b.darts; });

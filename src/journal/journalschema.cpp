@@ -39,7 +39,7 @@ QSqlError fillBeds(QSqlDatabase& db) {
 }  // namespace
 
 const std::vector<SchemaStep>& schemaSteps() {
-  static const std::vector<SchemaStep> steps = {
+  static const std::vector<SchemaStep> kSteps = {
       {1,
        {
            // One row per game: its setup, who plays it and how it ended. owner names the
@@ -76,5 +76,5 @@ const std::vector<SchemaStep>& schemaSteps() {
        },
        fillBeds},
   };
-  return steps;
+  return kSteps;
 }

@@ -32,9 +32,9 @@ void writeTable(KeyValueStore& store, const HighScores::Table& table) {
 }  // namespace
 
 const HighScores::Table& HighScores::defaultTable() {
-  static const Table table{
+  static const Table kTable{
       {{"Tam Vellander", 20}, {"Orrin Bascombe", 31}, {"Pell", 43}, {"Corvo", 54}, {"Illo", 67}}};
-  return table;
+  return kTable;
 }
 
 void HighScores::writeDefaults() { writeTable(store_, defaultTable()); }

@@ -163,6 +163,7 @@ void MainWindow::playRaisedClips() {
   const std::vector<ClipCue> cues = game_.takeClips();
   if (cues.empty() || !playClips) return;
   std::vector<Clip> clips;
+  clips.reserve(cues.size());
   for (const ClipCue& cue : cues) clips.push_back(cue.clip);
   playClips(clips, [this, &cues](std::size_t i) {
     draw(cues[i].screen);

@@ -98,44 +98,44 @@ NewGameDialog::NewGameDialog(GameOptions& options, QWidget* parent)
   setFixedSize(twips(5040), twips(4335));
   makeFixedDialog(this);
 
-  auto* Frame1 = frame(this, "Frame1", "Players:", twipsRect(60, 120, 2235, 1815));
-  constexpr std::array<int, kSeats + 1> seatTop{0, 300, 660, 1020, 1380};
+  auto* frame1 = frame(this, "Frame1", "Players:", twipsRect(60, 120, 2235, 1815));
+  constexpr std::array<int, kSeats + 1> kSeatTop{0, 300, 660, 1020, 1380};
   for (int i = 1; i <= kSeats; ++i) {
     const int height = i == 4 ? 255 : 315;
-    playerCountOptions_[i] = option(Frame1, QString("optplay_%1").arg(i), QString::number(i),
-                                    twipsRect(240, seatTop[i], 495, height));
-    nameBoxes_[i] = new QLineEdit(QString("Player %1").arg(i), Frame1);
+    playerCountOptions_[i] = option(frame1, QString("optplay_%1").arg(i), QString::number(i),
+                                    twipsRect(240, kSeatTop[i], 495, height));
+    nameBoxes_[i] = new QLineEdit(QString("Player %1").arg(i), frame1);
     nameBoxes_[i]->setObjectName(QString("txtname_%1").arg(i));
-    nameBoxes_[i]->setGeometry(twipsRect(780, seatTop[i], 1275, 285));
+    nameBoxes_[i]->setGeometry(twipsRect(780, kSeatTop[i], 1275, 285));
   }
 
-  auto* Frame2 = frame(this, "Frame2", "Game Type", twipsRect(60, 2040, 2235, 2175));
+  auto* frame2 = frame(this, "Frame2", "Game Type", twipsRect(60, 2040, 2235, 2175));
   const std::array<QString, 5> gameCaption{"Cricket", "Random Cricket", "301", "501",
                                            "Random Countdown"};
-  constexpr std::array<int, 5> gameWidth{1095, 1755, 1335, 1455, 1995};
+  constexpr std::array<int, 5> kGameWidth{1095, 1755, 1335, 1455, 1995};
   for (int i = 0; i < 5; ++i) {
-    gameTypeOptions_[i] = option(Frame2, QString("optgame_%1").arg(i), gameCaption[i],
-                                 twipsRect(180, 300 + 360 * i, gameWidth[i], 255));
+    gameTypeOptions_[i] = option(frame2, QString("optgame_%1").arg(i), gameCaption[i],
+                                 twipsRect(180, 300 + 360 * i, kGameWidth[i], 255));
   }
 
-  auto* Frame3 =
+  auto* frame3 =
       frame(this, "Frame3", "301/501/Countdown Options", twipsRect(2460, 1320, 2475, 1395));
   const std::array<QString, 3> ctopCaption{"Any In/Out", "Double In/Out", "Triple In/Out"};
-  constexpr std::array<int, 3> ctopWidth{1635, 1515, 1515};
+  constexpr std::array<int, 3> kCtopWidth{1635, 1515, 1515};
   for (int i = 0; i < 3; ++i) {
-    inOutOptions_[i] = option(Frame3, QString("optctop_%1").arg(i), ctopCaption[i],
-                              twipsRect(480, 300 + 360 * i, ctopWidth[i], 255));
+    inOutOptions_[i] = option(frame3, QString("optctop_%1").arg(i), ctopCaption[i],
+                              twipsRect(480, 300 + 360 * i, kCtopWidth[i], 255));
   }
 
-  auto* Frame4 = frame(this, "Frame4", "Double Bull", twipsRect(2460, 2880, 2475, 795));
-  bullOptions_[1] = option(Frame4, "optbull_1", "Active", twipsRect(180, 360, 915, 255));
-  bullOptions_[2] = option(Frame4, "optbull_2", "Inactive", twipsRect(1260, 360, 975, 255));
+  auto* frame4 = frame(this, "Frame4", "Double Bull", twipsRect(2460, 2880, 2475, 795));
+  bullOptions_[1] = option(frame4, "optbull_1", "Active", twipsRect(180, 360, 915, 255));
+  bullOptions_[2] = option(frame4, "optbull_2", "Inactive", twipsRect(1260, 360, 975, 255));
 
-  auto* Frame5 = frame(this, "Frame5", "Cricket Options", twipsRect(2460, 120, 2475, 1035));
+  auto* frame5 = frame(this, "Frame5", "Cricket Options", twipsRect(2460, 120, 2475, 1035));
   boardOptions_[1] =
-      option(Frame5, "optboard_1", "Use Board Picture", twipsRect(240, 300, 1995, 195));
+      option(frame5, "optboard_1", "Use Board Picture", twipsRect(240, 300, 1995, 195));
   boardOptions_[2] =
-      option(Frame5, "optboard_2", "Use Buttons Instead", twipsRect(240, 660, 1935, 195));
+      option(frame5, "optboard_2", "Use Buttons Instead", twipsRect(240, 660, 1935, 195));
 
   auto* cmdstart = new QPushButton("Lets Begin", this);
   cmdstart->setObjectName("cmdstart");
@@ -197,8 +197,8 @@ void NewGameDialog::chooseGameType(int index) {
 }
 
 void NewGameDialog::chooseInOutRule(int index) {
-  constexpr std::array<int16_t, 3> multiplier{0, 2, 3};
-  options_.inOutRule = multiplier[static_cast<std::size_t>(index)];
+  constexpr std::array<int16_t, 3> kInOutRuleOf{0, 2, 3};
+  options_.inOutRule = kInOutRuleOf[static_cast<std::size_t>(index)];
 }
 
 void NewGameDialog::chooseBull(int index) { options_.doubleBull = index == 1; }

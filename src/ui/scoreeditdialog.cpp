@@ -42,13 +42,13 @@ ScoreEditDialog::ScoreEditDialog(int playerCount, QWidget* parent)
   setFixedSize(twips(2880), twips(3960));
   makeFixedDialog(this);
 
-  auto* Frame2 = new QGroupBox("Player:", this);
-  Frame2->setObjectName("Frame2");
-  Frame2->setGeometry(twipsRect(90, 45, 735, 1545));
+  auto* frame2 = new QGroupBox("Player:", this);
+  frame2->setObjectName("Frame2");
+  frame2->setGeometry(twipsRect(90, 45, 735, 1545));
   QButtonGroup* seats = group(this, [this](int id) { chooseSeat(id); });
   const int players = std::clamp(playerCount, 1, 4);
   for (int i = 1; i <= 4; ++i) {
-    auto* opt = option(Frame2, QString("optplayer_%1").arg(i), QString::number(i),
+    auto* opt = option(frame2, QString("optplayer_%1").arg(i), QString::number(i),
                        twipsRect(180, 270 + 315 * (i - 1), 500, 195));
     opt->setEnabled(i <= players);
     opt->setChecked(i == 1);
@@ -62,9 +62,9 @@ ScoreEditDialog::ScoreEditDialog(int playerCount, QWidget* parent)
   sign->addButton(add, 5);
   sign->addButton(subtract, 6);
 
-  auto* Frame1 = new QGroupBox("How many points?", this);
-  Frame1->setObjectName("Frame1");
-  Frame1->setGeometry(twipsRect(1170, 45, 1635, 3480));
+  auto* frame1 = new QGroupBox("How many points?", this);
+  frame1->setObjectName("Frame1");
+  frame1->setGeometry(twipsRect(1170, 45, 1635, 3480));
   QButtonGroup* points = group(this, [this](int id) { choosePoints(id); });
   for (std::size_t k = 0; k < kAmounts.size(); ++k) {
     // Eleven amounts a column; the second column sits 45 twips lower from its second row on.
@@ -73,7 +73,7 @@ ScoreEditDialog::ScoreEditDialog(int playerCount, QWidget* parent)
     const int left = second ? 855 : 225;
     const int top = 360 + 270 * row + (second && row > 0 ? 45 : 0);
     const int amount = kAmounts[k];
-    auto* opt = option(Frame1, QString("optpoints_%1").arg(amount), QString::number(amount),
+    auto* opt = option(frame1, QString("optpoints_%1").arg(amount), QString::number(amount),
                        twipsRect(left, top, 735, 240));
     opt->setChecked(amount == 1);
     points->addButton(opt, amount);

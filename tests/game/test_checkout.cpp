@@ -88,12 +88,12 @@ Reach bruteForce(const Rules& r) {
 // Reads a shown route back into darts: words such as "T20", "D5", "7", "25", "Bull" and
 // "Miss" with single blanks between them; nullopt for anything else.
 std::optional<std::vector<Throw>> parse(const std::string& text, bool doubleBull) {
-  static const std::regex dart("(T|D)?([1-9]|1[0-9]|20)|25|Bull|Miss");
+  static const std::regex kDart("(T|D)?([1-9]|1[0-9]|20)|25|Bull|Miss");
   std::vector<Throw> darts;
   std::istringstream words(text);
   std::string joined;
   for (std::string w; words >> w; joined += (joined.empty() ? "" : " ") + w) {
-    if (!std::regex_match(w, dart) || (w == "Bull" && !doubleBull)) return std::nullopt;
+    if (!std::regex_match(w, kDart) || (w == "Bull" && !doubleBull)) return std::nullopt;
     const bool lettered = w[0] == 'T' || w[0] == 'D';
     const int number = w == "Miss"                ? 0
                        : w == "25" || w == "Bull" ? 25

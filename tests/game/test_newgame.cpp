@@ -73,7 +73,7 @@ TEST(SetPlayerNames, GreetsScorpionInTheFirstSeatWhenASoundDeviceExists) {
 
 TEST(RandomDraws, FromAFixedSource) {
   for (const auto& [r, start] : {std::pair{0.0f, 301}, {0.99999f, 900}, {1.0f, 900}}) {
-    Session s([r] { return r; });
+    Session s([r = r] { return r; });
     s.start(kRandomCountdown, 2);
     EXPECT_EQ(s.seat(1).score(), start) << r;
   }

@@ -15,7 +15,7 @@ struct History {
   std::vector<int64_t> ids;
 
   void play(GameOptions options, const std::string& script,
-            std::array<std::string, kSeats + 1> names = {"", "Ann", "Bob", "", ""}) {
+            const std::array<std::string, kSeats + 1>& names = {"", "Ann", "Bob", "", ""}) {
     RecordedPlay play(session);
     play.start(options, names);
     play.play(script);

@@ -7,8 +7,8 @@
 namespace {
 
 RecordedGame playedGame(JournalSession& session, GameOptions options, const std::string& script,
-                        std::array<std::string, kSeats + 1> names = {"", "Ann", "Bob", "Cy",
-                                                                     "Di"}) {
+                        const std::array<std::string, kSeats + 1>& names = {"", "Ann", "Bob", "Cy",
+                                                                            "Di"}) {
   RecordedPlay play(session);
   play.start(options, names);
   play.play(script);

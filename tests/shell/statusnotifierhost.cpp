@@ -19,7 +19,7 @@ class Watcher : public QObject, protected QDBusContext {
   Q_PROPERTY(int ProtocolVersion READ protocolVersion)
 
  public:
-  explicit Watcher(QDBusConnection bus) : bus_(bus), gone_(this) {
+  explicit Watcher(const QDBusConnection& bus) : bus_(bus), gone_(this) {
     gone_.setConnection(bus);
     gone_.setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
     connect(&gone_, &QDBusServiceWatcher::serviceUnregistered, this, [this](const QString& s) {
@@ -30,6 +30,9 @@ class Watcher : public QObject, protected QDBusContext {
   bool hostRegistered() const { return true; }
   int protocolVersion() const { return 0; }
 
+  // The names of the watcher's D-Bus interface, as a panel calls them; moc writes the
+  // signals' definitions with its own parameter names.
+  // NOLINTBEGIN(readability-identifier-naming, readability-inconsistent-declaration-parameter-name)
  public slots:
   // Items name their bus service; those that give an object path are called on the sender.
   void RegisterStatusNotifierItem(const QString& serviceOrPath) {
@@ -56,6 +59,7 @@ class Watcher : public QObject, protected QDBusContext {
   void StatusNotifierItemRegistered(const QString& service);
   void StatusNotifierItemUnregistered(const QString& service);
   void StatusNotifierHostRegistered();
+  // NOLINTEND(readability-identifier-naming, readability-inconsistent-declaration-parameter-name)
 
  private:
   QDBusConnection bus_;

@@ -21,8 +21,8 @@ extern "C" int pthread_create(pthread_t* thread, const pthread_attr_t* attr, voi
                               void* arg) noexcept {
   if (refuseThreads) return EAGAIN;
   using Create = int (*)(pthread_t*, const pthread_attr_t*, void* (*)(void*), void*);
-  static const auto create = reinterpret_cast<Create>(dlsym(RTLD_NEXT, "pthread_create"));
-  return create(thread, attr, start, arg);
+  static const auto kSystemCreate = reinterpret_cast<Create>(dlsym(RTLD_NEXT, "pthread_create"));
+  return kSystemCreate(thread, attr, start, arg);
 }
 
 class NoSoundServer : public QObject {

@@ -30,7 +30,7 @@ constexpr QPointF kMiss(3600, 300);
 
 // Plays a game of Ann against Bob with the darts given, recording it as the window does.
 void play(JournalSession& session, int16_t type, const std::vector<QPointF>& darts,
-          std::array<std::string, kSeats + 1> names = {"", "Ann", "Bob", "", ""}) {
+          const std::array<std::string, kSeats + 1>& names = {"", "Ann", "Bob", "", ""}) {
   Game game([&session] { return session.draw(); });
   game.options = {.gameType = type, .playerCount = 2};
   game.setPlayerNames(names);

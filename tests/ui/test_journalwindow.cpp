@@ -79,7 +79,7 @@ class TestJournalWindow : public QObject {
     QCOMPARE(table->horizontalHeaderItem(4)->text(), QString("3-Dart Average"));
 
     const QString path = home_->dir.filePath("history.csv");
-    w->chooseExportFile = [path] { return path; };
+    w->chooseExportFile = [path] { return QString(path); };
     w->exportHistory();
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));

@@ -9,15 +9,15 @@
 
 class TestScoreEditDialog : public QObject {
   Q_OBJECT
-  std::unique_ptr<ScoreEditDialog> dlg;
+  std::unique_ptr<ScoreEditDialog> dialog_;
 
   void open(int players) {
-    dlg = std::make_unique<ScoreEditDialog>(players);
-    dlg->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
+    dialog_ = std::make_unique<ScoreEditDialog>(players);
+    dialog_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
   }
   void click(const QString& name) {
-    auto* w = dlg->findChild<QAbstractButton*>(name);
+    auto* w = dialog_->findChild<QAbstractButton*>(name);
     QVERIFY2(w, qPrintable(name));
     QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, w->height() / 2));
   }
@@ -27,9 +27,9 @@ class TestScoreEditDialog : public QObject {
 
   void shouldHaveDefaultValues() {
     open(2);
-    QCOMPARE(dlg->size(), QSize(192, 264));
+    QCOMPARE(dialog_->size(), QSize(192, 264));
     const QStringList checked{"optpoints_1", "Option5", "optplayer_1"};
-    for (auto* r : dlg->findChildren<QRadioButton*>())
+    for (auto* r : dialog_->findChildren<QRadioButton*>())
       QVERIFY2(r->isChecked() == checked.contains(r->objectName()), qPrintable(r->objectName()));
   }
 
@@ -58,24 +58,25 @@ class TestScoreEditDialog : public QObject {
     for (const auto& [players, points, add, seat, clicks] : rows) {
       const QString row = QString("%1 players, clicks %2: ").arg(players).arg(clicks.join(' '));
       open(players);
-      QVERIFY(dlg->findChild<QRadioButton*>("optplayer_1")->isEnabled());
+      QVERIFY(dialog_->findChild<QRadioButton*>("optplayer_1")->isEnabled());
       for (const QString& name : clicks) click(name);
       click("Command1");
-      QVERIFY2(!dlg->isVisible(), qPrintable(row + "still open"));
-      QVERIFY2(dlg->confirmed(), qPrintable(row + "not confirmed"));
-      QVERIFY2(dlg->points == points, qPrintable(row + "points " + QString::number(dlg->points)));
-      QVERIFY2(dlg->add == add, qPrintable(row + (dlg->add ? "adds" : "subtracts")));
-      QVERIFY2(dlg->seat == seat, qPrintable(row + "seat " + QString::number(dlg->seat)));
+      QVERIFY2(!dialog_->isVisible(), qPrintable(row + "still open"));
+      QVERIFY2(dialog_->confirmed(), qPrintable(row + "not confirmed"));
+      QVERIFY2(dialog_->points == points,
+               qPrintable(row + "points " + QString::number(dialog_->points)));
+      QVERIFY2(dialog_->add == add, qPrintable(row + (dialog_->add ? "adds" : "subtracts")));
+      QVERIFY2(dialog_->seat == seat, qPrintable(row + "seat " + QString::number(dialog_->seat)));
     }
     for (bool escape : {true, false}) {
       open(2);
       for (int a : {2, 11, 12, 19, 20, 25, 50}) {  // both columns: each option its own amount
         click(QString("optpoints_%1").arg(a));
-        QCOMPARE(dlg->points, a);
+        QCOMPARE(dialog_->points, a);
       }
-      escape ? QTest::keyClick(dlg.get(), Qt::Key_Escape) : void(dlg->close());
-      QVERIFY2(!dlg->isVisible(), escape ? "Escape" : "close box");
-      QVERIFY2(!dlg->confirmed(), escape ? "Escape" : "close box");
+      escape ? QTest::keyClick(dialog_.get(), Qt::Key_Escape) : void(dialog_->close());
+      QVERIFY2(!dialog_->isVisible(), escape ? "Escape" : "close box");
+      QVERIFY2(!dialog_->confirmed(), escape ? "Escape" : "close box");
     }
   }
 };
