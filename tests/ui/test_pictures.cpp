@@ -56,8 +56,11 @@ class TestPictures : public QObject {
       for (int x = 1; x < 479; ++x) {
         const board::Hit hit = hitAt(x + 0.5, y + 0.5);
         bool whole = true;
-        for (int c = 0; c < 4; ++c)
-          whole = whole && hitAt(x + c % 2, y + static_cast<double>(c / 2)) == hit;
+        for (int corner = 0; corner < 4; ++corner) {
+          const int right = corner % 2;
+          const int below = corner / 2;
+          whole = whole && hitAt(x + right, y + below) == hit;
+        }
         if (!whole) continue;
         beds.insert(hit.name);
         const char seen = lookOf(board.pixel(x, y)), want = expectedLook(hit);
