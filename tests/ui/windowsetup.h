@@ -1,7 +1,9 @@
 #pragma once
 // Helpers for the tests of the main window: a home of its own for the settings file and
-// the game journal, a new game begun through the new-game dialog, and darts on the board.
+// the game journal, the window started as the program starts it, a new game begun through
+// the new-game dialog, and darts on the board.
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -21,6 +23,43 @@ struct PrivateHome {
   }
   QString settingsPath() const { return dir.filePath("Vellander Software.conf"); }
 };
+
+// The questions and messages the window shows ("title: text"); every question is answered
+// `yes`.
+struct Said {
+  explicit Said(bool answer = true) : yes(answer) {}
+  QStringList lines;
+  bool yes;
+};
+
+// The window started without the splash window, with `outputs` sound devices and no clip
+// heard; `before` may change it further before it starts.
+inline std::unique_ptr<MainWindow> startWindow(
+    Said& said, int outputs = 0, const std::function<void(MainWindow&)>& before = {}) {
+  auto w = std::make_unique<MainWindow>();
+  w->countAudioOutputs = [outputs] { return outputs; };
+  w->showSplash = nullptr;
+  w->playClips = [](auto&, auto&) {};
+  w->askYesNo = [&said](auto text, auto title) {
+    return said.lines << title + ": " + text, said.yes;
+  };
+  w->tellOk = [&said](auto text, auto title) { said.lines << title + ": " + text; };
+  if (before) before(*w);
+  w->start();
+  return w;
+}
+
+inline QLabel* label(const MainWindow& w, const QString& name) {
+  return w.findChild<QLabel*>(name);
+}
+// The value shown in status panel n.
+inline QString panel(const MainWindow& w, int n) {
+  return label(w, QString("StatusBar1_%1").arg(n))->text();
+}
+// Target button n (0: next player).
+inline QPushButton* hitButton(const MainWindow& w, int n) {
+  return w.findChild<QPushButton*>(QString("CmdHit_%1").arg(n));
+}
 
 // Begins a game with these options as the new-game dialog does on "Lets Begin", with the
 // names typed into its boxes when any are given.
