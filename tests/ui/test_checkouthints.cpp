@@ -12,26 +12,15 @@
 class TestCheckoutHints : public QObject {
   Q_OBJECT
   std::unique_ptr<PrivateHome> home_;
+  Said said_;  // a new game over the running one
   std::unique_ptr<MainWindow> w_;
 
-  void storeSettings(const QByteArray& bytes) {
-    QFile file(home_->settingsPath());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-  }
   QByteArray storedHints() {
     QFile file(home_->settingsPath());
     if (!file.open(QIODevice::ReadOnly)) return "<no file>";
     for (const QByteArray& line : file.readAll().split('\n'))
       if (line.startsWith("CheckoutHints=")) return line.mid(14);
     return "<no key>";
-  }
-  void startWindow() {
-    w_ = std::make_unique<MainWindow>();
-    w_->countAudioOutputs = [] { return 0; };
-    w_->showSplash = nullptr;
-    w_->askYesNo = [](auto, auto) { return true; };  // a new game over the running one
-    w_->start();
   }
   QAction* hintsItem() { return w_->findChild<QAction*>("mnucheckout"); }
   QLabel* hint() { return w_->findChild<QLabel*>("lblcheckout"); }
@@ -59,30 +48,34 @@ class TestCheckoutHints : public QObject {
   void init() { home_ = std::make_unique<PrivateHome>(); }
   void cleanup() { w_.reset(); }
 
-  void preferenceReadLikeTheOthers_data() {
-    QTest::addColumn<QByteArray>("stored");  // empty: no settings file
-    QTest::addColumn<bool>("checked");
-    QTest::addColumn<QByteArray>("after");
-    QTest::newRow("first run") << QByteArray() << true << QByteArray("True");
-    QTest::newRow("off") << QByteArray("False") << false << QByteArray("False");
-  }
-  void preferenceReadLikeTheOthers() {
-    QFETCH(QByteArray, stored);
-    QFETCH(bool, checked);
-    QFETCH(QByteArray, after);
-    if (!stored.isEmpty()) storeSettings("[Brindlemark]\nCheckoutHints=" + stored + "\n");
-    startWindow();
+  // On at the first start and written so; a click hides the route and writes at once, and
+  // the next start reads it back.
+  void preferenceShowsOrHidesTheRoute() {
+    w_ = startWindow(said_);
     QCOMPARE(hintsItem()->text(), QString("Checkout &Hints"));
-    QVERIFY(hintsItem()->isCheckable());
-    QCOMPARE(hintsItem()->isChecked(), checked);
-    QCOMPARE(storedHints(), after);
+    QVERIFY(hintsItem()->isChecked());
+    QCOMPARE(storedHints(), QByteArray("True"));
+    newGame(k301);
+    setScore(1, 50);
+    QCOMPARE(shown(), QString("Bull"));
+    hintsItem()->trigger();
+    QCOMPARE(storedHints(), QByteArray("False"));
+    QCOMPARE(shown(), QString("-"));
+    w_.reset();
+    w_ = startWindow(said_);
+    QVERIFY(!hintsItem()->isChecked());
     newGame(k301);
     setScore(1, 40);
-    QCOMPARE(shown(), checked ? QString("D20") : QString("-"));
+    QCOMPARE(shown(), QString("-"));
+    hintsItem()->trigger();
+    QCOMPARE(storedHints(), QByteArray("True"));
+    QCOMPARE(shown(), QString("D20"));
+    newGame(kCricket);
+    QCOMPARE(shown(), QString("-"));
   }
 
   void routeFollowsTheTurnUnderTheThrowersScore() {
-    startWindow();
+    w_ = startWindow(said_);
     newGame(k501);
     QCOMPARE(shown(), QString("-"));  // 501 is out of reach of three darts
     setScore(1, 170);
@@ -105,33 +98,14 @@ class TestCheckoutHints : public QObject {
     QCOMPARE(shown(), QString("-"));
   }
 
-  void atZeroTheRestAreMisses() {
-    startWindow();
-    newGame(k301, 2);  // double in: not in yet, so only a double counts
+  // Double in: not in yet, so the route begins with a double, and a single changes nothing.
+  void beforeADoubleInTheRouteBeginsWithOne() {
+    w_ = startWindow(said_);
+    newGame(k301, 2);
     setScore(1, 60);
     QCOMPARE(shown(), QString("D10 D20"));
-    dart("S20");  // counts nothing
+    dart("S20");
     QCOMPARE(shown(), QString("D10 D20"));
-    dart("D20");
-    QCOMPARE(shown(), QString("D10"));
-    setScore(1, 40);  // as if the double had finished it
-    QCOMPARE(shown(), QString("Miss"));
-  }
-
-  void togglingHidesAndWritesAtOnce() {
-    startWindow();
-    newGame(k301);
-    setScore(1, 50);
-    QCOMPARE(shown(), QString("Bull"));
-    hintsItem()->trigger();
-    QVERIFY(!hintsItem()->isChecked());
-    QCOMPARE(storedHints(), QByteArray("False"));
-    QCOMPARE(shown(), QString("-"));
-    hintsItem()->trigger();
-    QCOMPARE(storedHints(), QByteArray("True"));
-    QCOMPARE(shown(), QString("Bull"));
-    newGame(kCricket);
-    QCOMPARE(shown(), QString("-"));
   }
 };
 
