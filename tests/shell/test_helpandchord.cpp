@@ -1,10 +1,13 @@
 // The help window: a missing or unreadable document opens nothing and says nothing; the
-// embedded one opens.
+// embedded one opens. Ctrl+Shift+B opens the hidden picture window from anywhere in the
+// window, and only that.
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "shell/chord.h"
 #include "shell/help.h"
 
 static QStringList messages;
@@ -16,9 +19,26 @@ static QWidget* visibleHelp() {
   return nullptr;
 }
 
-class TestHelp : public QObject {
+class TestHelpAndChord : public QObject {
   Q_OBJECT
  private slots:
+  void onlyExactlyCtrlShiftBOpens() {
+    QWidget window;
+    QWidget* focus[] = {new QPushButton("20", &window), new QPushButton("next", &window), &window};
+    int opened = 0;
+    installPictureChord(&window, [&] { ++opened; });
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    for (const char* keys : {"Ctrl+Shift+B", "B", "Shift+B", "Ctrl+B", "Ctrl+Shift+Alt+B",
+                             "Meta+Ctrl+Shift+B", "Ctrl+Shift+V"}) {
+      for (QWidget* w : focus) {  // whichever control has the focus, and the window itself
+        w->setFocus();
+        QTest::keySequence(w, QKeySequence(keys));
+      }
+      QVERIFY2(opened == 3, keys);  // three by the first chord, none by any other
+    }
+  }
+
   void noDocumentMeansNoWindowAndNoMessage() {
     QTemporaryDir dir;
     QVERIFY(QFile(dir.filePath("empty.html")).open(QIODevice::WriteOnly));
@@ -42,5 +62,5 @@ class TestHelp : public QObject {
   }
 };
 
-QTEST_MAIN(TestHelp)
-#include "test_help.moc"
+QTEST_MAIN(TestHelpAndChord)
+#include "test_helpandchord.moc"
