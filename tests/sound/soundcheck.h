@@ -18,6 +18,7 @@
 #include <thread>
 #include <vector>
 
+#include "game/clip.h"
 #include "sound/clipdata.h"
 #include "ui/mainwindow.h"
 
@@ -128,19 +129,18 @@ struct Heard {
   double gapMs(std::size_t i) const { return double(starts[i + 1] - ends[i]) * 1000.0 / 22050; }
 };
 
-inline Heard takeOut(const std::vector<int16_t>& rec, const std::vector<std::string>& names,
+inline Heard takeOut(const std::vector<int16_t>& rec, const std::vector<Clip>& clips,
                      std::size_t from = 0) {
   Heard heard;
   std::vector<int32_t> rest(rec.begin() + std::ptrdiff_t(std::min(from, rec.size())), rec.end());
   rest.insert(rest.begin(), std::min(from, rec.size()), 0);
-  for (const std::string& name : names) {
-    const auto clip = decodeClip(name);
-    if (!clip) break;
-    const auto start = locate(rec, clip->samples, from);
+  for (Clip c : clips) {
+    const ClipSamples clip = decodeClip(clipName(c)).value();
+    const auto start = locate(rec, clip.samples, from);
     if (!start) break;
-    for (std::size_t i = 0; i < clip->samples.size(); ++i) rest[*start + i] -= clip->samples[i];
+    for (std::size_t i = 0; i < clip.samples.size(); ++i) rest[*start + i] -= clip.samples[i];
     heard.starts.push_back(*start);
-    from = *start + clip->frames();
+    from = *start + clip.frames();
     heard.ends.push_back(from);
   }
   for (int32_t r : rest) heard.leftover = std::max(heard.leftover, std::abs(r));

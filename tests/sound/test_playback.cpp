@@ -4,7 +4,6 @@
 #include <QProcess>
 #include <QWidget>
 #include <chrono>
-#include <numeric>
 
 #include "game/clip.h"
 #include "sound/clipdata.h"
@@ -13,12 +12,7 @@
 
 namespace {
 
-std::vector<std::string> namesOf(const std::vector<Clip>& clips) {
-  std::vector<std::string> names;
-  names.reserve(clips.size());
-  for (Clip clip : clips) names.emplace_back(clipName(clip));
-  return names;
-}
+double secondsOf(Clip clip) { return decodeClip(clipName(clip)).value().seconds(); }
 
 // The numbers of the server's clients that call themselves `name`.
 QStringList clientsNamed(const QString& name) {
@@ -52,7 +46,7 @@ class SoundPlayback : public QObject {
     QVERIFY2(!rec.empty(), "no recording of the null sink");
     // Each clip found after the end of the one before is taken out of the recording;
     // nothing may be left: no clip cut short, none twice, none mixed with another.
-    const soundcheck::Heard heard = soundcheck::takeOut(rec, namesOf(clips));
+    const soundcheck::Heard heard = soundcheck::takeOut(rec, clips);
     QCOMPARE(heard.starts.size(), clips.size());
     QVERIFY2(heard.leftover < 512, qPrintable(QString::number(heard.leftover)));
   }
@@ -61,7 +55,6 @@ class SoundPlayback : public QObject {
   // clip starts: the next screen shows while that clip plays, not all at once beforehand.
   void aSequenceIsHeardWithoutAGapAndEachClipAnnounced() {
     const std::vector<Clip> clips{Clip::PLAYER, Clip::TWO, Clip::WINS, Clip::BREAK, Clip::CHANGE};
-    const std::vector<std::string> names = namesOf(clips);
     SoundClipPlayer player;
     std::vector<std::size_t> started;
     std::vector<std::chrono::steady_clock::time_point> at;
@@ -76,16 +69,15 @@ class SoundPlayback : public QObject {
     QCOMPARE(started, (std::vector<std::size_t>{0, 1, 2, 3, 4}));
     for (std::size_t i = 0; i < clips.size(); ++i) {
       // From one announcement to the next (or to the return) goes most of the clip.
-      const double length = decodeClip(names[i]).value().seconds();
       const std::chrono::duration<double> between = at[i + 1] - at[i];
-      QVERIFY2(between.count() > 0.5 * length, names[i].c_str());
+      QVERIFY2(between.count() > 0.5 * secondsOf(clips[i]), clipName(clips[i]).data());
     }
-    const soundcheck::Heard heard = soundcheck::takeOut(rec, names);
-    QCOMPARE(heard.starts.size(), names.size());
+    const soundcheck::Heard heard = soundcheck::takeOut(rec, clips);
+    QCOMPARE(heard.starts.size(), clips.size());
     QVERIFY2(heard.leftover < 512, qPrintable(QString::number(heard.leftover)));
-    for (std::size_t i = 0; i + 1 < names.size(); ++i)
+    for (std::size_t i = 0; i + 1 < clips.size(); ++i)
       QVERIFY2(heard.gapMs(i) < 1.0,
-               qPrintable(QString("after %1: %2 ms").arg(names[i].c_str()).arg(heard.gapMs(i))));
+               qPrintable(QString("after clip %1: %2 ms").arg(i).arg(heard.gapMs(i))));
   }
 
   // An output that takes time to start (here a sink held suspended for 1.5 s; a Bluetooth
@@ -96,20 +88,17 @@ class SoundPlayback : public QObject {
     QCOMPARE(QProcess::execute("pactl", {"suspend-sink", sink, "1"}), 0);
     QVERIFY(QProcess::startDetached("sh", {"-c", "sleep 1.5; pactl suspend-sink \"$0\" 0", sink}));
     const std::vector<Clip> clips{Clip::WAVHIT, Clip::BREAK, Clip::CHANGE};
-    const std::vector<std::string> names = namesOf(clips);
     SoundClipPlayer player;
     const auto start = std::chrono::steady_clock::now();
     const auto rec = soundcheck::recordWhile([&] { player.playSequence(clips, {}); });
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-    const double length = std::accumulate(names.begin(), names.end(), 0.0, [](double sum, auto& n) {
-      return sum + decodeClip(n).value().seconds();
-    });
+    const double length = secondsOf(clips[0]) + secondsOf(clips[1]) + secondsOf(clips[2]);
     QVERIFY2(took.count() > 1.5 + length, qPrintable(QString::number(took.count())));
     // The sink's monitor wakes a moment after the sink, so the recording may lack the first
     // milliseconds of the first clip: the recording is judged from the second clip on.
-    const std::vector<std::string> after(names.begin() + 1, names.end());
-    const soundcheck::Heard heard =
-        soundcheck::takeOut(rec, after, decodeClip(names[0]).value().frames() - 441);
+    const std::vector<Clip> after(clips.begin() + 1, clips.end());
+    const std::size_t second = decodeClip(clipName(clips[0])).value().frames() - 441;
+    const soundcheck::Heard heard = soundcheck::takeOut(rec, after, second);
     QCOMPARE(heard.starts.size(), after.size());
     QVERIFY2(heard.leftover < 512, qPrintable(QString::number(heard.leftover)));
   }
