@@ -16,7 +16,6 @@ class Watcher : public QObject, protected QDBusContext {
   Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
   Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ items)
   Q_PROPERTY(bool IsStatusNotifierHostRegistered READ hostRegistered)
-  Q_PROPERTY(int ProtocolVersion READ protocolVersion)
 
  public:
   explicit Watcher(const QDBusConnection& bus) : bus_(bus), gone_(this) {
@@ -28,7 +27,6 @@ class Watcher : public QObject, protected QDBusContext {
   }
   QStringList items() const { return items_; }
   bool hostRegistered() const { return true; }
-  int protocolVersion() const { return 0; }
 
   // The names of the watcher's D-Bus interface, as a panel calls them; moc writes the
   // signals' definitions with its own parameter names.
@@ -43,7 +41,6 @@ class Watcher : public QObject, protected QDBusContext {
     gone_.addWatchedService(service);
     emit StatusNotifierItemRegistered(service);
   }
-  void RegisterStatusNotifierHost(const QString&) {}
   // The panel: a click on the icons.
   int Click(const QString& method) {
     for (const QString& service : items_) {
@@ -58,7 +55,6 @@ class Watcher : public QObject, protected QDBusContext {
  signals:
   void StatusNotifierItemRegistered(const QString& service);
   void StatusNotifierItemUnregistered(const QString& service);
-  void StatusNotifierHostRegistered();
   // NOLINTEND(readability-identifier-naming, readability-inconsistent-declaration-parameter-name)
 
  private:

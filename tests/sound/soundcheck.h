@@ -4,7 +4,6 @@
 // cross-correlation.
 
 #include <pulse/simple.h>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -18,21 +17,18 @@
 #include <thread>
 #include <vector>
 
+#include "../ui/windowsetup.h"
 #include "game/clip.h"
 #include "sound/clipdata.h"
-#include "ui/mainwindow.h"
 
 namespace soundcheck {
 
 // The window as the program starts it (without the splash), with its settings and game
 // journal in a folder of its own.
 struct StartedWindow {
-  QTemporaryDir home;
-  std::unique_ptr<MainWindow> window;
+  PrivateHome home;
+  std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>();
   StartedWindow() {
-    qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
-    qputenv("XDG_DATA_HOME", home.path().toUtf8());
-    window = std::make_unique<MainWindow>();
     window->showSplash = nullptr;
     window->start();
   }
