@@ -12,19 +12,19 @@ namespace {
 // What the window shows while each clip plays: the clip, the seat whose name is marked (0
 // for none), the dart pictures, the thrower, the turn total, the round, and the point
 // sizes of seat 1's score and seat 2's.
-std::vector<std::string> shownAtEachClip(Game& game) {
-  std::vector<std::string> seen;
+QStringList shownAtEachClip(Game& game) {
+  QStringList seen;
   for (const ClipCue& cue : game.takeClips()) {
     const gameview::Screen screen(game.options, cue.screen);
     int marked = 0;
     for (int seat = 1; seat <= kSeats; ++seat)
       if (gameview::nameMarked(screen, seat)) marked = seat;
-    seen.push_back(std::string(clipName(cue.clip)) + " " + std::to_string(marked) + " " +
-                   std::to_string(gameview::dartPicturesShown(screen)) + " " +
-                   gameview::throwerText(screen) + " " + gameview::turnTotalText(screen) + " " +
-                   gameview::roundText(screen) + " " +
-                   std::to_string(gameview::scorePointSize(screen, 1)) + "/" +
-                   std::to_string(gameview::scorePointSize(screen, 2)));
+    seen << QString::fromStdString(
+        std::string(clipName(cue.clip)) + " " + std::to_string(marked) + " " +
+        std::to_string(gameview::dartPicturesShown(screen)) + " " + gameview::throwerText(screen) +
+        " " + gameview::turnTotalText(screen) + " " + gameview::roundText(screen) + " " +
+        std::to_string(gameview::scorePointSize(screen, 1)) + "/" +
+        std::to_string(gameview::scorePointSize(screen, 2)));
   }
   return seen;
 }
@@ -80,7 +80,7 @@ class GameViewTest : public QObject {
     for (float y : {kD20, kM, kM}) game.throwDart(kX, y);
     QCOMPARE(
         shownAtEachClip(game),
-        (std::vector<std::string>{
+        (QStringList{
             "WAVHIT 1 2 Ann 0 1 40/20", "WAVHIT 1 1 Ann 60 1 40/20", "WAVHIT 1 3 Ann 80 1 40/20",
             "CHANGE 2 3 Bob 0 1 20/40", "WAVHIT 2 2 Bob 0 1 20/40", "WAVHIT 2 1 Bob 0 1 20/40",
             "WAVHIT 2 3 Bob 0 1 20/40", "CHANGE 1 3 Ann 0 2 40/20", "WAVHIT 1 2 Ann 0 2 40/20",
