@@ -118,10 +118,7 @@ class SoundPlayback : public QObject {
 
   // The window is painted while a clip plays, showing the state of that moment.
   void theWindowIsPaintedDuringAClip() {
-    struct Counting : QWidget {
-      int paints = 0;
-      void paintEvent(QPaintEvent*) override { ++paints; }
-    } widget;
+    CountingWidget widget;
     widget.show();
     QVERIFY(QTest::qWaitForWindowExposed(&widget));
     SoundClipPlayer player;

@@ -10,13 +10,6 @@
 #include "ui/firstpaint.h"
 #include "windowsetup.h"
 
-namespace {
-struct CountingWidget : QWidget {
-  int paints = 0;
-  void paintEvent(QPaintEvent*) override { ++paints; }
-};
-}  // namespace
-
 class TestFirstPaint : public QObject {
   Q_OBJECT
   std::unique_ptr<PrivateHome> home_;

@@ -82,6 +82,12 @@ inline QPoint bedPixel(int step, double radiusTwips) {
                 int((3600 - radiusTwips * std::cos(step * M_PI / 10)) / 15));
 }
 
+// A widget that counts its paints.
+struct CountingWidget : QWidget {
+  int paints = 0;
+  void paintEvent(QPaintEvent*) override { ++paints; }
+};
+
 inline void clickBoard(MainWindow& w, QPoint at) {
   QTest::mouseClick(w.findChild<QWidget*>("picboard"), Qt::LeftButton, {}, at);
 }
