@@ -68,16 +68,13 @@ void measureGaps(SoundClipPlayer& player, int plays) {
   bool whole = true;
   for (int round = 0; round < plays; ++round) {
     for (const auto& clips : sequences) {
-      std::vector<std::string> names;
-      names.reserve(clips.size());
-      for (Clip clip : clips) names.emplace_back(clipName(clip));
       const auto rec = soundcheck::recordWhile([&] { player.playSequence(clips, {}); });
-      const soundcheck::Heard heard = soundcheck::takeOut(rec, names);
-      if (heard.starts.size() != names.size() || heard.leftover >= 512) {
+      const soundcheck::Heard heard = soundcheck::takeOut(rec, clips);
+      if (heard.starts.size() != clips.size() || heard.leftover >= 512) {
         whole = false;
         continue;
       }
-      for (std::size_t i = 0; i + 1 < names.size(); ++i) gaps.push_back(heard.gapMs(i));
+      for (std::size_t i = 0; i + 1 < clips.size(); ++i) gaps.push_back(heard.gapMs(i));
     }
   }
   if (gaps.empty()) {
