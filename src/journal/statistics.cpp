@@ -1,7 +1,6 @@
 #include "journal/statistics.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "journal/replay.h"
 
@@ -141,9 +140,3 @@ std::vector<PlayerFigures> figuresByName(const std::vector<RecordedGame>& games)
   return rows;
 }
 
-std::string twoDecimals(std::optional<double> value) {
-  if (!value) return {};
-  char text[32];
-  std::snprintf(text, sizeof text, "%.2f", *value);
-  return text;
-}

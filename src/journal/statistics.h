@@ -10,6 +10,7 @@
 // divided by the turns the player took; a turn counts once it has a dart or a mark, or
 // when the throw has passed on from it.
 
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -53,4 +54,9 @@ std::vector<PlayerFigures> seatFigures(const RecordedGame& record);
 // One row per player name over all games, in order of first appearance.
 std::vector<PlayerFigures> figuresByName(const std::vector<RecordedGame>& games);
 // "60.00"; an empty text when there is nothing to average.
-std::string twoDecimals(std::optional<double> value);
+inline std::string twoDecimals(std::optional<double> value) {
+  if (!value) return {};
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f", *value);
+  return text;
+}

@@ -170,3 +170,7 @@ void FormChart::hovered(const QXYSeries* series, QPointF value, bool entered) {
 }
 
 QImage FormChart::picture() const { return view_->grab().toImage(); }
+
+extern "C" Q_DECL_EXPORT FormView* brindlemarkCreateFormChart(QWidget* parent) {
+  return new FormChart(parent);
+}

@@ -2,7 +2,8 @@
 // The form chart of one player: the 3-dart average of each countdown game and the marks
 // per round of each Cricket game in the order played, each with the mean of the last five
 // games of its kind. Hovering a game's point names it. The same figures stand in a table
-// below the chart, so a screen reader loses nothing.
+// below the chart, so a screen reader loses nothing. Built into the module
+// brindlemark-formchart.so (see formview.h).
 
 #include <QImage>
 #include <QPointF>
@@ -10,6 +11,7 @@
 #include <QWidget>
 
 #include "journal/playerhistory.h"
+#include "ui/formview.h"
 
 class QChart;
 class QChartView;
@@ -19,18 +21,19 @@ class QTableWidget;
 class QValueAxis;
 class QXYSeries;
 
-class FormChart : public QWidget {
+class FormChart : public QWidget, public FormView {
   Q_OBJECT
  public:
   explicit FormChart(QWidget* parent = nullptr);
 
-  void showForm(const PlayerForm& form);
+  QWidget* widget() override { return this; }
+  void showForm(const PlayerForm& form) override;
+  QImage picture() const override;
+
+ private:
   // The label of the game whose point lies nearest to a point of the series (in the
   // chart's values); empty when the series has none.
   QString gameNear(const QXYSeries* series, QPointF value) const;
-  QImage picture() const;
-
- private:
   void hovered(const QXYSeries* series, QPointF value, bool entered);
 
   PlayerForm form_;

@@ -16,7 +16,7 @@
 #include "journal/historycsv.h"
 #include "journal/journalsession.h"
 #include "journal/playerhistory.h"
-#include "ui/formchart.h"
+#include "ui/formview.h"
 #include "ui/heatmapview.h"
 #include "ui/usertextlabel.h"
 
@@ -149,8 +149,7 @@ StatisticsWindow::StatisticsWindow(JournalSession& journal, QWidget* parent) : Q
   chooser->addWidget(player_);
   chooser->addStretch();
   layout->addLayout(chooser);
-  form_ = new FormChart;
-  tabs_->addTab(form_, "Form");
+  tabs_->addTab(formPage(), "Form");
   tabs_->addTab(heatmapPage(), "Heatmap");
   layout->addWidget(tabs_);
 
@@ -173,6 +172,18 @@ StatisticsWindow::StatisticsWindow(JournalSession& journal, QWidget* parent) : Q
   showPlayer();
   pictureShown();
   resize(900, 720);
+}
+
+QWidget* StatisticsWindow::formPage() {
+  QString whyNot;
+  form_ = createFormView(nullptr, &whyNot);
+  if (form_) return form_->widget();
+  // The figures of every game still stand in the table of all games.
+  auto* why = new QLabel("The form chart cannot be shown: " + whyNot + ".");
+  why->setObjectName("lblformunavailable");
+  why->setTextFormat(Qt::PlainText);
+  why->setWordWrap(true);
+  return why;
 }
 
 QWidget* StatisticsWindow::heatmapPage() {
@@ -201,14 +212,14 @@ QWidget* StatisticsWindow::heatmapPage() {
 void StatisticsWindow::showPlayer() {
   const std::vector<PlayerGame> played =
       gamesOf(games_, player_->currentData().toString().toStdString());
-  form_->showForm(playerForm(played));
+  if (form_) form_->showForm(playerForm(played));
   const auto scope = static_cast<GameScope>(scope_->currentData().toInt());
   heatmap_->showLandings(landingsOf(played, scope, thisGame_));
 }
 
 QImage StatisticsWindow::picture() const {
   if (!tabs_) return {};
-  if (tabs_->currentWidget() == form_) return form_->picture();
+  if (form_ && tabs_->currentWidget() == form_->widget()) return form_->picture();
   if (heatmap_ && tabs_->currentWidget() == heatmap_->parentWidget()) return heatmap_->picture();
   return {};
 }

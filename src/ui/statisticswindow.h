@@ -12,7 +12,7 @@
 
 #include "journal/statistics.h"
 
-class FormChart;
+class FormView;
 class HeatmapView;
 class JournalSession;
 class QComboBox;
@@ -35,6 +35,7 @@ class StatisticsWindow : public QDialog {
  private:
   QWidget* thisGamePage(const RecordedGame& game);
   QWidget* playersPage(const std::vector<RecordedGame>& games);
+  QWidget* formPage();
   QWidget* heatmapPage();
   void showPlayer();
   void savePictureAs();
@@ -44,7 +45,7 @@ class StatisticsWindow : public QDialog {
   QTabWidget* tabs_ = nullptr;
   QComboBox* player_ = nullptr;
   QComboBox* scope_ = nullptr;
-  FormChart* form_ = nullptr;
+  FormView* form_ = nullptr;  // null when the chart cannot be loaded
   HeatmapView* heatmap_ = nullptr;
   QPushButton* save_ = nullptr;
 };

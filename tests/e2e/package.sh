@@ -17,7 +17,7 @@ fail() { echo "FAILED: $*" >&2; exit 1; }
 
 id=example.vellander.brindlemark
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for f in usr/bin/brindlemark usr/share/applications/$id.desktop \
+for f in usr/bin/brindlemark usr/lib/brindlemark/brindlemark-formchart.so usr/share/applications/$id.desktop \
          usr/share/metainfo/$id.metainfo.xml usr/share/icons/hicolor/scalable/apps/brindlemark.svg \
          usr/share/icons/hicolor/{16x16,22x22,32x32,48x48,64x64,128x128,256x256}/apps/brindlemark.png; do
   grep -qx "./$f" <<<"$contents" || fail "$f is not in the package"
@@ -37,12 +37,14 @@ done
 depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/[ (].*//' | grep -v '^$')
 grep -qx libqt6widgets6 <<<"$depends" || fail "no dependency on libqt6widgets6: $depends"
 grep -qx qt6-qpa-plugins <<<"$depends" || fail "no dependency on the Qt platform plugins"
+grep -qx libqt6charts6 <<<"$depends" || fail "no dependency on libqt6charts6 (the form chart)"
 closure=$(apt-cache depends --recurse --no-recommends --no-suggests --no-conflicts \
             --no-breaks --no-replaces --no-enhances $depends 2>/dev/null \
           | sed -n 's/^ *\(Pre\)\?Depends: <\?\([^>]*\)>\?$/\2/p; s/^\([^ ].*\)$/\1/p' \
           | sed 's/:.*//' | sort -u)
 # Merged /usr: dpkg knows a library under the folder its package put it in.
-libs=$(ldd "$root/usr/bin/brindlemark" | awk '/=>/ {print $3}' | xargs -n1 realpath)
+libs=$(ldd "$root/usr/bin/brindlemark" "$root/usr/lib/brindlemark/brindlemark-formchart.so" \
+         | awk '/=>/ {print $3}' | sort -u | xargs -n1 realpath)
 owned=$(dpkg -S $libs $(sed 's|^/usr/|/|' <<<"$libs") 2>/dev/null || true)
 for lib in $libs; do
   grep -q "${lib#/usr}\$" <<<"$owned" || fail "no package owns $lib"

@@ -16,7 +16,7 @@
 #include <QtTest>
 
 #include "journal/journalsession.h"
-#include "ui/formchart.h"
+#include "ui/formview.h"
 #include "ui/pictures.h"
 #include "ui/statisticswindow.h"
 
@@ -83,16 +83,37 @@ class TestFormAndHeatmap : public QObject {
     QCOMPARE(window.findChild<QLabel*>("lblbeds")->text(), QString("T20 60%, Miss 30%, 20 10%"));
     QCOMPARE(window.findChild<QLabel*>("lbldarts")->text(), QString("10 darts on the board."));
 
-    auto* form = window.findChild<FormChart*>();
     auto* chart = window.findChild<QChartView*>("chtform")->chart();
     auto* averages = static_cast<QLineSeries*>(chart->series().at(0));
     auto* marks = static_cast<QLineSeries*>(chart->series().at(2));
     const std::string date = session.journal()->games()[0].started.substr(0, 16);
     const QString day = QString::fromStdString(date).replace('T', ' ');
-    QCOMPARE(form->gameNear(averages, {1.2, 50}), day + ", 501, unfinished");
-    QCOMPARE(form->gameNear(marks, {1.7, 2}).mid(16), QString(", Cricket, unfinished"));
-    emit averages->hovered(QPointF(0.9, 170), true);
+    emit averages->hovered(QPointF(1.2, 50), true);
     QCOMPARE(QToolTip::text(), day + ", 501, unfinished");
+    emit marks->hovered(QPointF(1.7, 2), true);
+    QCOMPARE(QToolTip::text().mid(16), QString(", Cricket, unfinished"));
+  }
+
+  // The chart's module is looked for beside the program, and in the build folder only by
+  // a program inside it; one that cannot be loaded says why.
+  void chartModuleIsFoundOnlyWhereItBelongs() {
+    const QString beside = "/opt/b/lib/brindlemark/brindlemark-formchart.so";
+    QCOMPARE(formChartModulePaths("/opt/b/bin", "/home/me/build"), QStringList{beside});
+    QCOMPARE(formChartModulePaths("/home/me/build-old/bin", "/home/me/build").size(), 1);
+    QCOMPARE(formChartModulePaths("/home/me/build/tests/ui", "/home/me/build"),
+             (QStringList{"/home/me/build/tests/lib/brindlemark/brindlemark-formchart.so",
+                          "/home/me/build/lib/brindlemark/brindlemark-formchart.so"}));
+
+    const QString missing = home_->path() + "/none.so";
+    QCOMPARE(loadFormChartModule({missing}).whyNot,
+             "brindlemark-formchart.so was not found at " + missing);
+    QFile notAModule(home_->path() + "/text.so");
+    QVERIFY(notAModule.open(QIODevice::WriteOnly));
+    notAModule.write("not a module");
+    notAModule.close();
+    const FormChartModule broken = loadFormChartModule({missing, notAModule.fileName()});
+    QVERIFY(!broken.create);
+    QVERIFY2(broken.whyNot.contains(notAModule.fileName()), qPrintable(broken.whyNot));
   }
 
   void heatmapGlowsWhereTheDartsLandedAndSavesAsPng() {
