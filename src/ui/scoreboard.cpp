@@ -138,13 +138,13 @@ void Scoreboard::createTargetButtons(QWidget* area, const std::function<void(int
 void Scoreboard::createSeatLabels(QWidget* area) {
   for (int seat = 1; seat <= kSeats; ++seat) {
     auto* name = new UserTextLabel(area);
+    name->hide();
     name->setObjectName(QString("lblplayer_%1").arg(seat));
     name->setUserText(QString::fromUtf8(kUnnamedPlayer));
     setTextColour(name, kDarkBlue);
     auto* score = new QLabel("0", area);
     score->setObjectName(QString("lblpscore_%1").arg(seat));
     setTextColour(score, kRed);
-    name->hide();
     score->hide();
     nameLabels_[static_cast<std::size_t>(seat)] = name;
     scoreLabels_[static_cast<std::size_t>(seat)] = score;

@@ -81,12 +81,20 @@ int UserTextLabel::textRoom() const {
 }
 
 void UserTextLabel::fit() {
+  // A hidden label is fitted when it is shown: measuring a text loads its font, which a
+  // label nobody sees should not cost, above all at start-up.
+  if (isHidden()) return;
   const QString shown = fittedText(userText_, fontMetrics(), textRoom());
   if (text() != shown) setText(shown);
 }
 
 void UserTextLabel::resizeEvent(QResizeEvent* event) {
   QLabel::resizeEvent(event);
+  fit();
+}
+
+void UserTextLabel::showEvent(QShowEvent* event) {
+  QLabel::showEvent(event);
   fit();
 }
 

@@ -24,6 +24,7 @@ class UserTextLabel : public QLabel {
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   // The room the label's own drawing leaves for the text on one line.
