@@ -1,5 +1,6 @@
 #include "sound/clipdata.h"
 
+#include <dlfcn.h>
 #include <sndfile.h>
 
 #include <QFile>
@@ -39,6 +40,33 @@ sf_count_t memWrite(const void*, sf_count_t, void*) { return 0; }
 
 sf_count_t memTell(void* user) { return static_cast<MemoryFile*>(user)->pos; }
 
+// libsndfile is opened when the first clip is decoded, not linked: with the codec
+// libraries it brings along it would otherwise be loaded, at some cost, at every start.
+struct Sndfile {
+  decltype(&sf_open_virtual) openVirtual = nullptr;
+  decltype(&sf_readf_short) readShorts = nullptr;
+  decltype(&sf_close) close = nullptr;
+};
+
+template <typename Function>
+void bind(void* handle, const char* name, Function& function) {
+  function = reinterpret_cast<Function>(dlsym(handle, name));
+}
+
+// Null when libsndfile cannot be opened: then no clip is heard, and nothing else changes.
+const Sndfile* sndfile() {
+  static const Sndfile* const opened = [] {
+    static Sndfile lib;
+    void* handle = dlopen("libsndfile.so.1", RTLD_NOW | RTLD_LOCAL);
+    if (handle == nullptr) return static_cast<const Sndfile*>(nullptr);
+    bind(handle, "sf_open_virtual", lib.openVirtual);
+    bind(handle, "sf_readf_short", lib.readShorts);
+    bind(handle, "sf_close", lib.close);
+    return lib.openVirtual && lib.readShorts && lib.close ? &lib : nullptr;
+  }();
+  return opened;
+}
+
 }  // namespace
 
 std::optional<ClipSamples> decodeClip(std::string_view name) {
@@ -50,12 +78,14 @@ std::optional<ClipSamples> decodeClip(std::string_view name) {
                  .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))));
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
   const QByteArray bytes = file.readAll();
+  const Sndfile* sf = sndfile();
+  if (sf == nullptr) return std::nullopt;
 
   MemoryFile mem{bytes.constData(), bytes.size(), 0};
   SF_VIRTUAL_IO io{memLength, memSeek, memRead, memWrite, memTell};
   SF_INFO info{};
-  SNDFILE* sf = sf_open_virtual(&io, SFM_READ, &info, &mem);
-  if (sf == nullptr) return std::nullopt;
+  SNDFILE* wave = sf->openVirtual(&io, SFM_READ, &info, &mem);
+  if (wave == nullptr) return std::nullopt;
 
   ClipSamples clip;
   if (info.frames > 0 && info.channels >= 1 && info.channels <= 8 && info.samplerate >= 1000 &&
@@ -63,10 +93,10 @@ std::optional<ClipSamples> decodeClip(std::string_view name) {
     clip.rate = info.samplerate;
     clip.channels = info.channels;
     clip.samples.resize(static_cast<std::size_t>(info.frames * info.channels));
-    const sf_count_t got = sf_readf_short(sf, clip.samples.data(), info.frames);
+    const sf_count_t got = sf->readShorts(wave, clip.samples.data(), info.frames);
     clip.samples.resize(static_cast<std::size_t>(std::max<sf_count_t>(got, 0) * info.channels));
   }
-  sf_close(sf);
+  sf->close(wave);
   if (clip.samples.empty()) return std::nullopt;
   return clip;
 }

@@ -2,6 +2,8 @@
 
 #include <pulse/pulseaudio.h>
 
+#include "sound/pulselibrary.h"
+
 #include <algorithm>
 
 namespace pulse {
@@ -10,31 +12,34 @@ using std::chrono::duration_cast;
 using std::chrono::microseconds;
 
 Connection::Connection() {
-  loop_ = pa_mainloop_new();
-  if (loop_ != nullptr) ctx_ = pa_context_new(pa_mainloop_get_api(loop_), "Brindlemark");
+  // Without libpulse there is no loop and no context: the same as no sound server.
+  const Library* pulse = library();
+  if (pulse == nullptr) return;
+  loop_ = pulse->mainloopNew();
+  if (loop_ != nullptr) ctx_ = pulse->contextNew(pulse->mainloopGetApi(loop_), "Brindlemark");
 }
 
 Connection::~Connection() {
   if (ctx_ != nullptr) {
-    pa_context_disconnect(ctx_);
-    pa_context_unref(ctx_);
+    library()->contextDisconnect(ctx_);
+    library()->contextUnref(ctx_);
   }
-  if (loop_ != nullptr) pa_mainloop_free(loop_);
+  if (loop_ != nullptr) library()->mainloopFree(loop_);
 }
 
 bool Connection::alive() const {
-  return ctx_ != nullptr && PA_CONTEXT_IS_GOOD(pa_context_get_state(ctx_));
+  return ctx_ != nullptr && PA_CONTEXT_IS_GOOD(library()->contextGetState(ctx_));
 }
 
 bool Connection::connect(Clock::time_point deadline) {
   if (ctx_ == nullptr) return false;
-  if (pa_context_connect(ctx_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) return false;
-  return runUntil([this] { return pa_context_get_state(ctx_) == PA_CONTEXT_READY; }, deadline);
+  if (library()->contextConnect(ctx_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) return false;
+  return runUntil([this] { return library()->contextGetState(ctx_) == PA_CONTEXT_READY; }, deadline);
 }
 
 void Connection::poll() {
   if (loop_ == nullptr) return;
-  while (pa_mainloop_iterate(loop_, 0, nullptr) > 0) {
+  while (library()->mainloopIterate(loop_, 0, nullptr) > 0) {
   }
 }
 
@@ -42,16 +47,16 @@ bool Connection::step(Clock::time_point deadline) {
   const auto left = duration_cast<microseconds>(deadline - Clock::now()).count();
   if (left <= 0) return false;
   const int timeout = static_cast<int>(std::min<long long>(left, 10'000));
-  return pa_mainloop_prepare(loop_, timeout) >= 0 && pa_mainloop_poll(loop_) >= 0 &&
-         pa_mainloop_dispatch(loop_) >= 0;
+  return library()->mainloopPrepare(loop_, timeout) >= 0 && library()->mainloopPoll(loop_) >= 0 &&
+         library()->mainloopDispatch(loop_) >= 0;
 }
 
 bool Connection::finish(pa_operation* op, Clock::time_point deadline) {
   if (op == nullptr) return false;
   const bool done =
-      runUntil([op] { return pa_operation_get_state(op) != PA_OPERATION_RUNNING; }, deadline);
-  if (!done) pa_operation_cancel(op);
-  pa_operation_unref(op);
+      runUntil([op] { return library()->operationGetState(op) != PA_OPERATION_RUNNING; }, deadline);
+  if (!done) library()->operationCancel(op);
+  library()->operationUnref(op);
   return done;
 }
 

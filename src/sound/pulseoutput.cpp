@@ -2,6 +2,8 @@
 
 #include <pulse/pulseaudio.h>
 
+#include "sound/pulselibrary.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -35,17 +37,17 @@ bool isDummyOutput(const char* name, const char* description) {
 class Stream {
  public:
   Stream(pa_context* ctx, const pa_sample_spec& format)
-      : s_(pa_stream_new(ctx, "clip", &format, nullptr)) {}
+      : s_(library()->streamNew(ctx, "clip", &format, nullptr)) {}
   ~Stream() {
     if (s_ != nullptr) {
-      if (PA_STREAM_IS_GOOD(pa_stream_get_state(s_))) pa_stream_disconnect(s_);
-      pa_stream_unref(s_);
+      if (PA_STREAM_IS_GOOD(library()->streamGetState(s_))) library()->streamDisconnect(s_);
+      library()->streamUnref(s_);
     }
   }
   Stream(const Stream&) = delete;
   Stream& operator=(const Stream&) = delete;
   pa_stream* get() const { return s_; }
-  bool good() const { return s_ != nullptr && PA_STREAM_IS_GOOD(pa_stream_get_state(s_)); }
+  bool good() const { return s_ != nullptr && PA_STREAM_IS_GOOD(library()->streamGetState(s_)); }
 
  private:
   pa_stream* s_;
@@ -68,8 +70,8 @@ class Position {
   explicit Position(pa_stream* s) : s_(s) {}
   ~Position() {
     if (update_ != nullptr) {
-      pa_operation_cancel(update_);
-      pa_operation_unref(update_);
+      library()->operationCancel(update_);
+      library()->operationUnref(update_);
     }
   }
   Position(const Position&) = delete;
@@ -77,21 +79,21 @@ class Position {
 
   void poll() {
     const auto now = Clock::now();
-    if (update_ != nullptr && pa_operation_get_state(update_) != PA_OPERATION_RUNNING) {
+    if (update_ != nullptr && library()->operationGetState(update_) != PA_OPERATION_RUNNING) {
       pa_usec_t time = 0;
-      if (pa_operation_get_state(update_) == PA_OPERATION_DONE &&
-          pa_stream_get_time(s_, &time) == 0) {
+      if (library()->operationGetState(update_) == PA_OPERATION_DONE &&
+          library()->streamGetTime(s_, &time) == 0) {
         advancing_ = time > at_;
         if (advancing_ && !started) startedAt = now - microseconds(time);
         started = started || advancing_;
         at_ = time;
         when_ = now;
       }
-      pa_operation_unref(update_);
+      library()->operationUnref(update_);
       update_ = nullptr;
     }
     if (update_ == nullptr && now - asked_ >= kUpdateInterval) {
-      update_ = pa_stream_update_timing_info(s_, nullptr, nullptr);
+      update_ = library()->streamUpdateTimingInfo(s_, nullptr, nullptr);
       asked_ = now;
     }
   }
@@ -161,16 +163,16 @@ bool Output::playRun(const std::vector<const ClipSamples*>& clips, std::size_t f
                      [](const ClipSamples* c) { return c != nullptr; });
   const pa_sample_spec format{PA_SAMPLE_S16NE, static_cast<uint32_t>(head.rate),
                               static_cast<uint8_t>(head.channels)};
-  if (!pa_sample_spec_valid(&format) || !connected()) return false;
+  if (!connected() || !library()->sampleSpecValid(&format)) return false;
 
   // Where each clip starts within the run, in microseconds of the stream's own clock.
   std::vector<pa_usec_t> startsAt;
   std::size_t total = 0;
   for (std::size_t i = first; i < last; ++i) {
-    startsAt.push_back(pa_bytes_to_usec(total, &format));
+    startsAt.push_back(library()->bytesToUsec(total, &format));
     total += bytesOf(clips[i]);
   }
-  const pa_usec_t length = pa_bytes_to_usec(total, &format);
+  const pa_usec_t length = library()->bytesToUsec(total, &format);
 
   Stream stream(conn_->context(), format);
   pa_stream* s = stream.get();
@@ -181,15 +183,15 @@ bool Output::playRun(const std::vector<const ClipSamples*>& clips, std::size_t f
   attr.prebuf = attr.tlength;
   attr.minreq = static_cast<uint32_t>(-1);
   attr.fragsize = static_cast<uint32_t>(-1);
-  if (pa_stream_connect_playback(s, nullptr, &attr, PA_STREAM_NOFLAGS, nullptr, nullptr) < 0)
+  if (library()->streamConnectPlayback(s, nullptr, &attr, PA_STREAM_NOFLAGS, nullptr, nullptr) < 0)
     return false;
   const auto ok = [&] { return conn_->alive() && stream.good(); };
-  if (!conn_->runUntil([&] { return pa_stream_get_state(s) == PA_STREAM_READY || !stream.good(); },
+  if (!conn_->runUntil([&] { return library()->streamGetState(s) == PA_STREAM_READY || !stream.good(); },
                        Clock::now() + kConnectTimeout) ||
       !ok())
     return false;
   // Playing to the dummy output would only hold the program up: nothing is heard there.
-  if (isDummyOutput(pa_stream_get_device_name(s), nullptr)) return false;
+  if (isDummyOutput(library()->streamGetDeviceName(s), nullptr)) return false;
 
   std::size_t clip = first;  // the clip being written, and how much of it is out
   std::size_t clipSent = 0;
@@ -203,28 +205,28 @@ bool Output::playRun(const std::vector<const ClipSamples*>& clips, std::size_t f
   bool whole = false;
   while (ok()) {
     // Hand over the samples as fast as the server takes them, one clip after the other.
-    for (std::size_t room = pa_stream_writable_size(s);
+    for (std::size_t room = library()->streamWritableSize(s);
          clip < last && room > 0 && room != static_cast<std::size_t>(-1);) {
       const std::size_t n = std::min(room, bytesOf(clips[clip]) - clipSent);
       if (n > 0) {
         const auto* data = reinterpret_cast<const uint8_t*>(clips[clip]->samples.data());
-        if (pa_stream_write(s, data + clipSent, n, nullptr, 0, PA_SEEK_RELATIVE) < 0) break;
+        if (library()->streamWrite(s, data + clipSent, n, nullptr, 0, PA_SEEK_RELATIVE) < 0) break;
         clipSent += n;
         room -= n;
       }
       if (clipSent == bytesOf(clips[clip])) ++clip, clipSent = 0;
     }
     if (clip == last && drain == nullptr) {
-      drain = pa_stream_drain(s, nullptr, nullptr);
+      drain = library()->streamDrain(s, nullptr, nullptr);
       if (drain == nullptr) break;
     }
     // The drain ends once the output has taken the last sample, which is heard only after
     // its latency: take fresh timing then and count the rest on our own clock.
-    if (drain != nullptr && !drained && pa_operation_get_state(drain) != PA_OPERATION_RUNNING) {
-      drained = pa_operation_get_state(drain) == PA_OPERATION_DONE &&
-                conn_->finish(pa_stream_update_timing_info(s, nullptr, nullptr),
+    if (drain != nullptr && !drained && library()->operationGetState(drain) != PA_OPERATION_RUNNING) {
+      drained = library()->operationGetState(drain) == PA_OPERATION_DONE &&
+                conn_->finish(library()->streamUpdateTimingInfo(s, nullptr, nullptr),
                               Clock::now() + kConnectTimeout) &&
-                pa_stream_get_time(s, &heardAtDrain) == 0;
+                library()->streamGetTime(s, &heardAtDrain) == 0;
       if (!drained) break;
       drainedAt = Clock::now();
       if (!position.started) position.startedAt = drainedAt - microseconds(heardAtDrain);
@@ -252,8 +254,8 @@ bool Output::playRun(const std::vector<const ClipSamples*>& clips, std::size_t f
     conn_->step(until);
   }
   if (drain != nullptr) {
-    if (pa_operation_get_state(drain) == PA_OPERATION_RUNNING) pa_operation_cancel(drain);
-    pa_operation_unref(drain);
+    if (library()->operationGetState(drain) == PA_OPERATION_RUNNING) library()->operationCancel(drain);
+    library()->operationUnref(drain);
   }
   return whole;
 }
@@ -266,7 +268,7 @@ int Output::countOutputs(Clock::time_point deadline) {
     if (eol == 0 && info != nullptr && !isDummyOutput(info->name, info->description))
       ++*static_cast<int*>(user);
   };
-  if (!conn.finish(pa_context_get_sink_info_list(conn.context(), onSink, &count), deadline))
+  if (!conn.finish(library()->contextGetSinkInfoList(conn.context(), onSink, &count), deadline))
     return 0;
   return count;
 }

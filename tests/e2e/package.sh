@@ -38,6 +38,9 @@ depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/[ (].*//' |
 grep -qx libqt6widgets6 <<<"$depends" || fail "no dependency on libqt6widgets6: $depends"
 grep -qx qt6-qpa-plugins <<<"$depends" || fail "no dependency on the Qt platform plugins"
 grep -qx libqt6charts6 <<<"$depends" || fail "no dependency on libqt6charts6 (the form chart)"
+for opened in libpulse0 libsndfile1; do  # opened by the program when it first plays
+  grep -qx $opened <<<"$depends" || fail "no dependency on $opened"
+done
 closure=$(apt-cache depends --recurse --no-recommends --no-suggests --no-conflicts \
             --no-breaks --no-replaces --no-enhances $depends 2>/dev/null \
           | sed -n 's/^ *\(Pre\)\?Depends: <\?\([^>]*\)>\?$/\2/p; s/^\([^ ].*\)$/\1/p' \
