@@ -139,4 +139,3 @@ std::vector<PlayerFigures> figuresByName(const std::vector<RecordedGame>& games)
   }
   return rows;
 }
-

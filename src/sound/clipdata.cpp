@@ -55,10 +55,10 @@ void bind(void* handle, const char* name, Function& function) {
 
 // Null when libsndfile cannot be opened: then no clip is heard, and nothing else changes.
 const Sndfile* sndfile() {
-  static const Sndfile* const opened = [] {
+  static const Sndfile* const opened = []() -> const Sndfile* {
     static Sndfile lib;
     void* handle = dlopen("libsndfile.so.1", RTLD_NOW | RTLD_LOCAL);
-    if (handle == nullptr) return static_cast<const Sndfile*>(nullptr);
+    if (handle == nullptr) return nullptr;
     bind(handle, "sf_open_virtual", lib.openVirtual);
     bind(handle, "sf_readf_short", lib.readShorts);
     bind(handle, "sf_close", lib.close);

@@ -34,7 +34,8 @@ bool Connection::alive() const {
 bool Connection::connect(Clock::time_point deadline) {
   if (ctx_ == nullptr) return false;
   if (library()->contextConnect(ctx_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) return false;
-  return runUntil([this] { return library()->contextGetState(ctx_) == PA_CONTEXT_READY; }, deadline);
+  return runUntil([this] { return library()->contextGetState(ctx_) == PA_CONTEXT_READY; },
+                  deadline);
 }
 
 void Connection::poll() {

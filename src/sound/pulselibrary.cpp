@@ -12,16 +12,23 @@ void bind(void* handle, const char* name, Function& function) {
 }
 
 bool complete(const Library& lib) {
-  return lib.bytesToUsec && lib.contextConnect && lib.contextDisconnect && lib.contextGetSinkInfoList && lib.contextGetState && lib.contextNew && lib.contextUnref && lib.mainloopDispatch && lib.mainloopFree && lib.mainloopGetApi && lib.mainloopIterate && lib.mainloopNew && lib.mainloopPoll && lib.mainloopPrepare && lib.operationCancel && lib.operationGetState && lib.operationUnref && lib.sampleSpecValid && lib.streamConnectPlayback && lib.streamDisconnect && lib.streamDrain && lib.streamGetDeviceName && lib.streamGetState && lib.streamGetTime && lib.streamNew && lib.streamUnref && lib.streamUpdateTimingInfo && lib.streamWritableSize && lib.streamWrite;
+  return lib.bytesToUsec && lib.contextConnect && lib.contextDisconnect &&
+         lib.contextGetSinkInfoList && lib.contextGetState && lib.contextNew && lib.contextUnref &&
+         lib.mainloopDispatch && lib.mainloopFree && lib.mainloopGetApi && lib.mainloopIterate &&
+         lib.mainloopNew && lib.mainloopPoll && lib.mainloopPrepare && lib.operationCancel &&
+         lib.operationGetState && lib.operationUnref && lib.sampleSpecValid &&
+         lib.streamConnectPlayback && lib.streamDisconnect && lib.streamDrain &&
+         lib.streamGetDeviceName && lib.streamGetState && lib.streamGetTime && lib.streamNew &&
+         lib.streamUnref && lib.streamUpdateTimingInfo && lib.streamWritableSize && lib.streamWrite;
 }
 
 }  // namespace
 
 const Library* library() {
-  static const Library* const opened = [] {
+  static const Library* const opened = []() -> const Library* {
     static Library lib;
     void* handle = dlopen("libpulse.so.0", RTLD_NOW | RTLD_LOCAL);
-    if (handle == nullptr) return static_cast<const Library*>(nullptr);
+    if (handle == nullptr) return nullptr;
     bind(handle, "pa_bytes_to_usec", lib.bytesToUsec);
     bind(handle, "pa_context_connect", lib.contextConnect);
     bind(handle, "pa_context_disconnect", lib.contextDisconnect);

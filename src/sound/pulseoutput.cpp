@@ -186,8 +186,9 @@ bool Output::playRun(const std::vector<const ClipSamples*>& clips, std::size_t f
   if (library()->streamConnectPlayback(s, nullptr, &attr, PA_STREAM_NOFLAGS, nullptr, nullptr) < 0)
     return false;
   const auto ok = [&] { return conn_->alive() && stream.good(); };
-  if (!conn_->runUntil([&] { return library()->streamGetState(s) == PA_STREAM_READY || !stream.good(); },
-                       Clock::now() + kConnectTimeout) ||
+  if (!conn_->runUntil(
+          [&] { return library()->streamGetState(s) == PA_STREAM_READY || !stream.good(); },
+          Clock::now() + kConnectTimeout) ||
       !ok())
     return false;
   // Playing to the dummy output would only hold the program up: nothing is heard there.
@@ -222,7 +223,8 @@ bool Output::playRun(const std::vector<const ClipSamples*>& clips, std::size_t f
     }
     // The drain ends once the output has taken the last sample, which is heard only after
     // its latency: take fresh timing then and count the rest on our own clock.
-    if (drain != nullptr && !drained && library()->operationGetState(drain) != PA_OPERATION_RUNNING) {
+    if (drain != nullptr && !drained &&
+        library()->operationGetState(drain) != PA_OPERATION_RUNNING) {
       drained = library()->operationGetState(drain) == PA_OPERATION_DONE &&
                 conn_->finish(library()->streamUpdateTimingInfo(s, nullptr, nullptr),
                               Clock::now() + kConnectTimeout) &&
@@ -254,7 +256,8 @@ bool Output::playRun(const std::vector<const ClipSamples*>& clips, std::size_t f
     conn_->step(until);
   }
   if (drain != nullptr) {
-    if (library()->operationGetState(drain) == PA_OPERATION_RUNNING) library()->operationCancel(drain);
+    if (library()->operationGetState(drain) == PA_OPERATION_RUNNING)
+      library()->operationCancel(drain);
     library()->operationUnref(drain);
   }
   return whole;

@@ -26,8 +26,7 @@ FormChartModule loadFormChartModule(const QStringList& paths) {
     if (!QFileInfo::exists(path)) continue;
     void* module = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
     if (!module) return {nullptr, QString::fromLocal8Bit(dlerror())};
-    auto* create =
-        reinterpret_cast<CreateFormChart>(dlsym(module, "brindlemarkCreateFormChart"));
+    auto* create = reinterpret_cast<CreateFormChart>(dlsym(module, "brindlemarkCreateFormChart"));
     if (!create) return {nullptr, QString::fromLocal8Bit(dlerror())};
     return {create, {}};
   }
