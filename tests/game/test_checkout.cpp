@@ -5,10 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <optional>
-#include <regex>
-#include <sstream>
+#include <map>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -17,91 +15,31 @@
 namespace {
 
 struct Throw {
-  int number = 0;  // 0 a miss, 25 a bull
-  int multiplier = 1;
+  int number, multiplier;  // number 0: a miss, 25: a bull
+  bool operator==(const Throw&) const = default;
 };
-
-// Every place a dart can land, with what it scores under the Double Bull setting.
-std::vector<Throw> everyBed(bool doubleBull) {
-  std::vector<Throw> beds = {{0, 1}, {25, 1}, {25, doubleBull ? 2 : 1}};
-  for (int n = 1; n <= 20; ++n) {
-    for (int m = 1; m <= 3; ++m) beds.push_back({n, m});
-  }
-  return beds;
-}
 
 struct Rules {
   int inRule;  // 0, 2 or 3
   bool startsIn, doubleBull;
 };
 
-// Where a turn stands after each dart: whether the player is in, and the points counted.
-struct Count {
-  bool in = false;
-  int total = 0;
-};
-
 // Darts count nothing until the one that brings the player in, which counts in full.
-Count afterDart(const Rules& r, Count c, const Throw& t) {
-  c.in = c.in || r.inRule == 0 || t.multiplier == r.inRule;
-  if (c.in) c.total += t.number * t.multiplier;
-  return c;
-}
-
 int counted(const Rules& r, const std::vector<Throw>& darts) {
-  Count c{r.startsIn, 0};
-  for (const Throw& t : darts) c = afterDart(r, c, t);
-  return c.total;
+  bool in = r.startsIn;
+  int total = 0;
+  for (const Throw& t : darts) {
+    in = in || r.inRule == 0 || t.multiplier == r.inRule;
+    if (in) total += t.number * t.multiplier;
+  }
+  return total;
 }
 
-// For every total up to 180: the fewest darts that count it, and the fewest whose last
-// is a double; kNever when no three darts do.
-constexpr int kNever = 99;
-struct Reach {
-  std::array<int, 181> fewest, fewestDoubleFinish;
-  Reach() {
-    fewest.fill(kNever);
-    fewestDoubleFinish.fill(kNever);
-  }
-};
-
-// Throws every sequence of up to three darts.
-void throwOn(const Rules& r, const std::vector<Throw>& beds, Count c, int thrown, Reach& reach) {
-  if (thrown == 3) return;
-  for (const Throw& t : beds) {
-    const Count next = afterDart(r, c, t);
-    const auto total = static_cast<std::size_t>(next.total);
-    reach.fewest[total] = std::min(reach.fewest[total], thrown + 1);
-    if (t.multiplier == 2) {
-      reach.fewestDoubleFinish[total] = std::min(reach.fewestDoubleFinish[total], thrown + 1);
-    }
-    throwOn(r, beds, next, thrown + 1, reach);
-  }
-}
-
-Reach bruteForce(const Rules& r) {
-  Reach reach;
-  throwOn(r, everyBed(r.doubleBull), {r.startsIn, 0}, 0, reach);
-  return reach;
-}
-
-// Reads a shown route back into darts: words such as "T20", "D5", "7", "25", "Bull" and
-// "Miss" with single blanks between them; nullopt for anything else.
-std::optional<std::vector<Throw>> parse(const std::string& text, bool doubleBull) {
-  static const std::regex kDart("(T|D)?([1-9]|1[0-9]|20)|25|Bull|Miss");
-  std::vector<Throw> darts;
-  std::istringstream words(text);
-  std::string joined;
-  for (std::string w; words >> w; joined += (joined.empty() ? "" : " ") + w) {
-    if (!std::regex_match(w, kDart) || (w == "Bull" && !doubleBull)) return std::nullopt;
-    const bool lettered = w[0] == 'T' || w[0] == 'D';
-    const int number = w == "Miss"                ? 0
-                       : w == "25" || w == "Bull" ? 25
-                                                  : std::stoi(w.substr(lettered));
-    darts.push_back({number, w[0] == 'T' ? 3 : w[0] == 'D' || w == "Bull" ? 2 : 1});
-  }
-  if (joined != text) return std::nullopt;
-  return darts;
+// A route's words: "T20", "D5", "7", "25" (a bull that counts 25), "Bull" (50), "Miss".
+std::string word(const Throw& t) {
+  if (t.number == 0) return "Miss";
+  if (t.number == 25) return t.multiplier == 2 ? "Bull" : "25";
+  return (t.multiplier == 3 ? "T" : t.multiplier == 2 ? "D" : "") + std::to_string(t.number);
 }
 
 class CheckoutExhaustive : public ::testing::TestWithParam<std::tuple<int, bool, bool>> {};
@@ -109,35 +47,61 @@ class CheckoutExhaustive : public ::testing::TestWithParam<std::tuple<int, bool,
 TEST_P(CheckoutExhaustive, ShortestRouteExactlyWhenOneExists) {
   const auto [inRule, startsIn, doubleBull] = GetParam();
   const Rules rules{inRule, startsIn, doubleBull};
-  const Reach reach = bruteForce(rules);
+  // Every place a dart can land, with what it scores under the Double Bull setting.
+  std::vector<Throw> beds = {{0, 1}, {25, 1}, {25, doubleBull ? 2 : 1}};
+  for (int n = 1; n <= 20; ++n)
+    for (int m = 1; m <= 3; ++m) beds.push_back({n, m});
+  // For every total: the fewest darts that count it, and the fewest whose last is a
+  // double; kNever when no three darts do. Every sequence of up to three darts is thrown.
+  constexpr int kNever = 99;
+  std::map<int, int> fewest, fewestDoubleFinish;
+  for (std::size_t length = 1, sequences = beds.size(); length <= 3;
+       ++length, sequences *= beds.size()) {
+    for (std::size_t code = 0; code < sequences; ++code) {
+      std::vector<Throw> darts;
+      for (std::size_t c = code; darts.size() < length; c /= beds.size())
+        darts.push_back(beds[c % beds.size()]);
+      const int total = counted(rules, darts), n = static_cast<int>(length);
+      fewest.try_emplace(total, n);
+      if (darts.back().multiplier == 2) fewestDoubleFinish.try_emplace(total, n);
+    }
+  }
+  const auto lookup = [](const std::map<int, int>& fewestOf, int total) {
+    const auto it = fewestOf.find(total);
+    return it == fewestOf.end() ? kNever : it->second;
+  };
   int failures = 0;
   for (int remaining = -10; remaining <= 200; ++remaining) {
     for (int dartsLeft = 1; dartsLeft <= 3; ++dartsLeft) {
       const CheckoutRoute route = CheckoutRoute::find(
           {remaining, dartsLeft, static_cast<int16_t>(inRule), startsIn, doubleBull});
       const std::string text = route.text();
-      const int fewest = remaining > 0 && remaining <= 180
-                             ? reach.fewest[static_cast<std::size_t>(remaining)]
-                             : kNever;
-      const bool exists = remaining == 0 || fewest <= dartsLeft;
-      const auto darts = parse(text, doubleBull);
+      const int least = remaining > 0 ? lookup(fewest, remaining) : kNever;
+      const bool exists = remaining == 0 || least <= dartsLeft;
+      std::vector<Throw> darts;
+      std::string words;
+      for (const CheckoutDart& d : route.darts()) {
+        darts.push_back({d.number, d.multiplier});
+        words += (words.empty() ? "" : " ") + word(darts.back());
+      }
       std::string wrong;
       if (text.empty() != !exists) {
         wrong = exists ? "no route shown" : "a route that cannot win";
-      } else if (!darts) {
-        wrong = "a word that names no dart";
-      } else if (darts->size() != route.darts().size()) {
+      } else if (text != words) {
         wrong = "text and darts disagree";
+      } else if (!std::ranges::all_of(darts, [&](const Throw& t) {
+                   return std::ranges::find(beds, t) != beds.end();
+                 })) {
+        wrong = "a dart on no bed";
       } else if (remaining == 0) {
-        std::string misses = "Miss";
-        for (int more = 1; more < dartsLeft; ++more) misses += " Miss";
-        if (text != misses) wrong = "not a miss for each dart left";
-      } else if (exists && counted(rules, *darts) != remaining) {
+        if (darts != std::vector<Throw>(static_cast<std::size_t>(dartsLeft), {0, 1}))
+          wrong = "not a miss for each dart left";
+      } else if (exists && counted(rules, darts) != remaining) {
         wrong = "does not score exactly the remaining points";
-      } else if (exists && static_cast<int>(darts->size()) != fewest) {
+      } else if (exists && static_cast<int>(darts.size()) != least) {
         wrong = "not the fewest darts";
-      } else if (exists && darts->back().multiplier != 2 &&
-                 reach.fewestDoubleFinish[static_cast<std::size_t>(remaining)] == fewest) {
+      } else if (exists && darts.back().multiplier != 2 &&
+                 lookup(fewestDoubleFinish, remaining) == least) {
         wrong = "not ending on a double";
       }
       if (!wrong.empty()) {
