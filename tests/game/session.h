@@ -4,6 +4,7 @@
 //   "S20" "D20" "T20"  a dart in the outer single, double or triple bed of a number
 //   "IB" "OB" "M"      inner bull, outer bull, a miss off the board
 //   "b1".."b7"         a target button; "n" the next-player button
+//   "u", "e2-40"       Undo Hit; a score edit (seat, added or taken off, points)
 // Board positions are computed from the board geometry, never guessed in pixels.
 
 #include <gtest/gtest.h>
@@ -57,6 +58,24 @@ inline Point bedPoint(const std::string& t) {
   return {grid(kCentreTwips + r * std::sin(angle)), grid(kCentreTwips - r * std::cos(angle))};
 }
 
+inline std::vector<GameInput> scriptInputs(const std::string& script) {
+  std::vector<GameInput> inputs;
+  std::istringstream in(script);
+  for (std::string t; in >> t;) {
+    if (t == "n" || t[0] == 'b') {
+      inputs.push_back(GameInput::targetPress(t == "n" ? 0 : std::stoi(t.substr(1))));
+    } else if (t == "u") {
+      inputs.push_back(GameInput::undoEntry());
+    } else if (t[0] == 'e') {
+      inputs.push_back(GameInput::editScore(t[1] - '0', std::stoi(t.substr(3)), t[2] == '+'));
+    } else {
+      const Point p = bedPoint(t);
+      inputs.push_back(GameInput::boardDart(p.x, p.y));
+    }
+  }
+  return inputs;
+}
+
 struct Session {
   Game game;
   HeardClips clips{game, {}};
@@ -78,15 +97,9 @@ struct Session {
   }
 
   void play(const std::string& script) {
-    std::istringstream in(script);
-    for (std::string t; in >> t;) {
-      if (t == "n" || t[0] == 'b') {
-        game.pressTarget(t == "n" ? 0 : std::stoi(t.substr(1)));
-      } else {
-        const Point p = bedPoint(t);
-        game.pointAt(p.x, p.y);
-        game.throwDart(p.x, p.y);
-      }
+    for (const GameInput& input : scriptInputs(script)) {
+      if (input.kind == GameInput::Kind::BoardDart) game.pointAt(input.x, input.y);
+      game.apply(input);
     }
   }
 

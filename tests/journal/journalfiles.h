@@ -47,23 +47,8 @@ struct RecordedPlay {
     game.apply(input);
     session.afterInput(game);
   }
-  // The script language of the rules tests, plus "u" undo and "e<seat>+<n>" / "e<seat>-<n>".
   void play(const std::string& script) {
-    std::istringstream in(script);
-    for (std::string t; in >> t;) {
-      if (t == "n") {
-        apply(GameInput::targetPress(0));
-      } else if (t[0] == 'b') {
-        apply(GameInput::targetPress(std::stoi(t.substr(1))));
-      } else if (t == "u") {
-        apply(GameInput::undoEntry());
-      } else if (t[0] == 'e') {
-        apply(GameInput::editScore(t[1] - '0', std::stoi(t.substr(3)), t[2] == '+'));
-      } else {
-        const Point p = bedPoint(t);
-        apply(GameInput::boardDart(p.x, p.y));
-      }
-    }
+    for (const GameInput& input : scriptInputs(script)) apply(input);
   }
 };
 
