@@ -143,20 +143,25 @@ TEST(TurnCycle, TargetButtonsDoNothingInACountdownGame) {
   EXPECT_EQ(s.clips.cues(), "");
 }
 
-TEST(TurnCycle, SeatsRoundsDartPicturesAndColours) {
-  Session s(k501, 3);
-  const int seats[] = {2, 3, 1, 2, 3, 1}, rounds[] = {1, 1, 2, 2, 2, 3};
-  for (int turn = 0; turn < 6; ++turn) {
-    s.play("S1");
-    EXPECT_EQ(s.st().dartsThrown, 1) << turn;
-    s.play("M S1");
-    const GameState& st = s.st();
-    ASSERT_EQ(st.thrower, seats[turn]) << turn;
-    EXPECT_EQ(st.dartsThrown, 0) << turn;
-    EXPECT_EQ(st.turnTotal, 0) << turn;
-    EXPECT_EQ(st.round, rounds[turn]) << turn;
-    EXPECT_EQ(s.clips.take(), kChange);
-    EXPECT_TRUE(st.throwerMarked) << turn;
+// The throw goes round the seats in play, the next player marked, and a round counts when
+// seat 1 throws again. A game set up before the number of players was ever chosen (0), or
+// with more players than seats, must never hand the throw to a seat that does not exist.
+TEST(TurnCycle, TheThrowGoesRoundTheSeatsInPlay) {
+  for (int players : {3, 0, 5}) {
+    Session s(k501, players);
+    const int seats = std::clamp(players, 1, kSeats);
+    for (int turn = 1; turn <= 9; ++turn) {
+      SCOPED_TRACE(std::to_string(players) + " players, turn " + std::to_string(turn));
+      s.play("S1");
+      EXPECT_EQ(s.st().dartsThrown, 1);
+      s.play("M S1");
+      ASSERT_EQ(s.st().thrower, turn % seats + 1);
+      EXPECT_EQ(s.st().round, turn / seats + 1);
+      EXPECT_EQ(s.st().dartsThrown, 0);
+      EXPECT_EQ(s.st().turnTotal, 0);
+      EXPECT_EQ(s.clips.take(), kChange);
+      EXPECT_TRUE(s.st().throwerMarked);
+    }
   }
 }
 
@@ -209,18 +214,5 @@ TEST(OutsideAGame, EveryInputIsIgnored) {
     EXPECT_NE(s.game.undoLatestEntry(), UndoResult::Done);
     EXPECT_EQ(s.st(), before) << type;
     EXPECT_EQ(s.clips.cues(), "") << type;
-  }
-}
-
-// A game set up before the number of players was ever chosen (0), or with more players
-// than seats, must never hand the throw to a seat that does not exist.
-TEST(TurnCycle, APlayerCountOutsideTheSeatsStaysOnTheSeats) {
-  for (int players : {0, 5}) {
-    Session s(k301, players);
-    for (int turn = 1; turn <= 9; ++turn) {
-      s.play("S1 M M");  // with five, the throw goes round the four seats there are
-      ASSERT_EQ(s.st().thrower, players == 0 ? 1 : turn % kSeats + 1)
-          << players << " players, turn " << turn;
-    }
   }
 }
