@@ -83,17 +83,4 @@ TEST(Heatmap, FiveBedsHitMostWithTheirShares) {
   EXPECT_EQ("", bedSharesText(mostHitBeds({})));
 }
 
-TEST(Heatmap, BedsAreNamedLikeTheCheckoutRoutes) {
-  const struct {
-    float x, y;
-    const char* bed;
-  } cases[] = {
-      {3600, 3600, "Bull"}, {3600, 3300, "25"},   {3600, 2300, "T20"}, {3600, 1000, "D20"},
-      {3600, 1800, "20"},   {3600, 6200, "D3"},   {4975, 3600, "T6"},  {3600, 300, "Miss"},
-      {2000, 3590, "11"},   {1000, 1000, "Miss"},
-  };
-  for (const auto& test : cases)
-    EXPECT_EQ(test.bed, bedAt(test.x, test.y)) << test.x << "," << test.y;
-}
-
 }  // namespace

@@ -56,12 +56,9 @@ TEST(HistoryCsv, CellsThatSpreadsheetsWouldRunOrSplitComeBackAsText) {
       {"", ""},
       // what a name typed into the new-game dialog may hold besides
       {R"(  "pell\n" \\ ")", R"(  "pell\n" \\ ")"},
-      {"<h1>big</h1> &amp;", "<h1>big</h1> &amp;"},
       {"Tab\tbell\aesc\x1b\r\nend\x7f", "Tab\tbell\aesc\x1b\r\nend\x7f"},
       {"Nel\u0085st\u009Cx\u2028y\u2029z", "Nel\u0085st\u009Cx\u2028y\u2029z"},
       {std::string("Nul\0byte", 8), std::string("Nul\0byte", 8)},
-      {"\u202Eexe.txt", "\u202Eexe.txt"},
-      {"Ann\u200Bie\u200C\u200D\uFEFF", "Ann\u200Bie\u200C\u200D\uFEFF"},
       {"W" + std::string(9999, 'w'), "W" + std::string(9999, 'w')},
   };
   JournalFolder folder;
