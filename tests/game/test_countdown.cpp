@@ -54,8 +54,6 @@ const TurnCase kTurns[] = {
      .totalTwo = 1, .scoreAfter = 3, .inAfter = true, .cues = kChange},
     {.what = "triple_4_leaves2_busts", .rule = 3, .score = 4, .firstTwo = "S2 M", .third = "M",
      .totalTwo = 2, .scoreAfter = 4, .inAfter = true, .cues = kBust},
-    {.what = "triple_4_leaves1_busts", .rule = 3, .score = 4, .firstTwo = "S3 M", .third = "M",
-     .totalTwo = 3, .scoreAfter = 4, .inAfter = true, .cues = kBust},
     {.what = "double_in_counts_from_the_double", .rule = 2, .alreadyIn = false, .score = 301,
      .firstTwo = "S20 D20", .third = "S5", .totalTwo = 40, .scoreAfter = 256, .inAfter = true,
      .cues = kChange},
