@@ -52,20 +52,27 @@ struct RecordedPlay {
   }
 };
 
-// A query on the database file through a connection of its own.
-inline QVariant peek(const QString& path, const QString& sql) {
-  const QString name = QUuid::createUuid().toString();
-  QVariant value;
-  {
-    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name);
+// A connection of its own to a database file, as another program would open it.
+struct Connection {
+  QString name = QUuid::createUuid().toString();
+  QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name);
+  explicit Connection(const QString& path) {
     db.setDatabaseName(path);
-    if (db.open()) {
-      QSqlQuery q(db);
-      if (q.exec(sql) && q.next()) value = q.value(0);
-    }
+    db.open();
   }
-  QSqlDatabase::removeDatabase(name);
-  return value;
+  ~Connection() {
+    db = {};  // closes it, and with it any transaction it holds
+    QSqlDatabase::removeDatabase(name);
+  }
+  // The first value a statement gives, if any.
+  QVariant value(const QString& sql) {
+    QSqlQuery q(db);
+    return q.exec(sql) && q.next() ? q.value(0) : QVariant();
+  }
+};
+
+inline QVariant peek(const QString& path, const QString& sql) {
+  return Connection(path).value(sql);
 }
 
 inline QByteArray fileBytes(const QString& path) {

@@ -36,25 +36,6 @@ void writeBytes(const QString& path, const QByteArray& bytes, qint64 at = 0) {
   f.write(bytes);
 }
 
-// A connection that holds the file's write lock as long as it lives.
-struct LockHolder {
-  QString name = QUuid::createUuid().toString();
-  explicit LockHolder(const QString& path) {
-    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name);
-    db.setDatabaseName(path);
-    db.open();
-    QSqlQuery(db).exec("BEGIN EXCLUSIVE");
-  }
-  ~LockHolder() {
-    {
-      QSqlDatabase db = QSqlDatabase::database(name);
-      QSqlQuery(db).exec("ROLLBACK");
-      db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-  }
-};
-
 struct FaultCase {
   const char* what;
   int entries;  // a journal of one game with this many entries is written first; 0: none
@@ -106,8 +87,8 @@ TEST_P(Faults, JournalIsUnavailableAndTheFileUntouched) {
   QDir().mkpath(QFileInfo(folder.path()).absolutePath());
   if (GetParam().entries > 0) writeJournal(folder.path(), GetParam().entries);
   GetParam().spoil(folder.path());
-  std::optional<LockHolder> lock;
-  if (GetParam().locked) lock.emplace(folder.path());
+  std::optional<Connection> lock;  // holds the file's write lock while it lives
+  if (GetParam().locked) lock.emplace(folder.path()).value("BEGIN EXCLUSIVE");
   const QByteArray before = fileBytes(folder.path());
 
   Journal journal(folder.path());
@@ -161,7 +142,8 @@ TEST(JournalFaults, FailureDuringAGame) {
   play.play("T20 T20");
   ASSERT_TRUE(session.journal()->available());
   {
-    LockHolder lock(folder.path());
+    Connection lock(folder.path());
+    lock.value("BEGIN EXCLUSIVE");
     play.play("T20");
     EXPECT_FALSE(session.journal()->available());
     EXPECT_TRUE(session.journal()->unavailableReason().contains("locked"));
