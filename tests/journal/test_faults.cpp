@@ -10,6 +10,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "journalfiles.h"
@@ -132,58 +133,55 @@ TEST(JournalFaults, ReadOnlyFolder) {
   }
 }
 
-// A journal that fails during a game (another program takes the file) turns unavailable
-// at once, says why, and the calls that follow return without waiting.
-TEST(JournalFaults, FailureDuringAGame) {
-  JournalFolder folder;
-  JournalSession session(folder.path());
-  RecordedPlay play(session);
-  play.start({.gameType = k501, .playerCount = 2});
-  play.play("T20 T20");
-  ASSERT_TRUE(session.journal()->available());
-  {
-    Connection lock(folder.path());
-    lock.value("BEGIN EXCLUSIVE");
-    play.play("T20");
-    EXPECT_FALSE(session.journal()->available());
-    EXPECT_TRUE(session.journal()->unavailableReason().contains("locked"));
-    const auto start = std::chrono::steady_clock::now();
-    play.play("S1 S1 S1 S1 S1 S1");
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
-  }
-  EXPECT_EQ(318, play.game.player(1).score());  // the game played on: 501 - 180 - 3
-  EXPECT_EQ(2, peek(folder.path(), "SELECT count(*) FROM entries").toInt());
-}
-
-// A full disk in the middle of a game: the journal's own connection may grow the file no
-// further (SQLite's page limit gives the error a full disk gives). The journal says the
-// disk is full, the game plays on, and what was written before stays readable.
-TEST(JournalFaults, DiskFullDuringAGame) {
-  JournalFolder folder;
-  JournalSession session(folder.path());
-  RecordedPlay play(session);
-  play.start({k501, 2, 0, true, true});
-  play.play("T20 T20 T20");
-  ASSERT_TRUE(session.journal()->available());
-  const QFileInfo file(folder.path());
+// The journal's own connection may grow the file no further: SQLite's page limit gives
+// the error a full disk gives.
+std::unique_ptr<Connection> fillTheDisk(const QString& path) {
   int limited = 0;
   for (const QString& name : QSqlDatabase::connectionNames()) {
     QSqlDatabase db = QSqlDatabase::database(name);
-    if (QFileInfo(db.databaseName()) != file) continue;
+    if (QFileInfo(db.databaseName()) != QFileInfo(path)) continue;
     QSqlQuery q(db);
-    ASSERT_TRUE(q.exec("PRAGMA page_count"));
-    ASSERT_TRUE(q.next());
-    ASSERT_TRUE(q.exec(QString("PRAGMA max_page_count = %1").arg(q.value(0).toInt())));
+    EXPECT_TRUE(q.exec("PRAGMA page_count") && q.next());
+    EXPECT_TRUE(q.exec(QString("PRAGMA max_page_count = %1").arg(q.value(0).toInt())));
     ++limited;
   }
-  ASSERT_EQ(1, limited) << "the journal's connection was not found";
-  for (int turn = 0; turn < 100 && session.journal()->available(); ++turn) play.play("S1 S1 S1");
-  EXPECT_FALSE(session.journal()->available());
-  EXPECT_TRUE(session.journal()->unavailableReason().startsWith("the disk is full"))
-      << session.journal()->unavailableReason().toStdString();
-  play.play("S1 S1 S1");
-  EXPECT_TRUE(play.game.state().inPlay);  // the game plays on without its journal
-  EXPECT_GE(peek(folder.path(), "SELECT count(*) FROM entries").toInt(), 3);
+  EXPECT_EQ(1, limited) << "the journal's connection was not found";
+  return nullptr;
+}
+
+// Another program takes the file's write lock and holds it.
+std::unique_ptr<Connection> lockTheFile(const QString& path) {
+  auto lock = std::make_unique<Connection>(path);
+  lock->value("BEGIN EXCLUSIVE");
+  return lock;
+}
+
+// A journal that fails in the middle of a game turns unavailable at once and says why;
+// the calls that follow return without waiting, the game plays on, and what was written
+// before stays in the file.
+TEST(JournalFaults, FailureDuringAGame) {
+  const struct {
+    std::unique_ptr<Connection> (*fault)(const QString& path);
+    const char* reason;
+  } faults[] = {{lockTheFile, "locked by another program"}, {fillTheDisk, "the disk is full"}};
+  for (const auto& [fault, reason] : faults) {
+    JournalFolder folder;
+    JournalSession session(folder.path());
+    RecordedPlay play(session);
+    play.start({.gameType = k501, .playerCount = 2});
+    play.play("T20 T20");
+    ASSERT_TRUE(session.journal()->available());
+    const auto holder = fault(folder.path());
+    for (int turn = 0; turn < 100 && session.journal()->available(); ++turn) play.play("S1 S1 S1");
+    EXPECT_FALSE(session.journal()->available()) << reason;
+    EXPECT_TRUE(session.journal()->unavailableReason().contains(reason))
+        << session.journal()->unavailableReason().toStdString();
+    const auto start = std::chrono::steady_clock::now();
+    play.play("S1 S1 S1 S1 S1 S1");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500)) << reason;
+    EXPECT_TRUE(play.game.state().inPlay) << reason;
+    EXPECT_GE(peek(folder.path(), "SELECT count(*) FROM entries").toInt(), 2) << reason;
+  }
 }
 
 }  // namespace
