@@ -43,8 +43,6 @@ TEST(Cricket, BoardDartsMarkOncePerMultiplier) {
        .points = 50, .cues = "CHALK CHALK"},
       // no double bull: one mark
       {.doubleBull = false, .before = "", .dart = "IB", .number = 25, .marks = 1, .points = 0,
-       .cues = "CHALK"},
-      {.doubleBull = true, .before = "", .dart = "OB", .number = 25, .marks = 1, .points = 0,
        .cues = "CHALK"}};
   // clang-format on
   for (const auto& [doubleBull, before, dart, number, marks, points, cues] : darts) {
