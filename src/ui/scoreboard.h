@@ -6,6 +6,7 @@
 #include <QObject>
 #include <array>
 #include <functional>
+#include <string>
 
 #include "game/game.h"
 
@@ -38,6 +39,16 @@ class Scoreboard : public QObject {
   std::array<QLabel*, kSeats + 1> scoreLabels_{};
   std::array<QLabel*, 14> targetLabels_{};
   std::array<QLabel*, 29> markCells_{};
+  // The marks each cell's picture shows, so that an unchanged cell is left as it is; -1
+  // until it is first drawn.
+  std::array<int, 29> marksDrawn_{};
+  // What each cell's accessible name was made of.
+  struct CellSaid {
+    std::string name;
+    int number = -1;
+    int count = -1;
+  };
+  std::array<CellSaid, 29> cellsSaid_{};
   std::array<QLabel*, 4> markSources_{};
   std::array<QPushButton*, 8> targetButtons_{};
   std::array<QFrame*, 4> rowLines_{};
