@@ -1,12 +1,13 @@
 #include "sound/clipdata.h"
 
-#include <dlfcn.h>
 #include <sndfile.h>
 
 #include <QFile>
 #include <QString>
 #include <algorithm>
 #include <cstring>
+
+#include "sound/openedlibrary.h"
 
 namespace {
 
@@ -48,21 +49,17 @@ struct Sndfile {
   decltype(&sf_close) close = nullptr;
 };
 
-template <typename Function>
-void bind(void* handle, const char* name, Function& function) {
-  function = reinterpret_cast<Function>(dlsym(handle, name));
-}
-
 // Null when libsndfile cannot be opened: then no clip is heard, and nothing else changes.
 const Sndfile* sndfile() {
   static const Sndfile* const opened = []() -> const Sndfile* {
     static Sndfile lib;
-    void* handle = dlopen("libsndfile.so.1", RTLD_NOW | RTLD_LOCAL);
+    void* handle = sound::openLibrary("libsndfile.so.1");
     if (handle == nullptr) return nullptr;
-    bind(handle, "sf_open_virtual", lib.openVirtual);
-    bind(handle, "sf_readf_short", lib.readShorts);
-    bind(handle, "sf_close", lib.close);
-    return lib.openVirtual && lib.readShorts && lib.close ? &lib : nullptr;
+    int missing = 0;
+    sound::bindSymbol(handle, "sf_open_virtual", lib.openVirtual, missing);
+    sound::bindSymbol(handle, "sf_readf_short", lib.readShorts, missing);
+    sound::bindSymbol(handle, "sf_close", lib.close, missing);
+    return missing == 0 ? &lib : nullptr;
   }();
   return opened;
 }
