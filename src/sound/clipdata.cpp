@@ -51,7 +51,7 @@ struct Sndfile {
 
 // Null when libsndfile cannot be opened: then no clip is heard, and nothing else changes.
 const Sndfile* sndfile() {
-  static const Sndfile* const opened = []() -> const Sndfile* {
+  static const Sndfile* const kOpened = []() -> const Sndfile* {
     static Sndfile lib;
     void* handle = sound::openLibrary("libsndfile.so.1");
     if (handle == nullptr) return nullptr;
@@ -61,7 +61,7 @@ const Sndfile* sndfile() {
     sound::bindSymbol(handle, "sf_close", lib.close, missing);
     return missing == 0 ? &lib : nullptr;
   }();
-  return opened;
+  return kOpened;
 }
 
 }  // namespace

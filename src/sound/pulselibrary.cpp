@@ -5,7 +5,7 @@
 namespace pulse {
 
 const Library* library() {
-  static const Library* const opened = []() -> const Library* {
+  static const Library* const kOpened = []() -> const Library* {
     static Library lib;
     void* handle = sound::openLibrary("libpulse.so.0");
     if (handle == nullptr) return nullptr;
@@ -41,7 +41,7 @@ const Library* library() {
     sound::bindSymbol(handle, "pa_stream_write", lib.streamWrite, missing);
     return missing == 0 ? &lib : nullptr;
   }();
-  return opened;
+  return kOpened;
 }
 
 }  // namespace pulse

@@ -105,7 +105,7 @@ FormChart::FormChart(QWidget* parent) : QWidget(parent), chart_(new QChart) {
   layout->addWidget(empty_);
   layout->addWidget(view_, 3);
   layout->addWidget(table_, 1);
-  showForm({});
+  FormChart::showForm({});
 }
 
 void FormChart::showForm(const PlayerForm& form) {

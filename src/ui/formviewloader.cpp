@@ -34,11 +34,11 @@ FormChartModule loadFormChartModule(const QStringList& paths) {
 }
 
 FormView* createFormView(QWidget* parent, QString* whyNot) {
-  static const FormChartModule module = loadFormChartModule(
+  static const FormChartModule kModule = loadFormChartModule(
       formChartModulePaths(QCoreApplication::applicationDirPath(), BRINDLEMARK_BUILD_FOLDER));
-  if (!module.create) {
-    if (whyNot) *whyNot = module.whyNot;
+  if (!kModule.create) {
+    if (whyNot) *whyNot = kModule.whyNot;
     return nullptr;
   }
-  return module.create(parent);
+  return kModule.create(parent);
 }
