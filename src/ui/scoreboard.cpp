@@ -77,7 +77,6 @@ void placeLine(QFrame* line, int x1, int y1, int x2, int y2) {
 int markCellIndex(int row, int seat) { return 4 * (row - 1) + seat; }
 
 Scoreboard::Scoreboard(QWidget* area, const std::function<void(int)>& onButton) : QObject(area) {
-  marksDrawn_.fill(-1);
   for (int i = 1; i <= 3; ++i) {
     // The three mark pictures live outside the visible area, as the cells' sources.
     auto* slash = new QLabel(area);
@@ -247,21 +246,19 @@ void Scoreboard::render(const GameOptions& o, const GameState& s) {
       const int number = s.targets[static_cast<std::size_t>(row)];
       const int count =
           seat <= o.playerCount ? s.players[static_cast<std::size_t>(seat)].marks(number) : 0;
+      // A cell is drawn and named again only when what it shows changes.
+      const std::string& name = s.names[static_cast<std::size_t>(seat)];
+      CellShown& shown = cellsShown_[static_cast<std::size_t>(markCellIndex(row, seat))];
+      if (shown.name == name && shown.number == number && shown.count == count) continue;
       const int marks = std::min(count, 3);
-      int& drawn = marksDrawn_[static_cast<std::size_t>(markCellIndex(row, seat))];
-      if (drawn != marks) {
-        drawn = marks;
+      if (std::min(shown.count, 3) != marks) {
         if (marks == 0) {
           cell->clear();
         } else {
           cell->setPixmap(markSources_[static_cast<std::size_t>(marks)]->pixmap());
         }
       }
-      // What a screen reader says of the cell, made again only when it changes.
-      const std::string& name = s.names[static_cast<std::size_t>(seat)];
-      CellSaid& said = cellsSaid_[static_cast<std::size_t>(markCellIndex(row, seat))];
-      if (said.name == name && said.number == number && said.count == count) continue;
-      said = {name, number, count};
+      shown = {name, number, count};
       cell->setAccessibleName(QString("%1, %2: %3 mark%4")
                                   .arg(visibleText(QString::fromStdString(name)),
                                        number == 25 ? QString("Bull") : QString::number(number))

@@ -39,16 +39,14 @@ class Scoreboard : public QObject {
   std::array<QLabel*, kSeats + 1> scoreLabels_{};
   std::array<QLabel*, 14> targetLabels_{};
   std::array<QLabel*, 29> markCells_{};
-  // The marks each cell's picture shows, so that an unchanged cell is left as it is; -1
-  // until it is first drawn.
-  std::array<int, 29> marksDrawn_{};
-  // What each cell's accessible name was made of.
-  struct CellSaid {
+  // What each mark cell shows: its picture is the count's marks (at most three), its
+  // spoken name the player, the number and the count. A count of -1 before it is drawn.
+  struct CellShown {
     std::string name;
     int number = -1;
     int count = -1;
   };
-  std::array<CellSaid, 29> cellsSaid_{};
+  std::array<CellShown, 29> cellsShown_{};
   std::array<QLabel*, 4> markSources_{};
   std::array<QPushButton*, 8> targetButtons_{};
   std::array<QFrame*, 4> rowLines_{};
