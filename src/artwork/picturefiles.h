@@ -5,6 +5,7 @@
 // A file holds a picture's pixels exactly as a QImage keeps them in memory, after a short
 // header, so that the program shows them straight from its resources: nothing to decode
 // and no copy (a PNG file took longer to decode than the rest of the window took to build).
+// The pictures shown seldom are kept compressed in the resources and unpacked when shown.
 
 #include <QString>
 #include <cstdint>

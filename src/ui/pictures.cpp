@@ -1,5 +1,6 @@
 #include "ui/pictures.h"
 
+#include <QByteArray>
 #include <QResource>
 #include <QString>
 #include <algorithm>
@@ -10,26 +11,32 @@ namespace pictures {
 
 namespace {
 
-// A picture as it was drawn. The resource is stored uncompressed and stays in place for
-// the life of the program, so the image shows its bytes where they lie; a damaged file
-// gives a null image.
-QImage load(const QString& file) {
-  const QResource resource(QStringLiteral(":/pictures/") + file);
-  const uchar* bytes = resource.data();
+// The image of a picture file's bytes, showing them where they lie; a damaged file gives a
+// null image.
+QImage imageOf(const uchar* bytes, qint64 size) {
   picturefiles::Header header{};
-  if (!bytes || resource.compressionAlgorithm() != QResource::NoCompression ||
-      resource.size() < static_cast<qint64>(sizeof header))
-    return {};
+  if (!bytes || size < static_cast<qint64>(sizeof header)) return {};
   std::memcpy(&header, bytes, sizeof header);
   const qint64 lineBytes = static_cast<qint64>(header.width) * 4;
   if (header.magic != picturefiles::kMagic ||
-      resource.size() != static_cast<qint64>(sizeof header) + lineBytes * header.height)
+      size != static_cast<qint64>(sizeof header) + lineBytes * header.height)
     return {};
   const QImage image(bytes + sizeof header, static_cast<int>(header.width),
                      static_cast<int>(header.height), lineBytes,
                      static_cast<QImage::Format>(header.format));
   // A QImage of 32-bit pixels wants them on 4-byte boundaries; otherwise it gets a copy.
   return reinterpret_cast<std::uintptr_t>(bytes + sizeof header) % 4 == 0 ? image : image.copy();
+}
+
+// A picture as it was drawn. One stored uncompressed stays in place for the life of the
+// program, so its image shows the resource's bytes; one stored compressed is unpacked into
+// an image of its own.
+QImage load(const QString& file) {
+  const QResource resource(QStringLiteral(":/pictures/") + file);
+  if (resource.compressionAlgorithm() == QResource::NoCompression)
+    return imageOf(resource.data(), resource.size());
+  const QByteArray bytes = resource.uncompressedData();
+  return imageOf(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size()).copy();
 }
 
 }  // namespace
