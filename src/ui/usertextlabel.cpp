@@ -81,10 +81,11 @@ int UserTextLabel::textRoom() const {
 }
 
 void UserTextLabel::fit() {
-  // A hidden label is fitted when it is shown: measuring a text loads its font, which a
-  // label nobody sees should not cost, above all at start-up.
-  if (isHidden()) return;
-  const QString shown = fittedText(userText_, fontMetrics(), textRoom());
+  // A label not on the screen holds the whole text and is fitted to its box when it is
+  // shown: measuring a text loads its font, which a label nobody sees should not cost,
+  // above all while the window is built at start-up.
+  const QString shown =
+      isVisible() ? fittedText(userText_, fontMetrics(), textRoom()) : visibleText(userText_);
   if (text() != shown) setText(shown);
 }
 

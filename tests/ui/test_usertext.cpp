@@ -17,6 +17,7 @@
 #include "store/settingsstore.h"
 #include "ui/highscoresdialog.h"
 #include "ui/statisticswindow.h"
+#include "ui/usertextlabel.h"
 #include "windowsetup.h"
 
 namespace {
@@ -138,6 +139,22 @@ class TestUserText : public QObject {
       checkShown(label("StatusBar1_2"), shown, "Player:");
       QCOMPARE(places(), before);
     }
+  }
+
+  // A label off the screen holds the whole name, since fitting it would measure text while
+  // the window is built; on the screen it is fitted to its box.
+  void fittedOnceShown() {
+    QWidget window;
+    auto* label = new UserTextLabel(&window);
+    label->setFixedWidth(80);
+    const QString name = "W" + QString(40, u'w');
+    label->setUserText(name);
+    QCOMPARE(label->text(), name);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(label->text().endsWith(u'…'));
+    QVERIFY(name.startsWith(label->text().chopped(1)));
+    QCOMPARE_LE(label->fontMetrics().horizontalAdvance(label->text()), 80);
   }
 
   void settingsFileAndHighScores_data() { hostileNames(); }
