@@ -1,6 +1,7 @@
 // Start-up in two steps: the window is shown at once, and what its first picture does not
 // need (the sound device, the preferences, the journal) follows right after that picture;
-// the sound server is asked meanwhile, on a thread of its own.
+// the sound server is asked meanwhile, and the font configuration read before, each on a
+// thread of its own.
 
 #include <QtTest>
 #include <chrono>
@@ -8,6 +9,7 @@
 #include <thread>
 
 #include "ui/firstpaint.h"
+#include "ui/fontwarmup.h"
 #include "windowsetup.h"
 
 class TestFirstPaint : public QObject {
@@ -30,6 +32,14 @@ class TestFirstPaint : public QObject {
     QCoreApplication::processEvents();
     QCOMPARE(widget.paints, 2);
     QCOMPARE(calls, 1);
+  }
+
+  // Fontconfig comes with Qt's text support, and is found to be read ahead.
+  void theFontConfigurationIsReadAhead() {
+    FontConfigurationWarmUp warmUp;
+    QVERIFY(warmUp.started());
+    warmUp.wait();
+    warmUp.wait();  // once read, at once
   }
 
   void notRunForAWidgetDestroyedUnpainted() {
