@@ -1,5 +1,5 @@
-// The real main window, started exactly as the program starts it (the font configuration
-// read on a thread of its own, QApplication, the font substitutes, MainWindow,
+// The real main window, started exactly as the program starts it (the fonts read
+// on a thread of its own, QApplication, the font substitutes, MainWindow,
 // showAtStart() and after the first paint finishStart()), with the
 // splash left out and, unless asked for, the sound device.
 // scripts/run-bench runs it beside bare_window under Xvfb. Modes:
@@ -156,9 +156,10 @@ int clicks(MainWindow& w, const PaintCounter& counter, int count, bool triples) 
 
 int main(int argc, char* argv[]) {
   const char* mode = argc > 1 ? argv[1] : "first-paint";
-  FontConfigurationWarmUp fontConfiguration;
+  FontWarmUp fonts;
   QApplication app(argc, argv);
   installFontSubstitutes();
+  fonts.fillFontDatabase();
   MainWindow window;
   const bool withSound = argc > 2 && std::strcmp(argv[2], "sound") == 0;
   if (!withSound) window.countAudioOutputs = [] { return 0; };
@@ -170,7 +171,7 @@ int main(int argc, char* argv[]) {
     window.finishStart();
     started = true;
   });
-  fontConfiguration.wait();
+  fonts.wait();
   window.showAtStart();
   waitForPaint(counter, 0);
   while (counter.paints == 0) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

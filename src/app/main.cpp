@@ -6,15 +6,16 @@
 #include "ui/mainwindow.h"
 
 int main(int argc, char* argv[]) {
-  // The font configuration is read on the other core while the application starts and the
-  // window is built; the window measures no text before it is shown.
-  FontConfigurationWarmUp fontConfiguration;
+  // The fonts are read on the other core while the application starts and the window is
+  // built; the window measures no text before it is shown.
+  FontWarmUp fonts;
   QApplication app(argc, argv);
   installFontSubstitutes();
+  fonts.fillFontDatabase();
   MainWindow window;
   // What the window's first picture does not need comes once it is on the screen.
   afterFirstPaint(window.centralWidget(), [&window] { window.finishStart(); });
-  fontConfiguration.wait();
+  fonts.wait();
   window.showAtStart();
   return app.exec();
 }

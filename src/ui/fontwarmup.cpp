@@ -1,5 +1,7 @@
 #include "ui/fontwarmup.h"
 
+#include <QFontDatabase>
+#include <QStringList>
 #include <dlfcn.h>
 
 namespace {
@@ -8,17 +10,26 @@ using FcInitFunction = int (*)();
 
 }  // namespace
 
-FontConfigurationWarmUp::FontConfigurationWarmUp() {
+FontWarmUp::FontWarmUp() {
   // Qt's text support brings fontconfig with it; its initialisation is looked up by name
   // among the libraries already loaded, so that the program needs nothing more to build.
   auto* init = reinterpret_cast<FcInitFunction>(dlsym(RTLD_DEFAULT, "FcInit"));
-  if (!init) return;
-  reader_ = std::thread([init] { init(); });
-  started_ = true;
+  reader_ = std::thread([init, fill = fill_.get_future()]() mutable {
+    if (init) init();
+    // Qt's font database may be used from any thread once the application is made.
+    if (fill.get()) QFontDatabase::families();
+  });
 }
 
-FontConfigurationWarmUp::~FontConfigurationWarmUp() { wait(); }
+FontWarmUp::~FontWarmUp() { wait(); }
 
-void FontConfigurationWarmUp::wait() {
+void FontWarmUp::tell(bool fill) {
+  if (told_) return;
+  told_ = true;
+  fill_.set_value(fill);
+}
+
+void FontWarmUp::wait() {
+  tell(false);
   if (reader_.joinable()) reader_.join();
 }

@@ -3,6 +3,7 @@
 // the sound server is asked meanwhile, and the font configuration read before, each on a
 // thread of its own.
 
+#include <QFontDatabase>
 #include <QtTest>
 #include <chrono>
 #include <future>
@@ -34,12 +35,19 @@ class TestFirstPaint : public QObject {
     QCOMPARE(calls, 1);
   }
 
-  // Fontconfig comes with Qt's text support, and is found to be read ahead.
-  void theFontConfigurationIsReadAhead() {
-    FontConfigurationWarmUp warmUp;
-    QVERIFY(warmUp.started());
-    warmUp.wait();
-    warmUp.wait();  // once read, at once
+  // The fonts are read on a thread of their own; whether or not the application asks for
+  // the font database too, waiting for it, or leaving without waiting, never holds the
+  // program.
+  void readingTheFontsAheadNeverHoldsTheProgram() {
+    { FontWarmUp untouched; }
+    FontWarmUp configurationOnly;
+    configurationOnly.wait();
+    FontWarmUp database;
+    database.fillFontDatabase();
+    database.fillFontDatabase();
+    database.wait();
+    database.wait();
+    QVERIFY(!QFontDatabase::families().isEmpty());
   }
 
   void notRunForAWidgetDestroyedUnpainted() {
