@@ -1,8 +1,8 @@
 #include "ui/fontwarmup.h"
 
+#include <dlfcn.h>
 #include <QFontDatabase>
 #include <QStringList>
-#include <dlfcn.h>
 
 namespace {
 
