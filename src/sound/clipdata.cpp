@@ -51,16 +51,13 @@ struct Sndfile {
 
 // Null when libsndfile cannot be opened: then no clip is heard, and nothing else changes.
 const Sndfile* sndfile() {
-  static const Sndfile* const kOpened = []() -> const Sndfile* {
-    static Sndfile lib;
-    void* handle = sound::openLibrary("libsndfile.so.1");
-    if (handle == nullptr) return nullptr;
-    int missing = 0;
-    sound::bindSymbol(handle, "sf_open_virtual", lib.openVirtual, missing);
-    sound::bindSymbol(handle, "sf_readf_short", lib.readShorts, missing);
-    sound::bindSymbol(handle, "sf_close", lib.close, missing);
-    return missing == 0 ? &lib : nullptr;
-  }();
+  static Sndfile lib;
+  static const Sndfile* const kOpened =
+      sound::openLibrary("libsndfile.so.1", lib, [](const auto& bind) {
+        bind("sf_open_virtual", lib.openVirtual);
+        bind("sf_readf_short", lib.readShorts);
+        bind("sf_close", lib.close);
+      });
   return kOpened;
 }
 

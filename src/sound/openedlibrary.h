@@ -4,15 +4,23 @@
 
 #include <dlfcn.h>
 
+#include <type_traits>
+
 namespace sound {
 
-inline void* openLibrary(const char* soname) { return dlopen(soname, RTLD_NOW | RTLD_LOCAL); }
-
-// Points function at the library's symbol of that name, or counts the symbol as missing.
-template <typename Function>
-void bindSymbol(void* library, const char* name, Function& function, int& missing) {
-  function = reinterpret_cast<Function>(dlsym(library, name));
-  if (function == nullptr) ++missing;
+// Opens the library and fills table with its functions: bindAll(bind) calls
+// bind("symbol", table.function) for each. Returns the table, or null when the library
+// cannot be opened or lacks one of them.
+template <typename Table, typename BindAll>
+const Table* openLibrary(const char* soname, Table& table, BindAll bindAll) {
+  void* library = dlopen(soname, RTLD_NOW | RTLD_LOCAL);
+  if (library == nullptr) return nullptr;
+  bool complete = true;
+  bindAll([&](const char* name, auto& function) {
+    function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(library, name));
+    complete = complete && function != nullptr;
+  });
+  return complete ? &table : nullptr;
 }
 
 }  // namespace sound

@@ -5,42 +5,39 @@
 namespace pulse {
 
 const Library* library() {
-  static const Library* const kOpened = []() -> const Library* {
-    static Library lib;
-    void* handle = sound::openLibrary("libpulse.so.0");
-    if (handle == nullptr) return nullptr;
-    int missing = 0;
-    sound::bindSymbol(handle, "pa_bytes_to_usec", lib.bytesToUsec, missing);
-    sound::bindSymbol(handle, "pa_context_connect", lib.contextConnect, missing);
-    sound::bindSymbol(handle, "pa_context_disconnect", lib.contextDisconnect, missing);
-    sound::bindSymbol(handle, "pa_context_get_sink_info_list", lib.contextGetSinkInfoList, missing);
-    sound::bindSymbol(handle, "pa_context_get_state", lib.contextGetState, missing);
-    sound::bindSymbol(handle, "pa_context_new", lib.contextNew, missing);
-    sound::bindSymbol(handle, "pa_context_unref", lib.contextUnref, missing);
-    sound::bindSymbol(handle, "pa_mainloop_dispatch", lib.mainloopDispatch, missing);
-    sound::bindSymbol(handle, "pa_mainloop_free", lib.mainloopFree, missing);
-    sound::bindSymbol(handle, "pa_mainloop_get_api", lib.mainloopGetApi, missing);
-    sound::bindSymbol(handle, "pa_mainloop_iterate", lib.mainloopIterate, missing);
-    sound::bindSymbol(handle, "pa_mainloop_new", lib.mainloopNew, missing);
-    sound::bindSymbol(handle, "pa_mainloop_poll", lib.mainloopPoll, missing);
-    sound::bindSymbol(handle, "pa_mainloop_prepare", lib.mainloopPrepare, missing);
-    sound::bindSymbol(handle, "pa_operation_cancel", lib.operationCancel, missing);
-    sound::bindSymbol(handle, "pa_operation_get_state", lib.operationGetState, missing);
-    sound::bindSymbol(handle, "pa_operation_unref", lib.operationUnref, missing);
-    sound::bindSymbol(handle, "pa_sample_spec_valid", lib.sampleSpecValid, missing);
-    sound::bindSymbol(handle, "pa_stream_connect_playback", lib.streamConnectPlayback, missing);
-    sound::bindSymbol(handle, "pa_stream_disconnect", lib.streamDisconnect, missing);
-    sound::bindSymbol(handle, "pa_stream_drain", lib.streamDrain, missing);
-    sound::bindSymbol(handle, "pa_stream_get_device_name", lib.streamGetDeviceName, missing);
-    sound::bindSymbol(handle, "pa_stream_get_state", lib.streamGetState, missing);
-    sound::bindSymbol(handle, "pa_stream_get_time", lib.streamGetTime, missing);
-    sound::bindSymbol(handle, "pa_stream_new", lib.streamNew, missing);
-    sound::bindSymbol(handle, "pa_stream_unref", lib.streamUnref, missing);
-    sound::bindSymbol(handle, "pa_stream_update_timing_info", lib.streamUpdateTimingInfo, missing);
-    sound::bindSymbol(handle, "pa_stream_writable_size", lib.streamWritableSize, missing);
-    sound::bindSymbol(handle, "pa_stream_write", lib.streamWrite, missing);
-    return missing == 0 ? &lib : nullptr;
-  }();
+  static Library lib;
+  static const Library* const kOpened =
+      sound::openLibrary("libpulse.so.0", lib, [](const auto& bind) {
+        bind("pa_bytes_to_usec", lib.bytesToUsec);
+        bind("pa_context_connect", lib.contextConnect);
+        bind("pa_context_disconnect", lib.contextDisconnect);
+        bind("pa_context_get_sink_info_list", lib.contextGetSinkInfoList);
+        bind("pa_context_get_state", lib.contextGetState);
+        bind("pa_context_new", lib.contextNew);
+        bind("pa_context_unref", lib.contextUnref);
+        bind("pa_mainloop_dispatch", lib.mainloopDispatch);
+        bind("pa_mainloop_free", lib.mainloopFree);
+        bind("pa_mainloop_get_api", lib.mainloopGetApi);
+        bind("pa_mainloop_iterate", lib.mainloopIterate);
+        bind("pa_mainloop_new", lib.mainloopNew);
+        bind("pa_mainloop_poll", lib.mainloopPoll);
+        bind("pa_mainloop_prepare", lib.mainloopPrepare);
+        bind("pa_operation_cancel", lib.operationCancel);
+        bind("pa_operation_get_state", lib.operationGetState);
+        bind("pa_operation_unref", lib.operationUnref);
+        bind("pa_sample_spec_valid", lib.sampleSpecValid);
+        bind("pa_stream_connect_playback", lib.streamConnectPlayback);
+        bind("pa_stream_disconnect", lib.streamDisconnect);
+        bind("pa_stream_drain", lib.streamDrain);
+        bind("pa_stream_get_device_name", lib.streamGetDeviceName);
+        bind("pa_stream_get_state", lib.streamGetState);
+        bind("pa_stream_get_time", lib.streamGetTime);
+        bind("pa_stream_new", lib.streamNew);
+        bind("pa_stream_unref", lib.streamUnref);
+        bind("pa_stream_update_timing_info", lib.streamUpdateTimingInfo);
+        bind("pa_stream_writable_size", lib.streamWritableSize);
+        bind("pa_stream_write", lib.streamWrite);
+      });
   return kOpened;
 }
 
