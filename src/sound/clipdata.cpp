@@ -11,7 +11,7 @@
 
 namespace {
 
-// libsndfile reads the WAVE image straight from memory through these callbacks.
+// libsndfile reads the clip straight from memory through these callbacks.
 struct MemoryFile {
   const char* data = nullptr;
   sf_count_t size = 0;
@@ -68,7 +68,7 @@ std::optional<ClipSamples> decodeClip(std::string_view name) {
   if (name.empty() ||
       !std::all_of(name.begin(), name.end(), [](char c) { return c >= 'A' && c <= 'Z'; }))
     return std::nullopt;
-  QFile file(QStringLiteral(":/clips/%1.wav")
+  QFile file(QStringLiteral(":/clips/%1.flac")
                  .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))));
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
   const QByteArray bytes = file.readAll();
@@ -78,8 +78,8 @@ std::optional<ClipSamples> decodeClip(std::string_view name) {
   MemoryFile mem{bytes.constData(), bytes.size(), 0};
   SF_VIRTUAL_IO io{memLength, memSeek, memRead, memWrite, memTell};
   SF_INFO info{};
-  SNDFILE* wave = sf->openVirtual(&io, SFM_READ, &info, &mem);
-  if (wave == nullptr) return std::nullopt;
+  SNDFILE* sound = sf->openVirtual(&io, SFM_READ, &info, &mem);
+  if (sound == nullptr) return std::nullopt;
 
   ClipSamples clip;
   if (info.frames > 0 && info.channels >= 1 && info.channels <= 8 && info.samplerate >= 1000 &&
@@ -87,10 +87,10 @@ std::optional<ClipSamples> decodeClip(std::string_view name) {
     clip.rate = info.samplerate;
     clip.channels = info.channels;
     clip.samples.resize(static_cast<std::size_t>(info.frames * info.channels));
-    const sf_count_t got = sf->readShorts(wave, clip.samples.data(), info.frames);
+    const sf_count_t got = sf->readShorts(sound, clip.samples.data(), info.frames);
     clip.samples.resize(static_cast<std::size_t>(std::max<sf_count_t>(got, 0) * info.channels));
   }
-  sf->close(wave);
+  sf->close(sound);
   if (clip.samples.empty()) return std::nullopt;
   return clip;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The samples of an embedded clip, decoded from its WAVE file.
+// The samples of an embedded clip, decoded from its FLAC file.
 
 #include <cstdint>
 #include <optional>
@@ -15,5 +15,5 @@ struct ClipSamples {
   double seconds() const { return rate > 0 ? double(frames()) / rate : 0.0; }
 };
 
-// The clip of that name (":/clips/NAME.wav"), or nothing when it is missing or unreadable.
+// The clip of that name (":/clips/NAME.flac"), or nothing when it is missing or unreadable.
 std::optional<ClipSamples> decodeClip(std::string_view name);
