@@ -9,7 +9,7 @@
 
 namespace artwork {
 
-QImage drawBoard();  // 480 x 480, 20 at the top
+QImage drawBoard();  // 480 x 480, 20 at the top, 8 bits a pixel with a colour table
 
 // The twip point that a pixel of the board picture stands for: the middle of the pixel,
 // (px * 15 + 7.5, py * 15 + 7.5). The board is coloured by classifying exactly this point,

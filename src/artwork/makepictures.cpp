@@ -18,12 +18,21 @@ namespace {
 
 bool write(const QDir& folder, const QString& file, const QImage& image) {
   QFile out(folder.filePath(file));
+  const auto format = static_cast<uint32_t>(image.format());
   const picturefiles::Header header{picturefiles::kMagic, static_cast<uint32_t>(image.width()),
-                                    static_cast<uint32_t>(image.height()),
-                                    static_cast<uint32_t>(image.format())};
-  const auto lineBytes = static_cast<qint64>(image.width()) * 4;
-  bool ok = image.depth() == 32 && out.open(QIODevice::WriteOnly) &&
+                                    static_cast<uint32_t>(image.height()), format};
+  const bool indexed = image.format() == QImage::Format_Indexed8;
+  const QList<QRgb> colours = image.colorTable();
+  const auto colourCount = static_cast<uint32_t>(colours.size());
+  const auto colourBytes = static_cast<qint64>(colourCount * sizeof(QRgb));
+  const qint64 lineBytes = picturefiles::lineBytes(header.width, format);
+  bool ok = (image.depth() == 32 || (indexed && colourCount <= picturefiles::kMostColours)) &&
+            out.open(QIODevice::WriteOnly) &&
             out.write(reinterpret_cast<const char*>(&header), sizeof header) == sizeof header;
+  if (ok && indexed)
+    ok = out.write(reinterpret_cast<const char*>(&colourCount), sizeof colourCount) ==
+             sizeof colourCount &&
+         out.write(reinterpret_cast<const char*>(colours.constData()), colourBytes) == colourBytes;
   for (int y = 0; ok && y < image.height(); ++y)
     ok = out.write(reinterpret_cast<const char*>(image.constScanLine(y)), lineBytes) == lineBytes;
   if (!ok) std::fprintf(stderr, "cannot write %s\n", qPrintable(out.fileName()));

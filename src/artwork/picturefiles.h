@@ -5,8 +5,12 @@
 // A file holds a picture's pixels exactly as a QImage keeps them in memory, after a short
 // header, so that the program shows them straight from its resources: nothing to decode
 // and no copy (a PNG file took longer to decode than the rest of the window took to build).
-// The pictures shown seldom are kept compressed in the resources and unpacked when shown.
+// The board has few enough colours for one byte a pixel and a colour table, a quarter of
+// the memory of 32-bit pixels; the other pictures keep 32 bits a pixel. The window icons
+// and the pictures shown seldom are kept compressed in the resources and unpacked when
+// they are asked for.
 
+#include <QImage>
 #include <QString>
 #include <cstdint>
 
@@ -23,13 +27,22 @@ inline constexpr const char* kEgg = "egg.pixels";
 inline constexpr int kIconSizes[] = {16, 22, 32, 48, 64, 128, 256};
 inline QString iconFile(int size) { return QStringLiteral("icon%1.pixels").arg(size); }
 
-// The header; the lines of 32-bit pixels follow, width * 4 bytes each.
+// The header. A picture of 8-bit pixels (QImage::Format_Indexed8) follows it with the
+// number of its colours (at most 256) and the colours, as 32-bit QRgb values. The lines of
+// pixels come last, each lineBytes() long.
 struct Header {
   uint32_t magic;
   uint32_t width;
   uint32_t height;
-  uint32_t format;  // a QImage::Format of 32 bits a pixel
+  uint32_t format;  // QImage::Format_Indexed8 or a QImage::Format of 32 bits a pixel
 };
 inline constexpr uint32_t kMagic = 0x42524d50;  // "BRMP"
+inline constexpr uint32_t kMostColours = 256;
+
+// The bytes of one line of pixels: whole 32-bit words, as QImage lays them out.
+inline qint64 lineBytes(uint32_t width, uint32_t format) {
+  const qint64 bits = static_cast<qint64>(width) * (format == QImage::Format_Indexed8 ? 8 : 32);
+  return (bits + 31) / 32 * 4;
+}
 
 }  // namespace picturefiles

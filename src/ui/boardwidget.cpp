@@ -6,8 +6,7 @@
 #include "input/board.h"
 #include "ui/pictures.h"
 
-BoardWidget::BoardWidget(QWidget* parent)
-    : QWidget(parent), picture_(QPixmap::fromImage(pictures::boardImage())) {
+BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent), picture_(pictures::boardImage()) {
   setObjectName("picboard");
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -22,7 +21,7 @@ QPointF BoardWidget::toTwips(QPointF pixels) {
 
 void BoardWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.drawPixmap(rect(), picture_);
+  p.drawImage(rect(), picture_);
 }
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* event) { emit moved(toTwips(event->position())); }

@@ -2,7 +2,7 @@
 // The board picture `picboard`: names the bed under the pointer and turns each click
 // into one dart at the spot where it landed.
 
-#include <QPixmap>
+#include <QImage>
 #include <QPointF>
 #include <QWidget>
 
@@ -23,5 +23,6 @@ class BoardWidget : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
-  QPixmap picture_;
+  // Painted from the image: a pixmap would hold the board at 32 bits a pixel.
+  QImage picture_;
 };

@@ -1,11 +1,18 @@
 #include "ui/pictures.h"
 
+#include <QApplication>
 #include <QByteArray>
+#include <QIconEngine>
+#include <QList>
+#include <QPainter>
 #include <QResource>
 #include <QString>
+#include <QStyle>
+#include <QStyleOption>
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 namespace pictures {
 
@@ -17,15 +24,39 @@ QImage imageOf(const uchar* bytes, qint64 size) {
   picturefiles::Header header{};
   if (!bytes || size < static_cast<qint64>(sizeof header)) return {};
   std::memcpy(&header, bytes, sizeof header);
-  const qint64 lineBytes = static_cast<qint64>(header.width) * 4;
-  if (header.magic != picturefiles::kMagic ||
-      size != static_cast<qint64>(sizeof header) + lineBytes * header.height)
+  qint64 at = sizeof header;
+  const bool indexed = header.format == QImage::Format_Indexed8;
+  if (header.magic != picturefiles::kMagic || header.width == 0 || header.height == 0 ||
+      (!indexed &&
+       QImage::toPixelFormat(static_cast<QImage::Format>(header.format)).bitsPerPixel() != 32))
     return {};
-  const QImage image(bytes + sizeof header, static_cast<int>(header.width),
-                     static_cast<int>(header.height), lineBytes,
-                     static_cast<QImage::Format>(header.format));
-  // A QImage of 32-bit pixels wants them on 4-byte boundaries; otherwise it gets a copy.
-  return reinterpret_cast<std::uintptr_t>(bytes + sizeof header) % 4 == 0 ? image : image.copy();
+  QList<QRgb> colours;
+  if (indexed) {
+    uint32_t count = 0;
+    if (size < at + static_cast<qint64>(sizeof count)) return {};
+    std::memcpy(&count, bytes + at, sizeof count);
+    at += sizeof count;
+    if (count == 0 || count > picturefiles::kMostColours ||
+        size < at + static_cast<qint64>(count * sizeof(QRgb)))
+      return {};
+    colours.resize(count);
+    std::memcpy(colours.data(), bytes + at, count * sizeof(QRgb));
+    at += static_cast<qint64>(count * sizeof(QRgb));
+  }
+  const qint64 lineBytes = picturefiles::lineBytes(header.width, header.format);
+  if (size != at + lineBytes * header.height) return {};
+  QImage image(bytes + at, static_cast<int>(header.width), static_cast<int>(header.height),
+               lineBytes, static_cast<QImage::Format>(header.format));
+  if (indexed) {
+    // Every pixel must name a colour of the table, or painting it reads past the table.
+    for (int y = 0; y < image.height(); ++y) {
+      const uchar* line = image.constScanLine(y);
+      if (*std::max_element(line, line + image.width()) >= colours.size()) return {};
+    }
+    image.setColorTable(colours);
+  }
+  // A QImage wants its lines on 4-byte boundaries; otherwise it gets a copy.
+  return reinterpret_cast<std::uintptr_t>(bytes + at) % 4 == 0 ? image : image.copy();
 }
 
 // A picture as it was drawn. One stored uncompressed stays in place for the life of the
@@ -39,6 +70,51 @@ QImage load(const QString& file) {
   return imageOf(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size()).copy();
 }
 
+// The window icon, unpacked a size at a time when it is asked for and not kept: the
+// desktop takes a copy of every size when the window is shown, and seven sizes held for
+// the life of the program would take 360 KB. A size in between is scaled down from the
+// next larger one; none is scaled up. (A QIcon of pixmaps would keep every size it has
+// made in the pixmap cache.)
+class PackedIconEngine : public QIconEngine {
+ public:
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    const QSize actual = actualSize(size, mode, state);
+    const int* stored = std::find_if(std::begin(kIconSizes), std::end(kIconSizes),
+                                     [&](int s) { return s >= actual.width(); });
+    if (stored == std::end(kIconSizes)) return {};
+    QImage image = load(picturefiles::iconFile(*stored));
+    if (image.isNull()) return {};
+    if (image.size() != actual)
+      image = image.scaled(actual, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPixmap shown = QPixmap::fromImage(std::move(image));
+    // Dimmed for a disabled control, as the style dims every other icon.
+    if (mode != QIcon::Normal && qobject_cast<QApplication*>(QCoreApplication::instance())) {
+      QStyleOption option;
+      option.palette = QGuiApplication::palette();
+      shown = QApplication::style()->generatedIconPixmap(mode, shown, &option);
+    }
+    return shown;
+  }
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+  }
+
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+    const int side = std::min({size.width(), size.height(), std::end(kIconSizes)[-1]});
+    return {std::max(side, 0), std::max(side, 0)};
+  }
+
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    QList<QSize> sizes;
+    for (int s : kIconSizes) sizes.append(QSize(s, s));
+    return sizes;
+  }
+
+  QIconEngine* clone() const override { return new PackedIconEngine; }
+  QString key() const override { return QStringLiteral("brindlemark-packed"); }
+};
+
 }  // namespace
 
 QImage boardImage() { return load(picturefiles::kBoard); }
@@ -47,12 +123,7 @@ QPixmap markPixmap(int marks) {
   return QPixmap::fromImage(load(picturefiles::kMarks[std::clamp(marks, 1, 3) - 1]));
 }
 
-QIcon windowIcon() {
-  QIcon icon;
-  for (int size : kIconSizes)
-    icon.addPixmap(QPixmap::fromImage(load(picturefiles::iconFile(size))));
-  return icon;
-}
+QIcon windowIcon() { return QIcon(new PackedIconEngine); }
 
 QPixmap dartPixmap() { return QPixmap::fromImage(load(picturefiles::kDart)); }
 QPixmap aboutBanner() { return QPixmap::fromImage(load(picturefiles::kBanner)); }

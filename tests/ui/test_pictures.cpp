@@ -1,6 +1,7 @@
 // The pictures: the board must show, under every pixel, the bed a click there scores;
 // the marks must be told apart; the program shows each picture exactly as it was drawn
-// when the program was built, and the window icon in every size.
+// when the program was built, the board from its own bytes, and the window icon in
+// every size.
 
 #include <QtTest>
 
@@ -10,6 +11,7 @@
 #include "artwork/artwork.h"
 #include "artwork/boardpainter.h"
 #include "input/board.h"
+#include "ui/boardwidget.h"
 #include "ui/pictures.h"
 
 namespace {
@@ -110,9 +112,35 @@ class TestPictures : public QObject {
     }
   }
 
+  // The board is painted from the program's resources at one byte a pixel: no copy of it
+  // is made, not even by the board picture on the screen, which shows it exactly.
+  void theBoardIsShownFromTheProgramsOwnBytes() {
+    const QImage board = pictures::boardImage();
+    QCOMPARE(board.format(), QImage::Format_Indexed8);
+    QCOMPARE(board.colorCount(), 256);
+    const QResource stored(":/pictures/board.pixels");
+    const auto* first = stored.data();
+    QVERIFY(board.constBits() > first &&
+            board.constBits() + board.sizeInBytes() <= first + stored.size());
+
+    BoardWidget widget;
+    widget.resize(board.size());
+    QCOMPARE(widget.grab().toImage().convertToFormat(QImage::Format_RGB32),
+             board.convertToFormat(QImage::Format_RGB32));
+  }
+
   void theWindowIconComesInEverySize() {
+    const QIcon icon = pictures::windowIcon();
     for (int size : {16, 22, 32, 48, 64, 128, 256})
-      QVERIFY(pictures::windowIcon().availableSizes().contains(QSize(size, size)));
+      QVERIFY(icon.availableSizes().contains(QSize(size, size)));
+    // A size in between is the next larger one scaled down; none is scaled up.
+    QCOMPARE(
+        icon.pixmap(40).toImage(),
+        icon.pixmap(48).scaled(40, 40, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).toImage());
+    QCOMPARE(icon.pixmap(512).size(), QSize(256, 256));
+    QCOMPARE(icon.actualSize(QSize(512, 300)), QSize(256, 256));
+    // A disabled control shows it dimmed, as any other icon.
+    QVERIFY(icon.pixmap(32, QIcon::Disabled).toImage() != icon.pixmap(32).toImage());
   }
 };
 
