@@ -1,6 +1,7 @@
 // Hit classification over any position, including positions far off the picture, on the
-// centre lines, infinite or not a number: it never crashes and always names a valid hit
-// that agrees with the ring the position lies in.
+// centre lines, infinite or not a number: it never crashes, always names a valid hit
+// that agrees with the ring the position lies in, and finds from the slope of the point
+// the bed the angle gives.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -22,6 +23,8 @@ void check(float x, float y, bool doubleBull) {
   const board::Position p = board::positionAt(x, y);
   const int16_t quad = board::quadrant(p);
   if (quad < 1 || quad > 4) fault("quadrant outside 1..4");
+  if (hit != board::classify(p.radius, p.angle, quad, doubleBull))
+    fault("the slope gives another bed than the angle");
   const double r = p.radius;
   if (hit.number == 0) {
     if (hit.multiplier != 1 || hit.name != "Miss")

@@ -59,11 +59,16 @@ Position positionAt(float xTwips, float yTwips);
 // the sector it belongs to: 4 (six) to the right of the centre, 2 (eleven) to the left.
 int16_t quadrant(const Position& p);
 
+// The sector of a point of a quadrant from its slope y / x, exactly as the sector chains
+// give it from the slope's arctangent, the angle, but without working that out.
+int16_t sectorOfSlope(float slope, int16_t quadrantValue);
+
 // The ring and sector of a distance and angle in a quadrant.
 Bed bedOf(double radius, double angle, int16_t quadrantValue, bool doubleBull);
 Hit classify(double radius, double angle, int16_t quadrantValue, bool doubleBull);
 
-// Everything at once: the bed, or the named hit, under a point of the picture.
+// Everything at once: the bed, or the named hit, under a point of the picture. The sector
+// comes from the slope of the point, as positionAt's angle would give it.
 Bed bedAt(float xTwips, float yTwips, bool doubleBull);
 Hit hitAt(float xTwips, float yTwips, bool doubleBull);
 

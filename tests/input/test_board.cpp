@@ -1,8 +1,12 @@
 // Board hit detection: the ring table with its boundaries, the sector chains at their
-// bounds, the lines through the centre, and the names of the numbers.
+// bounds, the same chains on the slope, the lines through the centre, and the names of
+// the numbers.
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -45,6 +49,49 @@ TEST(Board, SectorChainsAtTheirBounds) {
   for (const auto& [quad, bounds] : chains) {
     for (const auto& [t, number] : bounds) {
       EXPECT_EQ(board::classify(850, t, quad, true).number, number) << quad << " " << t;
+    }
+  }
+}
+
+// A dart is placed from the slope y / x of its point, not from the angle, the slope's
+// arctangent. Around every bound of every chain, float by float, and at slopes of every
+// size and sign, the slope gives the sector the angle gives.
+TEST(Board, TheSlopeGivesTheSectorTheAngleGives) {
+  const auto sameAsAngle = [](float slope, int16_t quad) {
+    return board::sectorOfSlope(slope, quad) ==
+           board::classify(850, std::atan(static_cast<double>(slope)), quad, true).number;
+  };
+  const std::pair<int16_t, std::vector<double>> bounds[] = {
+      {1, {0.17, 0.47, 0.8, 1.1, 1.4}},
+      {2, {-1.41, -1.1, -0.8, -0.48, -0.18}},
+      {3, {1.41, 1.09, 0.78, 0.45, 0.14}},
+      {4, {-1.41, -1.1, -0.78, -0.47, -0.15}}};
+  for (const auto& [quad, angles] : bounds) {
+    for (double angle : angles) {
+      float slope = static_cast<float>(std::tan(angle));
+      for (int i = 0; i < 64; ++i) slope = std::nextafter(slope, -HUGE_VALF);
+      for (int i = 0; i < 128; ++i, slope = std::nextafter(slope, HUGE_VALF))
+        EXPECT_TRUE(sameAsAngle(slope, quad)) << quad << " " << angle << " " << slope;
+    }
+  }
+  std::mt19937 random(7);
+  std::uniform_real_distribution<float> exponent(-30, 30);
+  for (int i = 0; i < 200000; ++i) {
+    const float size = std::exp2(exponent(random));
+    const auto quad = static_cast<int16_t>(1 + i % 4);
+    for (float slope : {size, -size}) EXPECT_TRUE(sameAsAngle(slope, quad)) << quad << " " << slope;
+  }
+  const float inf = std::numeric_limits<float>::infinity();
+  for (int16_t quad = 1; quad <= 4; ++quad)
+    for (float slope : {0.0f, -0.0f, inf, -inf, std::numeric_limits<float>::quiet_NaN(),
+                        std::numeric_limits<float>::denorm_min()})
+      EXPECT_TRUE(sameAsAngle(slope, quad)) << quad << " " << slope;
+  // And over the whole picture, every third twip each way, as a click reaches the rules.
+  for (float y = 0; y <= 7200; y += 3) {
+    for (float x = 0; x <= 7200; x += 3) {
+      const board::Position p = board::positionAt(x, y);
+      const Hit byAngle = board::classify(p.radius, p.angle, board::quadrant(p), true);
+      if (board::hitAt(x, y, true) != byAngle) FAIL() << x << ", " << y << " " << byAngle.name;
     }
   }
 }
