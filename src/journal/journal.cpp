@@ -80,7 +80,9 @@ bool Journal::open() {
   db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=1500");
   if (!db.open()) return fail(db.lastError(), "opening");
   QSqlQuery q(db);
-  if (!q.exec("PRAGMA quick_check") || !q.next()) return fail(q.lastError(), "checking");
+  // The file's own tables only: a check of every schema would also open the empty schema
+  // of temporary tables, with a page cache of its own kept for as long as the journal is.
+  if (!q.exec("PRAGMA main.quick_check") || !q.next()) return fail(q.lastError(), "checking");
   if (q.value(0).toString() != "ok") {
     reason_ = "the history file is damaged (" + q.value(0).toString() + ")";
     return false;
