@@ -49,7 +49,6 @@ MainWindow::MainWindow(QWidget* parent)
       game_([this] { return journal_->draw(); }) {
   setObjectName("MainWindow");
   setWindowTitle("Brindlemark 1.4");
-  setWindowIcon(pictures::windowIcon());
   makeFixedMainWindow(this);
   countAudioOutputs = [] { return SoundClipPlayer::countOutputs(); };
   showSplash = [this] {

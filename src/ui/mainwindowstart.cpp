@@ -10,6 +10,7 @@
 #include "store/settingsstore.h"
 #include "ui/mainmenu.h"
 #include "ui/mainwindow.h"
+#include "ui/pictures.h"
 
 void MainWindow::start() {
   showAtStart();
@@ -22,7 +23,7 @@ void MainWindow::showAtStart() {
   prefs_ = std::make_unique<Preferences>(*store_);
   scores_ = std::make_unique<HighScores>(*store_);
   // The notification-area icon.
-  tray_ = std::make_unique<TrayIcon>(this, windowIcon());
+  tray_ = std::make_unique<TrayIcon>(this, pictures::windowIcon());
   // The sound device, asked for on a thread of its own (or, where none can start, when
   // the answer is taken).
   if (countAudioOutputs)
@@ -34,6 +35,9 @@ void MainWindow::showAtStart() {
 }
 
 void MainWindow::finishStart() {
+  // The window's icon for the desktop's task bar and switcher, which take a copy of every
+  // size: unpacking them is kept out of the way of the window's first picture.
+  setWindowIcon(pictures::windowIcon());
   // The sound device and the sound preference.
   prefs_->checkSound(outputCount_.valid() ? outputCount_.get() : 0);
   if (prefs_->soundAvailable && !playClips) {

@@ -48,8 +48,9 @@ QImage imageOf(const uchar* bytes, qint64 size) {
   QImage image(bytes + at, static_cast<int>(header.width), static_cast<int>(header.height),
                lineBytes, static_cast<QImage::Format>(header.format));
   if (indexed) {
-    // Every pixel must name a colour of the table, or painting it reads past the table.
-    for (int y = 0; y < image.height(); ++y) {
+    // Every pixel must name a colour of the table, or painting it reads past the table;
+    // with a full table of 256 every byte does.
+    for (int y = 0; colours.size() < 256 && y < image.height(); ++y) {
       const uchar* line = image.constScanLine(y);
       if (*std::max_element(line, line + image.width()) >= colours.size()) return {};
     }

@@ -42,6 +42,8 @@ class TestMainWindow : public QObject {
                                  "&Edit Score (301) -", "&Contents", "&About"}));
     for (QLabel* l : w_->findChildren<QLabel*>(QRegularExpression("^lblp(layer|score)_[1-4]$")))
       QVERIFY2(!l->isVisible(), qPrintable(l->objectName()));  // an empty scoreboard
+    // The icon, set once the window is on the screen, in the largest size a switcher shows.
+    QCOMPARE(w_->windowHandle()->icon().pixmap(256).size(), QSize(256, 256));
   }
 
   void countdownGameUsesTheLargeLayout() {
