@@ -1,7 +1,9 @@
 #include "ui/boardwidget.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "input/board.h"
 #include "ui/pictures.h"
@@ -19,9 +21,21 @@ QPointF BoardWidget::toTwips(QPointF pixels) {
   return {pixels.x() * kPerPixel + kPerPixel / 2, pixels.y() * kPerPixel + kPerPixel / 2};
 }
 
-void BoardWidget::paintEvent(QPaintEvent*) {
+void BoardWidget::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  p.drawImage(rect(), picture_);
+  if (size() != picture_.size()) {
+    p.drawImage(rect(), picture_);
+    return;
+  }
+  // The picture is kept at one byte a pixel. Handed whole to the painter, it would be
+  // turned into a full-size 32-bit copy at every paint; instead the part to be painted is
+  // turned into screen pixels a band of lines at a time, in a small image of its own.
+  constexpr int kBandLines = 16;
+  const QRect area = event->rect() & rect();
+  for (int top = area.top(); top <= area.bottom(); top += kBandLines) {
+    const QRect band(area.left(), top, area.width(), std::min(kBandLines, area.bottom() + 1 - top));
+    p.drawImage(band.topLeft(), picture_.copy(band).convertToFormat(QImage::Format_RGB32));
+  }
 }
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* event) { emit moved(toTwips(event->position())); }

@@ -127,6 +127,9 @@ class TestPictures : public QObject {
     widget.resize(board.size());
     QCOMPARE(widget.grab().toImage().convertToFormat(QImage::Format_RGB32),
              board.convertToFormat(QImage::Format_RGB32));
+    const QRect part(101, 37, 50, 41);  // a repaint of a part, not on a band's edge
+    QCOMPARE(widget.grab(part).toImage().convertToFormat(QImage::Format_RGB32),
+             board.copy(part).convertToFormat(QImage::Format_RGB32));
   }
 
   void theWindowIconComesInEverySize() {
