@@ -47,45 +47,6 @@ int16_t sectorOf(double t, int16_t quad) {
   }
 }
 
-// The same chains tested on the slope y / x of a point, the float whose arctangent is its
-// angle, so that placing a dart needs no arctangent. The arctangent rises with the slope,
-// so "angle < bound" holds exactly when the slope is below the least float whose
-// arctangent reaches the bound, and "angle > bound" when the slope is above the greatest
-// float whose arctangent stays at or below it; those floats stand here beside their bounds.
-// "-1.6 < angle" and "angle < 1.6" always hold, as an arctangent lies within +-pi/2.
-int16_t sectorOfSlopeChain(float s, int16_t quad) {
-  switch (quad) {
-    case 1:
-      if (0 < s && s < 0x1.5f8d9ep-3f) return 6;  // angle 0.17
-      if (s < 0x1.04141cp-1f) return 13;          // 0.47
-      if (s < 0x1.079666p+0f) return 4;           // 0.8
-      if (s < 0x1.f6fa7ep+0f) return 18;          // 1.1
-      if (s < 0x1.731088p+2f) return 1;           // 1.4
-      return 20;
-    case 2:
-      if (s < -0x1.8a9530p+2f) return 20;  // -1.41
-      if (s < -0x1.f6fa7cp+0f) return 5;   // -1.1
-      if (s < -0x1.079664p+0f) return 12;  // -0.8
-      if (s < -0x1.0a8d80p-1f) return 9;   // -0.48
-      if (s < -0x1.74ac70p-3f) return 14;  // -0.18
-      return 11;
-    case 3:
-      if (s > 0x1.8a9530p+2f) return 3;   // 1.41
-      if (s > 0x1.eac686p+0f) return 19;  // 1.09
-      if (s > 0x1.fa807cp-1f) return 7;   // 0.78
-      if (s > 0x1.eea5fcp-2f) return 16;  // 0.45
-      if (s > 0x1.209ba8p-3f) return 8;   // 0.14
-      return 11;
-    default:
-      if (s < -0x1.8a9530p+2f) return 3;   // -1.41
-      if (s < -0x1.f6fa7cp+0f) return 17;  // -1.1
-      if (s < -0x1.fa807cp-1f) return 2;   // -0.78
-      if (s < -0x1.04141ap-1f) return 15;  // -0.47
-      if (s < -0x1.358660p-3f) return 10;  // -0.15
-      return 6;
-  }
-}
-
 // The offsets and distance of a point, all but the angle.
 Position offsetsAt(float xTwips, float yTwips) {
   Position p;
@@ -132,8 +93,43 @@ Position positionAt(float xTwips, float yTwips) {
   return p;
 }
 
-int16_t sectorOfSlope(float slope, int16_t quadrantValue) {
-  return sectorOfSlopeChain(slope, quadrantValue);
+// The same chains tested on the slope y / x of a point, the float whose arctangent is its
+// angle, so that placing a dart needs no arctangent. The arctangent rises with the slope,
+// so "angle < bound" holds exactly when the slope is below the least float whose
+// arctangent reaches the bound, and "angle > bound" when the slope is above the greatest
+// float whose arctangent stays at or below it; those floats stand here beside their bounds.
+// "-1.6 < angle" and "angle < 1.6" always hold, as an arctangent lies within +-pi/2.
+int16_t sectorOfSlope(float s, int16_t quad) {
+  switch (quad) {
+    case 1:
+      if (0 < s && s < 0x1.5f8d9ep-3f) return 6;  // angle 0.17
+      if (s < 0x1.04141cp-1f) return 13;          // 0.47
+      if (s < 0x1.079666p+0f) return 4;           // 0.8
+      if (s < 0x1.f6fa7ep+0f) return 18;          // 1.1
+      if (s < 0x1.731088p+2f) return 1;           // 1.4
+      return 20;
+    case 2:
+      if (s < -0x1.8a9530p+2f) return 20;  // -1.41
+      if (s < -0x1.f6fa7cp+0f) return 5;   // -1.1
+      if (s < -0x1.079664p+0f) return 12;  // -0.8
+      if (s < -0x1.0a8d80p-1f) return 9;   // -0.48
+      if (s < -0x1.74ac70p-3f) return 14;  // -0.18
+      return 11;
+    case 3:
+      if (s > 0x1.8a9530p+2f) return 3;   // 1.41
+      if (s > 0x1.eac686p+0f) return 19;  // 1.09
+      if (s > 0x1.fa807cp-1f) return 7;   // 0.78
+      if (s > 0x1.eea5fcp-2f) return 16;  // 0.45
+      if (s > 0x1.209ba8p-3f) return 8;   // 0.14
+      return 11;
+    default:
+      if (s < -0x1.8a9530p+2f) return 3;   // -1.41
+      if (s < -0x1.f6fa7cp+0f) return 17;  // -1.1
+      if (s < -0x1.fa807cp-1f) return 2;   // -0.78
+      if (s < -0x1.04141ap-1f) return 15;  // -0.47
+      if (s < -0x1.358660p-3f) return 10;  // -0.15
+      return 6;
+  }
 }
 
 int16_t quadrant(const Position& p) {
@@ -159,21 +155,25 @@ std::string bedName(const Bed& bed) {
   return prefix + spelledNumber(bed.number);
 }
 
+namespace {
+
+Hit named(const Bed& bed) { return {bed.number, bed.multiplier, bedName(bed)}; }
+
+}  // namespace
+
 Hit classify(double radius, double angle, int16_t quadrantValue, bool doubleBull) {
-  const Bed bed = bedOf(radius, angle, quadrantValue, doubleBull);
-  return {bed.number, bed.multiplier, bedName(bed)};
+  return named(bedOf(radius, angle, quadrantValue, doubleBull));
 }
 
 Bed bedAt(float xTwips, float yTwips, bool doubleBull) {
   const Position p = offsetsAt(xTwips, yTwips);
   Bed bed;
-  if (ringOf(p.radius, doubleBull, bed)) bed.number = sectorOfSlopeChain(p.y / p.x, quadrant(p));
+  if (ringOf(p.radius, doubleBull, bed)) bed.number = sectorOfSlope(p.y / p.x, quadrant(p));
   return bed;
 }
 
 Hit hitAt(float xTwips, float yTwips, bool doubleBull) {
-  const Bed bed = bedAt(xTwips, yTwips, doubleBull);
-  return {bed.number, bed.multiplier, bedName(bed)};
+  return named(bedAt(xTwips, yTwips, doubleBull));
 }
 
 }  // namespace board

@@ -49,8 +49,9 @@ QImage imageOf(const uchar* bytes, qint64 size) {
                lineBytes, static_cast<QImage::Format>(header.format));
   if (indexed) {
     // Every pixel must name a colour of the table, or painting it reads past the table;
-    // with a full table of 256 every byte does.
-    for (int y = 0; colours.size() < 256 && y < image.height(); ++y) {
+    // with a full table every byte does.
+    const bool fullTable = colours.size() == static_cast<qsizetype>(picturefiles::kMostColours);
+    for (int y = 0; !fullTable && y < image.height(); ++y) {
       const uchar* line = image.constScanLine(y);
       if (*std::max_element(line, line + image.width()) >= colours.size()) return {};
     }
