@@ -11,8 +11,8 @@
 #include <optional>
 #include <vector>
 
-#include "journal/backgroundflush.h"
 #include "journal/gamerecord.h"
+#include "store/backgroundflush.h"
 
 class QSqlError;
 class QSqlQuery;

@@ -21,12 +21,12 @@ int16_t roundsFrom(const std::string& text) {
 }
 
 // The whole table in one write, names first: a half-written table never reaches the disk.
-void writeTable(KeyValueStore& store, const HighScores::Table& table) {
+std::vector<std::pair<std::string, std::string>> valuesOf(const HighScores::Table& table) {
   std::vector<std::pair<std::string, std::string>> values;
   for (size_t i = 0; i < table.size(); ++i) values.emplace_back(nameKey(i), table[i].name);
   for (size_t i = 0; i < table.size(); ++i)
     values.emplace_back(roundsKey(i), std::to_string(table[i].rounds));
-  store.writeMany(values);
+  return values;
 }
 
 }  // namespace
@@ -37,7 +37,7 @@ const HighScores::Table& HighScores::defaultTable() {
   return kTable;
 }
 
-void HighScores::writeDefaults() { writeTable(store_, defaultTable()); }
+void HighScores::writeDefaults() { store_.writeMany(valuesOf(defaultTable())); }
 
 void HighScores::load() {
   stored_ = readStored();
@@ -60,7 +60,7 @@ bool HighScores::readStored() {
   return true;
 }
 
-void HighScores::save() { writeTable(store_, table); }
+void HighScores::save() { store_.writeMany(valuesOf(table)); }
 
 bool HighScores::offerWin(const std::string& name, int16_t rounds) {
   // A table that could not be read is tried again, so that a win goes into the real table
@@ -81,6 +81,7 @@ bool HighScores::offerWin(const std::string& name, int16_t rounds) {
   }
   if (!placed) return false;
   table = updated;
-  if (stored_) save();
+  // The win is on the screen without waiting for the disk (a lock, a sync and a rename).
+  if (stored_) store_.writeManySoon(valuesOf(table));
   return true;
 }

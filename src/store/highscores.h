@@ -36,8 +36,8 @@ class HighScores {
   // Writes all five entries of `table`.
   void save();
   // Offers a Cricket win; it enters above every entry with as many rounds or more and
-  // the last entry drops out. True when the table changed; it is written when it was read
-  // from the store.
+  // the last entry drops out. True when the table changed; it is written, soon, when it was
+  // read from the store.
   bool offerWin(const std::string& name, int16_t rounds);
 
   Table table{};

@@ -31,6 +31,12 @@ class KeyValueStore {
     return stored;
   }
 
+  // Stores several values together like writeMany(), but may return before they reach the
+  // disk: they read back at once, and the store writes them before it is destroyed.
+  virtual void writeManySoon(const std::vector<std::pair<std::string, std::string>>& values) {
+    writeMany(values);
+  }
+
   // The value under `key`, or `fallback` when the key is absent.
   std::string readOr(const std::string& key, const std::string& fallback) const {
     return read(key).value_or(fallback);

@@ -161,7 +161,12 @@ FileRead readWhole(const QString& path, std::string& text) {
 }  // namespace
 
 SettingsStore::SettingsStore(QString path, std::string group)
-    : path_(std::move(path)), group_(std::move(group)) {}
+    : path_(std::move(path)),
+      group_(std::move(group)),
+      writer_(std::make_unique<BackgroundFlush>(QFile::encodeName(path_).toStdString(),
+                                                [this](const std::string&) { return flush(); })) {}
+
+SettingsStore::~SettingsStore() { writer_.reset(); }
 
 QString SettingsStore::defaultPath() {
   QString folder = qEnvironmentVariable("XDG_CONFIG_HOME");
@@ -170,7 +175,10 @@ QString SettingsStore::defaultPath() {
 }
 
 std::optional<std::string> SettingsStore::read(const std::string& key) const {
-  if (auto it = pending_.find(key); it != pending_.end()) return it->second;
+  {
+    std::lock_guard lock(pendingMutex_);
+    if (auto it = pending_.find(key); it != pending_.end()) return it->second;
+  }
   std::string text;
   const FileRead state = readWhole(path_, text);
   unreadable_ = state == FileRead::Failed;
@@ -181,16 +189,46 @@ std::optional<std::string> SettingsStore::read(const std::string& key) const {
 }
 
 bool SettingsStore::write(const std::string& key, const std::string& value) {
-  pending_[key] = value;
-  return flush();
+  return writeMany({{key, value}});
 }
 
 bool SettingsStore::writeMany(const std::vector<std::pair<std::string, std::string>>& values) {
-  for (const auto& [key, value] : values) pending_[key] = value;
+  {
+    std::lock_guard lock(pendingMutex_);
+    for (const auto& [key, value] : values) pending_[key] = value;
+  }
   return flush();
 }
 
+void SettingsStore::writeManySoon(const std::vector<std::pair<std::string, std::string>>& values) {
+  {
+    std::lock_guard lock(pendingMutex_);
+    for (const auto& [key, value] : values) pending_[key] = value;
+  }
+  writer_->request();
+}
+
+void SettingsStore::waitUntilWritten() { writer_->waitUntilFlushed(); }
+
 bool SettingsStore::flush() {
+  std::lock_guard writing(writingMutex_);
+  std::map<std::string, std::string> values;
+  {
+    std::lock_guard lock(pendingMutex_);
+    values = pending_;
+  }
+  if (values.empty()) return true;
+  if (!writeToFile(values)) return false;
+  // A value given again while the file was written waits for the next write.
+  std::lock_guard lock(pendingMutex_);
+  std::erase_if(pending_, [&](const auto& entry) {
+    const auto written = values.find(entry.first);
+    return written != values.end() && written->second == entry.second;
+  });
+  return true;
+}
+
+bool SettingsStore::writeToFile(const std::map<std::string, std::string>& values) {
   if (!QDir().mkpath(QFileInfo(path_).absolutePath())) return false;
 
   // One writer at a time, also across copies of the program; the file is read again
@@ -203,7 +241,7 @@ bool SettingsStore::flush() {
   const FileRead state = readWhole(path_, text);
   if (state == FileRead::Failed) return false;
   std::string changed = text;
-  for (const auto& [key, value] : pending_) changed = assigned(changed, group_, key, value);
+  for (const auto& [key, value] : values) changed = assigned(changed, group_, key, value);
 
   if (state == FileRead::Absent || changed != text) {
     // The new text goes to a temporary file that replaces the old file only when it is
@@ -218,6 +256,5 @@ bool SettingsStore::flush() {
     }
     if (!out.commit()) return false;
   }
-  pending_.clear();
   return true;
 }

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -182,6 +183,34 @@ TEST(JournalFaults, FailureDuringAGame) {
     EXPECT_TRUE(play.game.state().inPlay) << reason;
     EXPECT_GE(peek(folder.path(), "SELECT count(*) FROM entries").toInt(), 2) << reason;
   }
+}
+
+// A journal whose entries do not reach the disk turns unavailable at its next write and
+// says why; the entries committed before stay in the file.
+TEST(JournalFaults, FlushThatFailsTurnsTheJournalUnavailable) {
+  JournalFolder folder;
+  std::atomic<bool> diskFails = false;
+  std::atomic<int> walFlushes = 0;
+  Journal journal(folder.path(), [&](const std::string& path) {
+    if (QString::fromStdString(path) == folder.path() + "-wal") ++walFlushes;
+    return !diskFails;
+  });
+  const auto game = journal.beginGame(GameSetup{.options = {.gameType = k501, .playerCount = 1},
+                                                .names = {"", "Ann", "", "", ""},
+                                                .draws = {}},
+                                      "someone");
+  ASSERT_TRUE(game.has_value());
+  const JournalEntry dart{.input = {.kind = GameInput::Kind::BoardDart, .x = 10, .y = 10}};
+  EXPECT_TRUE(journal.record(*game, 1, dart));
+  journal.waitUntilOnDisk();
+  EXPECT_GE(walFlushes.load(), 1) << "the log was never flushed";
+  diskFails = true;
+  EXPECT_TRUE(journal.record(*game, 2, dart));  // its flush fails after it was committed
+  journal.waitUntilOnDisk();
+  EXPECT_FALSE(journal.record(*game, 3, dart));
+  EXPECT_FALSE(journal.available());
+  EXPECT_EQ("the history file could not be written to the disk", journal.unavailableReason());
+  EXPECT_EQ(2, peek(folder.path(), "SELECT count(*) FROM entries").toInt());
 }
 
 }  // namespace

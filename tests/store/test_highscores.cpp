@@ -31,6 +31,7 @@ TEST_P(HighScoresOffer, LaterWinStandsAboveEqualRounds) {
   scores.load();
   ASSERT_EQ(folder.bytes(), kBuiltIn);
   EXPECT_EQ(scores.offerWin("Winner", offer.rounds), offer.place >= 0);
+  store.waitUntilWritten();
   SettingsStore again(folder.path());
   HighScores reread(again);
   reread.load();

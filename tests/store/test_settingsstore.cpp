@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QLockFile>
 #include <QProcess>
 
 #include <chrono>
@@ -148,6 +149,34 @@ TEST(SettingsStoreTest, TwoWritersAtOnceKeepEveryKey) {
   // the two keys in either order
   EXPECT_THAT(bytes, testing::AnyOf("[Brindlemark]\nSplashOn=False\nName1=150\nName2=150\n",
                                     "[Brindlemark]\nSplashOn=False\nName2=150\nName1=150\n"));
+}
+
+// A write left to the store's own thread: the caller goes on while another copy holds the
+// file, the values read back at once, and the latest of each lands once the file is free,
+// at the latest when the store goes.
+TEST(SettingsStoreTest, WriteLeftToItsThreadDoesNotWaitForTheFile) {
+  StoreFolder folder;
+  const std::string before = "[Brindlemark]\nSplashOn=False\n";
+  folder.put(before);
+  QLockFile otherCopy(folder.path() + ".lock");
+  ASSERT_TRUE(otherCopy.lock());
+  {
+    SettingsStore store(folder.path());
+    const auto started = std::chrono::steady_clock::now();
+    store.writeManySoon({{"Name1", "Ann"}, {"Rounds1", "9"}});
+    // Given again while the first write waits for the file.
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    store.writeManySoon({{"Name1", "Bob"}});
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1));
+    EXPECT_EQ(store.read("Name1"), "Bob");
+    EXPECT_EQ(store.read("Rounds1"), "9");
+    EXPECT_EQ(folder.bytes(), before);
+    otherCopy.unlock();
+    store.waitUntilWritten();
+    EXPECT_EQ(folder.bytes(), before + "Name1=Bob\nRounds1=9\n");
+    store.writeManySoon({{"SoundOn", "False"}});
+  }
+  EXPECT_EQ(folder.bytes(), before + "Name1=Bob\nRounds1=9\nSoundOn=False\n");
 }
 
 }  // namespace

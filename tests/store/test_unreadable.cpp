@@ -89,6 +89,7 @@ TEST_P(UnreadableStore, DefaultsStayInMemoryAndOnlyTheUsersChangesAreWritten) {
   EXPECT_FALSE(prefs.toggleAutoWin());
   EXPECT_TRUE(scores.offerWin("Early", 5));
   EXPECT_EQ(scores.table[0].name, "Early");
+  store.waitUntilWritten();
   EXPECT_EQ(describe(folder.path()), before);
 
   // The file can be read again: it holds the real preferences and high scores, and the
@@ -102,6 +103,7 @@ TEST_P(UnreadableStore, DefaultsStayInMemoryAndOnlyTheUsersChangesAreWritten) {
   EXPECT_EQ(folder.bytes(), real + "AutoWin=False\n");
   // A win offered now goes into the real table.
   EXPECT_TRUE(scores.offerWin("Late", 9));
+  store.waitUntilWritten();
   EXPECT_EQ(folder.bytes(),
             "[Brindlemark]\nSoundOn=False\nSplashOn=False\nName1=Real\nName2=B\nName3=Late\n"
             "Name4=C\nName5=D\nRounds1=7\nRounds2=8\nRounds3=9\nRounds4=9\nRounds5=10\n"

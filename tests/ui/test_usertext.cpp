@@ -172,6 +172,7 @@ class TestUserText : public QObject {
     scores.load();
     if (typed) scores.offerWin(bytes.toStdString(), 1);
     scores.offerWin("Player 1", 1);  // a later winner moves the name down; it is written again
+    store.waitUntilWritten();
     const SettingsStore reread(home_->settingsPath());
     QCOMPARE(QByteArray::fromStdString(reread.read("Name2").value_or("")), bytes);
     HighScoresDialog dialog(scores);

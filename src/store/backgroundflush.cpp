@@ -1,4 +1,4 @@
-#include "journal/backgroundflush.h"
+#include "store/backgroundflush.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,13 +1,16 @@
-// The journal's writes reach the disk on a thread of their own: the writer never waits for
-// the disk, no request is forgotten, and a failed flush is told.
+// Writes reach the disk on a thread of their own: the writer never waits for the disk, no
+// request is forgotten, and a failed flush is told.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <atomic>
+#include <condition_variable>
 #include <future>
+#include <mutex>
+#include <thread>
 
-#include "journal/backgroundflush.h"
-#include "journalfiles.h"
+#include "store/backgroundflush.h"
 
 namespace {
 
@@ -71,34 +74,6 @@ TEST(BackgroundFlush, FlushesRealFilesAndFailsWhereThereIsNone) {
   EXPECT_TRUE(BackgroundFlush::flushFile(file.fileName().toStdString()));
   EXPECT_TRUE(BackgroundFlush::flushFile(dir.filePath("never-written").toStdString()));
   EXPECT_FALSE(BackgroundFlush::flushFile(file.fileName().toStdString() + "/not-a-folder"));
-}
-
-// A journal whose entries do not reach the disk turns unavailable at its next write and
-// says why; the entries committed before stay in the file.
-TEST(BackgroundFlush, JournalWhoseFlushFailsTurnsUnavailable) {
-  JournalFolder folder;
-  std::atomic<bool> diskFails = false;
-  std::atomic<int> walFlushes = 0;
-  Journal journal(folder.path(), [&](const std::string& path) {
-    if (QString::fromStdString(path) == folder.path() + "-wal") ++walFlushes;
-    return !diskFails;
-  });
-  const auto game = journal.beginGame(GameSetup{.options = {.gameType = k501, .playerCount = 1},
-                                                .names = {"", "Ann", "", "", ""},
-                                                .draws = {}},
-                                      "someone");
-  ASSERT_TRUE(game.has_value());
-  const JournalEntry dart{.input = {.kind = GameInput::Kind::BoardDart, .x = 10, .y = 10}};
-  EXPECT_TRUE(journal.record(*game, 1, dart));
-  journal.waitUntilOnDisk();
-  EXPECT_GE(walFlushes.load(), 1) << "the log was never flushed";
-  diskFails = true;
-  EXPECT_TRUE(journal.record(*game, 2, dart));  // its flush fails after it was committed
-  journal.waitUntilOnDisk();
-  EXPECT_FALSE(journal.record(*game, 3, dart));
-  EXPECT_FALSE(journal.available());
-  EXPECT_EQ("the history file could not be written to the disk", journal.unavailableReason());
-  EXPECT_EQ(2, peek(folder.path(), "SELECT count(*) FROM entries").toInt());
 }
 
 }  // namespace
