@@ -193,19 +193,18 @@ bool SettingsStore::write(const std::string& key, const std::string& value) {
 }
 
 bool SettingsStore::writeMany(const std::vector<std::pair<std::string, std::string>>& values) {
-  {
-    std::lock_guard lock(pendingMutex_);
-    for (const auto& [key, value] : values) pending_[key] = value;
-  }
+  keepPending(values);
   return flush();
 }
 
 void SettingsStore::writeManySoon(const std::vector<std::pair<std::string, std::string>>& values) {
-  {
-    std::lock_guard lock(pendingMutex_);
-    for (const auto& [key, value] : values) pending_[key] = value;
-  }
+  keepPending(values);
   writer_->request();
+}
+
+void SettingsStore::keepPending(const std::vector<std::pair<std::string, std::string>>& values) {
+  std::lock_guard lock(pendingMutex_);
+  for (const auto& [key, value] : values) pending_[key] = value;
 }
 
 void SettingsStore::waitUntilWritten() { writer_->waitUntilFlushed(); }

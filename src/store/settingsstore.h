@@ -51,6 +51,8 @@ class SettingsStore : public KeyValueStore {
   const QString& path() const { return path_; }
 
  private:
+  // Values written, read back from memory until the file holds them.
+  void keepPending(const std::vector<std::pair<std::string, std::string>>& values);
   // Applies every value not yet on disk to the file; true when the file holds them all.
   bool flush();
   bool writeToFile(const std::map<std::string, std::string>& values);
