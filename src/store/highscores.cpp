@@ -60,8 +60,6 @@ bool HighScores::readStored() {
   return true;
 }
 
-void HighScores::save() { store_.writeMany(valuesOf(table)); }
-
 bool HighScores::offerWin(const std::string& name, int16_t rounds) {
   // A table that could not be read is tried again, so that a win goes into the real table
   // once the file can be read; until then it counts for this run only and nothing is

@@ -33,8 +33,6 @@ class HighScores {
   // Reads the ten keys into `table`; a store without "Name1" gets the built-in table.
   // A store that is there but cannot be read leaves the built-in table in memory only.
   void load();
-  // Writes all five entries of `table`.
-  void save();
   // Offers a Cricket win; it enters above every entry with as many rounds or more and
   // the last entry drops out. True when the table changed; it is written, soon, when it was
   // read from the store.

@@ -163,10 +163,8 @@ FileRead readWhole(const QString& path, std::string& text) {
 SettingsStore::SettingsStore(QString path, std::string group)
     : path_(std::move(path)),
       group_(std::move(group)),
-      writer_(std::make_unique<BackgroundFlush>(QFile::encodeName(path_).toStdString(),
-                                                [this](const std::string&) { return flush(); })) {}
-
-SettingsStore::~SettingsStore() { writer_.reset(); }
+      writer_(QFile::encodeName(path_).toStdString(),
+              [this](const std::string&) { return flush(); }) {}
 
 QString SettingsStore::defaultPath() {
   QString folder = qEnvironmentVariable("XDG_CONFIG_HOME");
@@ -199,7 +197,7 @@ bool SettingsStore::writeMany(const std::vector<std::pair<std::string, std::stri
 
 void SettingsStore::writeManySoon(const std::vector<std::pair<std::string, std::string>>& values) {
   keepPending(values);
-  writer_->request();
+  writer_.request();
 }
 
 void SettingsStore::keepPending(const std::vector<std::pair<std::string, std::string>>& values) {
@@ -207,7 +205,7 @@ void SettingsStore::keepPending(const std::vector<std::pair<std::string, std::st
   for (const auto& [key, value] : values) pending_[key] = value;
 }
 
-void SettingsStore::waitUntilWritten() { writer_->waitUntilFlushed(); }
+void SettingsStore::waitUntilWritten() { writer_.waitUntilFlushed(); }
 
 bool SettingsStore::flush() {
   std::lock_guard writing(writingMutex_);

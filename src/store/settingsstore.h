@@ -20,7 +20,6 @@
 #include <QString>
 #include <atomic>
 #include <map>
-#include <memory>
 #include <mutex>
 
 #include "store/backgroundflush.h"
@@ -31,9 +30,6 @@ class SettingsStore : public KeyValueStore {
   static constexpr const char* kGroup = "Brindlemark";
 
   explicit SettingsStore(QString path, std::string group = kGroup);
-  ~SettingsStore() override;
-  SettingsStore(const SettingsStore&) = delete;
-  SettingsStore& operator=(const SettingsStore&) = delete;
 
   // $XDG_CONFIG_HOME/Vellander Software.conf, or ~/.config/ when the variable is unset
   // or not an absolute path.
@@ -64,6 +60,7 @@ class SettingsStore : public KeyValueStore {
   std::map<std::string, std::string> pending_;
   mutable std::atomic<bool> unreadable_ = false;
   std::mutex writingMutex_;  // one write of the file at a time
-  // Writes what writeManySoon() was given; the destructor waits for it.
-  std::unique_ptr<BackgroundFlush> writer_;
+  // Writes what writeManySoon() was given. Last, so that it goes first: the store is still
+  // whole while it finishes the last write.
+  BackgroundFlush writer_;
 };
