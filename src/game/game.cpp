@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "game/gamecatalogue.h"
 #include "game/int16.h"
 #include "input/board.h"
 #include "input/keytable.h"
@@ -11,6 +12,8 @@ Game::Game(std::function<float()> uniform) : uniform_(std::move(uniform)) {
   // Players who have not been named yet.
   for (int seat = 1; seat <= kSeats; ++seat) state_.names[seat] = kUnnamedPlayer;
 }
+
+const GameRules& Game::rules() const { return rulesFor(options.gameType); }
 
 void Game::announce(Clip clip) {
   if (soundOn) clips_.push_back({clip, state_});
@@ -26,6 +29,29 @@ float Game::drawUniform() {
   return std::uniform_real_distribution<float>(0.0f, 1.0f)(engine_);
 }
 
+int Game::lastSeat() const { return std::clamp<int>(options.playerCount, 1, kSeats); }
+
+// ---------------------------------------------------------------- the rules' view
+
+GameTable::GameTable(Game& game) : state(game.state_), options(game.options), game_(game) {}
+bool GameTable::autoWin() const { return game_.autoWin; }
+PlayerRecord& GameTable::thrower() { return player(state.thrower); }
+PlayerRecord& GameTable::player(int seat) { return state.players[static_cast<std::size_t>(seat)]; }
+const PlayerRecord& GameTable::player(int seat) const {
+  return state.players[static_cast<std::size_t>(seat)];
+}
+int GameTable::lastSeat() const { return game_.lastSeat(); }
+void GameTable::announce(Clip clip) { game_.announce(clip); }
+void GameTable::declareWin() { game_.declareWin(); }
+float GameTable::drawUniform() { return game_.drawUniform(); }
+void GameTable::seedFromClock() { game_.seedFromClock(); }
+
+// The defaults of a game without targets and without an undo.
+void GameRules::markTarget(GameTable& /*table*/, int /*target*/) const {}
+bool GameRules::takesKeys(const GameOptions& /*options*/) const { return false; }
+bool GameRules::canTakeBack(const GameTable& /*table*/, int /*seat*/) const { return false; }
+void GameRules::takeBack(GameTable& /*table*/) const {}
+
 // ---------------------------------------------------------------- new game
 
 void Game::setPlayerNames(const std::array<std::string, kSeats + 1>& names) {
@@ -33,51 +59,21 @@ void Game::setPlayerNames(const std::array<std::string, kSeats + 1>& names) {
   if (state_.names[1] == "Scorpion" && soundAvailable) clips_.push_back({Clip::SCORPION, state_});
 }
 
-void Game::startGame() {
+void Game::startGame(int firstSeat) {
   state_.dartsThrown = 0;
   state_.lastMultiplier = 1;
   for (int seat = 1; seat <= kSeats; ++seat) state_.players[seat].reset();
-  state_.thrower = 1;
+  state_.firstThrower = static_cast<int16_t>(std::clamp(firstSeat, 1, lastSeat()));
+  state_.thrower = state_.firstThrower;
   state_.turnTotal = 0;
-  if (!isCricket()) {
-    state_.scoreEditEnabled = true;
-    state_.undoEnabled = false;
-    int16_t start = options.gameType == k301 ? 301 : 501;
-    if (options.gameType == kRandomCountdown) {
-      seedFromClock();
-      start = static_cast<int16_t>(
-          std::min(900, static_cast<int>(static_cast<double>(drawUniform()) * 600 + 301)));
-    }
-    for (int seat = 1; seat <= kSeats; ++seat) state_.players[seat].setScore(start);
-  } else {
-    state_.scoreEditEnabled = false;
-    state_.undoEnabled = false;
-    drawTargets();
-  }
+  state_.scoreEditEnabled = rules().editsScores();
+  state_.undoEnabled = false;
+  GameTable table(*this);
+  rules().setUp(table);
   state_.round = 1;
   state_.started = true;
   state_.inPlay = true;
   state_.throwerMarked = true;
-}
-
-void Game::drawTargets() {
-  auto& n = state_.targets;
-  n.fill(0);
-  if (options.gameType == kRandomCricket) {
-    seedFromClock();
-    for (std::size_t i = 1; i <= 6; ++i) {
-      int16_t value = 0;
-      do {
-        value = static_cast<int16_t>(
-            std::min(20, static_cast<int>(static_cast<double>(drawUniform()) * 20 + 1)));
-      } while (std::find(n.begin() + 1, n.begin() + 7, value) != n.begin() + 7);
-      n[i] = value;
-    }
-    std::sort(n.begin() + 1, n.begin() + 7, std::greater<>());
-  } else {
-    for (std::size_t i = 1; i <= 6; ++i) n[i] = static_cast<int16_t>(21 - i);
-  }
-  n[7] = 25;
 }
 
 // ---------------------------------------------------------------- the board
@@ -94,11 +90,8 @@ void Game::throwDart(float xTwips, float yTwips) {
   if (!state_.inPlay) return;
   state_.dartsThrown = static_cast<int16_t>(state_.dartsThrown + 1);
   state_.lastMultiplier = hit.multiplier;
-  if (isCricket()) {
-    markBoardDart(hit.number, hit.multiplier);
-  } else {
-    addCountdownDart(hit.number, hit.multiplier);
-  }
+  GameTable table(*this);
+  rules().scoreDart(table, hit.number, hit.multiplier);
   if (state_.inPlay && state_.dartsThrown >= 3) passTurn();
 }
 
@@ -106,23 +99,16 @@ void Game::throwDart(float xTwips, float yTwips) {
 
 void Game::passTurn() {
   if (!state_.inPlay) return;
-  // On the buttons a turn passed without a mark leaves nothing of its own to undo, and
-  // the entry before it belongs to an earlier turn: the undo can no longer reach it.
-  if (!options.useBoard && isCricket() && state_.dartsThrown == 0) state_.undoEnabled = false;
+  const int16_t darts = state_.dartsThrown;
   state_.dartsThrown = 0;
   state_.throwerMarked = false;  // unmarked while the turn is settled; a countdown winner stays so
-  if (!isCricket()) {
-    settleTurn();
-    if (!state_.inPlay) return;
-  }
-  // The throw never passes beyond the last seat in play, nor beyond the four seats there
-  // are (a player count of 0, before the new-game dialog was ever shown, plays seat 1 alone).
-  if (state_.thrower < options.playerCount && state_.thrower < kSeats) {
-    ++state_.thrower;
-  } else {
-    state_.thrower = 1;
-    state_.round = clamp16(long{state_.round} + 1);
-  }
+  GameTable table(*this);
+  rules().settleTurn(table, darts);
+  if (!state_.inPlay) return;  // the turn won the game
+  // The throw never passes beyond the last seat in play; the round is counted when it
+  // comes back to the seat that threw first.
+  state_.thrower = static_cast<int16_t>(state_.thrower < lastSeat() ? state_.thrower + 1 : 1);
+  if (state_.thrower == state_.firstThrower) state_.round = clamp16(long{state_.round} + 1);
   state_.turnTotal = 0;
   state_.throwerMarked = true;
   announce(Clip::CHANGE);
@@ -139,35 +125,12 @@ void Game::declareWin() {
   state_.inPlay = false;
   state_.undoEnabled = false;
   state_.scoreEditEnabled = false;
-  if (isCricket() && onCricketWin) onCricketWin(state_.names[state_.thrower], state_.round);
-}
-
-// ---------------------------------------------------------------- countdown
-
-void Game::addCountdownDart(int16_t number, int16_t multiplier) {
-  announce(Clip::WAVHIT);
-  PlayerRecord& p = throwerRecord();
-  if (!p.isIn()) {
-    if (options.inOutRule == 0 || multiplier == options.inOutRule) p.setIn(true);
-  }
-  if (p.isIn()) state_.turnTotal = clamp16(long{state_.turnTotal} + number * multiplier);
-}
-
-void Game::settleTurn() {
-  PlayerRecord& p = throwerRecord();
-  const long next = long{p.score()} - state_.turnTotal;
-  const long least = options.inOutRule == 0 ? 0 : options.inOutRule;
-  const bool accepted = next == 0 || next >= least;
-  if (accepted) p.setScore(clamp16(next));
-  if (p.score() == 0) {
-    declareWin();
-  } else if (!accepted) {
-    announce(Clip::BREAK);
-  }
+  if (rules().keepsHighScores() && onCricketWin)
+    onCricketWin(state_.names[state_.thrower], state_.round);
 }
 
 CheckoutRoute checkoutRouteOf(const GameOptions& options, const GameState& state) {
-  if (!state.inPlay || options.gameType <= kRandomCricket) return {};
+  if (!state.inPlay || rulesFor(options.gameType).scoring() != ScoringKind::Countdown) return {};
   const PlayerRecord& thrower = state.players[static_cast<std::size_t>(state.thrower)];
   return CheckoutRoute::find({.remaining = thrower.score() - state.turnTotal,
                               .dartsLeft = 3 - state.dartsThrown,
@@ -182,60 +145,22 @@ void Game::editScore(int seat, int points, bool add) {
   p.setScore(clamp16(long{p.score()} + (add ? points : -points)));
 }
 
-// ---------------------------------------------------------------- Cricket
+// ---------------------------------------------------------------- targets and keys
 
 void Game::pressTarget(int target) {
   if (!state_.inPlay || target < 0 || target > kTargets) return;
-  // The targets belong to Cricket games; a countdown game has none to mark.
-  if (target != 0 && !isCricket()) return;
   if (target == 0) {
     passTurn();
     return;
   }
-  state_.undoEnabled = true;
-  if (!options.useBoard) state_.dartsThrown = 1;
-  announce(Clip::CHALK);
-  const int16_t n = state_.targets[static_cast<std::size_t>(target)];
-  throwerRecord().addMark(n);
-  if (throwerRecord().marks(n) >= 4) scoreExtraMark(n);
-  if (autoWin) checkCricketWin();
-}
-
-bool Game::openForAnOpponent(int16_t number) const {
-  for (int i = 1; i <= options.playerCount; ++i) {
-    if (i != state_.thrower && !player(i).isClosed(number)) return true;
-  }
-  return false;
-}
-
-void Game::scoreExtraMark(int16_t number) {
-  if (openForAnOpponent(number))
-    throwerRecord().setScore(clamp16(long{throwerRecord().score()} + number));
-}
-
-void Game::checkCricketWin() {
-  for (std::size_t i = 1; i <= kTargets; ++i) {
-    if (!throwerRecord().isClosed(state_.targets[i])) return;
-  }
-  for (int i = 1; i <= options.playerCount; ++i) {
-    if (throwerRecord().score() < player(i).score()) return;
-  }
-  declareWin();
-}
-
-void Game::markBoardDart(int16_t number, int16_t multiplier) {
-  for (int i = 1; i <= kTargets; ++i) {
-    if (number == state_.targets[static_cast<std::size_t>(i)]) {
-      for (int m = 0; m < multiplier && state_.inPlay; ++m) pressTarget(i);
-      return;
-    }
-    state_.undoEnabled = false;
-  }
+  // A game without targets has none to mark.
+  if (!rules().takesTargets()) return;
+  GameTable table(*this);
+  rules().markTarget(table, target);
 }
 
 bool Game::takesKey(char32_t ch) const {
-  return state_.inPlay && options.gameType == kCricket && !options.useBoard &&
-         keytable::targetForKey(ch) >= 0;
+  return state_.inPlay && rules().takesKeys(options) && keytable::targetForKey(ch) >= 0;
 }
 
 bool Game::keyTyped(char32_t ch) {
@@ -264,35 +189,27 @@ UndoResult Game::apply(const GameInput& input) {
 // ---------------------------------------------------------------- undo
 
 UndoResult Game::undoLatestEntry() {
-  if (!state_.undoEnabled || !state_.inPlay || !isCricket()) return UndoResult::Unavailable;
+  if (!state_.undoEnabled || !state_.inPlay) return UndoResult::Unavailable;
+  // With no dart of this turn the entry is the last of the seat that threw before,
+  // counted back as the turn cycle counts forward.
+  const bool steppedBack = state_.dartsThrown == 0;
   const int16_t before = state_.thrower;
-  bool steppedBack = false;
-  if (state_.dartsThrown == 0) {
-    // Back to the seat that threw before, counted as the turn cycle counts: before seat 1
-    // comes the last seat in play (seat 1 itself while no player count was ever chosen,
-    // seat 4 for a count beyond the seats).
-    const int lastSeat = std::clamp<int>(options.playerCount, 1, kSeats);
-    state_.thrower = static_cast<int16_t>(state_.thrower == 1 ? lastSeat : state_.thrower - 1);
-    steppedBack = true;
-  }
-  const int16_t n = throwerRecord().latestMark();
-  if (n == 0 || throwerRecord().marks(n) > 4) {
-    state_.thrower = before;
+  const int16_t seat =
+      steppedBack ? static_cast<int16_t>(before == 1 ? lastSeat() : before - 1) : before;
+  if (!rules().canTakeBack(GameTable(*this), seat)) {
     state_.undoEnabled = false;
     return UndoResult::Refused;
   }
+  state_.thrower = seat;
   if (steppedBack) {
     state_.dartsThrown = 2;
-    if (before == 1) {  // the turn had passed from the last seat to the first: a new round
-      state_.round = clamp16(long{state_.round} - 1);
-    }
+    // the turn had come back to the seat that threw first: that began a new round
+    if (before == state_.firstThrower) state_.round = clamp16(long{state_.round} - 1);
   } else {
     state_.dartsThrown = static_cast<int16_t>(state_.dartsThrown - 1);
   }
-  for (int m = 0; m < state_.lastMultiplier; ++m) {
-    const bool scored = throwerRecord().marks(n) - 1 >= 3 && openForAnOpponent(n);
-    throwerRecord().takeBackMark(scored);
-  }
+  GameTable table(*this);
+  rules().takeBack(table);
   state_.undoEnabled = false;
   return UndoResult::Done;
 }

@@ -16,6 +16,7 @@
 #include "game/checkout.h"
 #include "game/clip.h"
 #include "game/gameinput.h"
+#include "game/gamerules.h"
 #include "game/playerrecord.h"
 
 inline constexpr int kSeats = 4;
@@ -48,6 +49,7 @@ struct GameState {
   std::array<PlayerRecord, kSeats + 1> players{};  // seats 1..4; element 0 unused
   std::array<std::string, kSeats + 1> names{};     // the names on the scoreboard
   int16_t thrower = 1;                             // the seat to throw
+  int16_t firstThrower = 1;  // the seat that threw first: its turn begins a new round
   int16_t dartsThrown = 0;                         // in the thrower's turn
   int16_t lastMultiplier = 1;                      // of the latest dart on the board
   int16_t round = 1;
@@ -102,13 +104,16 @@ class Game {
   const PlayerRecord& player(int seat) const {
     return state_.players[static_cast<std::size_t>(seat)];
   }
-  bool isCricket() const { return options.gameType <= kRandomCricket; }
+  // The rules of the game the options name.
+  const GameRules& rules() const;
+  bool isCricket() const { return rules().scoring() == ScoringKind::Marks; }
 
   // "Lets Begin": the names (already capitalised) go to the scoreboard; a first player
   // called "Scorpion" is greeted when a sound device exists.
   void setPlayerNames(const std::array<std::string, kSeats + 1>& names);
-  // Sets up a new game with the current options; seat 1 throws.
-  void startGame();
+  // Sets up a new game with the current options; firstSeat throws first (seat 1 of a
+  // single game, one seat along for each leg of a match).
+  void startGame(int firstSeat = 1);
 
   // The pointer over the board names the bed under it; a click there is one dart.
   void pointAt(float xTwips, float yTwips);
@@ -132,17 +137,11 @@ class Game {
   void passTurn();
 
  private:
-  PlayerRecord& throwerRecord() { return state_.players[static_cast<std::size_t>(state_.thrower)]; }
+  friend class GameTable;
+  int lastSeat() const;
   void announce(Clip clip);
   float drawUniform();
   void seedFromClock();
-  void drawTargets();
-  void addCountdownDart(int16_t number, int16_t multiplier);
-  void settleTurn();
-  void markBoardDart(int16_t number, int16_t multiplier);
-  void scoreExtraMark(int16_t number);
-  bool openForAnOpponent(int16_t number) const;
-  void checkCricketWin();
   void declareWin();
 
   std::vector<ClipCue> clips_;

@@ -1,0 +1,41 @@
+#include "game/gamecatalogue.h"
+
+#include <array>
+
+#include "game/countdownrules.h"
+#include "game/cricketrules.h"
+#include "game/game.h"
+
+namespace {
+
+const CricketRules kCricketRules(false);
+const CricketRules kRandomCricketRules(true);
+const CountdownRules k301Rules(301);
+const CountdownRules k501Rules(501);
+const CountdownRules kRandomCountdownRules(0);  // a start drawn for each game
+
+const std::array<GameKind, 5> kGames = {{
+    {kCricket, "Cricket", kCricketRules},
+    {kRandomCricket, "Random Cricket", kRandomCricketRules},
+    {k301, "301", k301Rules},
+    {k501, "501", k501Rules},
+    {kRandomCountdown, "Random Countdown", kRandomCountdownRules},
+}};
+
+}  // namespace
+
+std::span<const GameKind> gameKinds() { return kGames; }
+
+const GameRules& rulesFor(int16_t gameType) {
+  for (const GameKind& kind : kGames) {
+    if (kind.type == gameType) return kind.rules;
+  }
+  return gameType < 0 ? kGames.front().rules : k501Rules;
+}
+
+std::string_view gameCaption(int16_t gameType) {
+  for (const GameKind& kind : kGames) {
+    if (kind.type == gameType) return kind.caption;
+  }
+  return {};
+}
