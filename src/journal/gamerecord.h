@@ -9,6 +9,7 @@
 
 #include "game/game.h"
 #include "game/gameinput.h"
+#include "game/match.h"
 
 // How a game ended, or that it has not.
 enum class Outcome {
@@ -21,6 +22,11 @@ struct GameSetup {
   GameOptions options;
   std::array<std::string, kSeats + 1> names{};  // seats 1..4 as the scoreboard showed them
   std::vector<float> draws;  // the random values the setup drew, in the order drawn
+  int16_t firstThrower = 1;  // the seat that threw first
+  // The match the game is a leg of, and where in it: a single game is a match of one leg.
+  MatchOptions match{};
+  int16_t set = 1;
+  int16_t leg = 1;  // within its set
   bool operator==(const GameSetup&) const = default;
 };
 
@@ -37,6 +43,7 @@ struct JournalEntry {
 
 struct RecordedGame {
   int64_t id = 0;
+  int64_t match = 0;    // the journal's match the game is a leg of
   std::string started;  // ISO 8601, UTC
   GameSetup setup;
   std::vector<JournalEntry> entries;

@@ -1,7 +1,6 @@
 #include "journal/historycsv.h"
 
-#include <array>
-
+#include "game/gamecatalogue.h"
 #include "input/board.h"
 #include "journal/replay.h"
 
@@ -78,23 +77,24 @@ std::string csvCell(std::string_view text) {
   return quoted + '"';
 }
 
-std::string gameTypeName(int16_t gameType) {
-  static const std::array<std::string, 5> kNames = {"Cricket", "Random Cricket", "301", "501",
-                                                    "Random Countdown"};
-  return gameType >= 0 && gameType < 5 ? kNames[static_cast<std::size_t>(gameType)] : "";
-}
+std::string gameTypeName(int16_t gameType) { return std::string(gameCaption(gameType)); }
 
 void writeHistoryCsv(std::ostream& out, const std::vector<RecordedGame>& games) {
-  writeLine(out,
-            {"game", "started", "game type", "entry", "player", "turn", "input", "bed", "points"});
+  // The match and the leg come last, after the columns that were there before matches.
+  writeLine(out, {"game", "started", "game type", "entry", "player", "turn", "input", "bed",
+                  "points", "match", "set", "leg"});
   for (const RecordedGame& game : games) {
     const std::string id = std::to_string(game.id);
+    const std::string match = std::to_string(game.match);
+    const std::string set = std::to_string(game.setup.set);
+    const std::string leg = std::to_string(game.setup.leg);
     const std::string type = gameTypeName(game.setup.options.gameType);
     int number = 0;
     auto observe = [&](const JournalEntry& entry, const GameState& before, const Game&) {
       const Row row = describe(entry, before, game.setup.options);
-      writeLine(out, {id, game.started, type, std::to_string(++number), row.player,
-                      std::to_string(before.round), row.input, row.bed, row.points});
+      writeLine(out,
+                {id, game.started, type, std::to_string(++number), row.player,
+                 std::to_string(before.round), row.input, row.bed, row.points, match, set, leg});
     };
     const ReplayedGame replayed(game, observe);
   }

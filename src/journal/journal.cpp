@@ -8,6 +8,8 @@
 #include <QSqlQuery>
 #include <QUuid>
 #include <QVariant>
+#include <algorithm>
+#include <limits>
 #include <map>
 #include <utility>
 
@@ -159,13 +161,29 @@ bool Journal::migrate() {
   return true;
 }
 
-std::optional<int64_t> Journal::beginGame(const GameSetup& setup, const QString& owner) {
+std::optional<int64_t> Journal::beginMatch(const MatchOptions& match) {
   if (!writable()) return std::nullopt;
+  QSqlQuery q(QSqlDatabase::database(connection_, false));
+  q.prepare("INSERT INTO matches (legs_to_win, sets_to_win) VALUES (?, ?)");
+  q.addBindValue(int{match.legsToWin});
+  q.addBindValue(int{match.setsToWin});
+  if (!q.exec()) {
+    fail(q.lastError(), "beginning a match");
+    return std::nullopt;
+  }
+  return q.lastInsertId().toLongLong();
+}
+
+std::optional<int64_t> Journal::beginGame(const GameSetup& setup, const QString& owner,
+                                          std::optional<int64_t> match) {
+  if (!match) match = beginMatch(setup.match);
+  if (!match || !writable()) return std::nullopt;
   QSqlQuery q(QSqlDatabase::database(connection_, false));
   q.prepare(
       "INSERT INTO games (started, owner, game_type, num_players, in_out_rule, double_bull,"
-      " use_board, name1, name2, name3, name4, draws, outcome)"
-      " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'playing')");
+      " use_board, name1, name2, name3, name4, draws, match, set_number, leg_number,"
+      " first_thrower, outcome)"
+      " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'playing')");
   q.addBindValue(QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
   q.addBindValue(owner);
   const GameOptions& o = setup.options;
@@ -177,6 +195,8 @@ std::optional<int64_t> Journal::beginGame(const GameSetup& setup, const QString&
     q.addBindValue(QString::fromStdString(setup.names[static_cast<std::size_t>(seat)]) + "");
   }
   q.addBindValue(drawsText(setup.draws));
+  q.addBindValue(static_cast<qlonglong>(*match));
+  for (int value : {int{setup.set}, int{setup.leg}, int{setup.firstThrower}}) q.addBindValue(value);
   if (!q.exec()) {
     fail(q.lastError(), "beginning a game");
     return std::nullopt;
@@ -241,6 +261,10 @@ std::optional<RecordedGame> Journal::game(int64_t id) {
   return std::move(found.front());
 }
 
+std::vector<RecordedGame> Journal::legsOf(int64_t match) {
+  return load("WHERE match = ?", {static_cast<qlonglong>(match)});
+}
+
 std::vector<std::pair<int64_t, QString>> Journal::gamesInProgress() {
   std::vector<std::pair<int64_t, QString>> found;
   if (!available()) return found;
@@ -263,7 +287,10 @@ std::vector<RecordedGame> Journal::load(const QString& where, const QVariantList
   q.setForwardOnly(true);
   q.prepare(
       "SELECT id, started, game_type, num_players, in_out_rule, double_bull, use_board,"
-      " name1, name2, name3, name4, draws, outcome FROM games " +
+      " name1, name2, name3, name4, draws, outcome, match, set_number, leg_number,"
+      " first_thrower,"
+      " (SELECT legs_to_win FROM matches WHERE matches.id = games.match),"
+      " (SELECT sets_to_win FROM matches WHERE matches.id = games.match) FROM games " +
       where + " ORDER BY id");
   for (const QVariant& v : values) q.addBindValue(v);
   if (!q.exec()) {
@@ -287,6 +314,16 @@ std::vector<RecordedGame> Journal::load(const QString& where, const QVariantList
     }
     g.setup.draws = drawsFrom(q.value(11).toString());
     g.outcome = outcomeFrom(q.value(12).toString());
+    g.match = q.value(13).toLongLong();
+    // Held to what the program plays, whatever a damaged file says.
+    const auto within = [&](int column, int most) {
+      return static_cast<int16_t>(std::clamp(q.value(column).toInt(), 1, most));
+    };
+    g.setup.set = within(14, std::numeric_limits<int16_t>::max());
+    g.setup.leg = within(15, std::numeric_limits<int16_t>::max());
+    g.setup.firstThrower = within(16, kSeats);
+    g.setup.match = {.legsToWin = within(17, MatchOptions::kMostLegs),
+                     .setsToWin = within(18, MatchOptions::kMostSets)};
     index[g.id] = games.size();
     games.push_back(std::move(g));
   }

@@ -39,7 +39,10 @@ class Journal {
   // Each write is committed when it returns true, and so survives a crash of the program;
   // it reaches the disk a few milliseconds later, off the caller's path. On false the
   // journal is unavailable.
-  std::optional<int64_t> beginGame(const GameSetup& setup, const QString& owner);
+  std::optional<int64_t> beginMatch(const MatchOptions& match);
+  // A game, as a leg of a match begun before (without one, a match of its own is begun).
+  std::optional<int64_t> beginGame(const GameSetup& setup, const QString& owner,
+                                   std::optional<int64_t> match = std::nullopt);
   bool record(int64_t game, int sequence, const JournalEntry& entry);
   bool setOutcome(int64_t game, Outcome outcome);
   bool setOwner(int64_t game, const QString& owner);
@@ -47,6 +50,8 @@ class Journal {
   // Every game with its entries, oldest first.
   std::vector<RecordedGame> games();
   std::optional<RecordedGame> game(int64_t id);
+  // The legs of a match, in the order played.
+  std::vector<RecordedGame> legsOf(int64_t match);
   // The games still in progress, with the session that plays them.
   std::vector<std::pair<int64_t, QString>> gamesInProgress();
   // Waits until every committed write is on the disk.

@@ -75,6 +75,22 @@ const std::vector<SchemaStep>& schemaSteps() {
            "ALTER TABLE entries ADD COLUMN bed TEXT",
        },
        fillBeds},
+      {3,
+       {
+           // A match of legs and sets; every game is one of its legs, and each game that
+           // came before matches were played is a match of its own of one leg.
+           "CREATE TABLE matches ("
+           " id INTEGER PRIMARY KEY,"
+           " legs_to_win INTEGER NOT NULL,"
+           " sets_to_win INTEGER NOT NULL)",
+           "ALTER TABLE games ADD COLUMN match INTEGER REFERENCES matches(id)",
+           "ALTER TABLE games ADD COLUMN set_number INTEGER NOT NULL DEFAULT 1",
+           "ALTER TABLE games ADD COLUMN leg_number INTEGER NOT NULL DEFAULT 1",
+           "ALTER TABLE games ADD COLUMN first_thrower INTEGER NOT NULL DEFAULT 1",
+           "INSERT INTO matches (id, legs_to_win, sets_to_win) SELECT id, 1, 1 FROM games",
+           "UPDATE games SET match = id",
+           "CREATE INDEX games_match ON games(match)",
+       }},
   };
   return kSteps;
 }

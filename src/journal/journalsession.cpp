@@ -41,11 +41,31 @@ bool JournalSession::ownerAlive(const QString& owner) const {
 }
 
 void JournalSession::beginGame(const Game& game) {
+  begin({.options = game.options,
+         .names = game.state().names,
+         .draws = draws_.drawn(),
+         .firstThrower = game.state().firstThrower},
+        true);
+}
+
+void JournalSession::beginLeg(const Match& match) {
+  const MatchScore& score = match.score();
+  const Game& game = match.game();
+  begin({.options = game.options,
+         .names = game.state().names,
+         .draws = draws_.drawn(),
+         .firstThrower = game.state().firstThrower,
+         .match = match.options,
+         .set = score.set,
+         .leg = score.leg},
+        score.set == 1 && score.leg == 1);
+}
+
+void JournalSession::begin(const GameSetup& setup, bool firstLeg) {
   if (!journal_) return;
   if (current_ && playing_) journal_->setOutcome(*current_, Outcome::Unfinished);
-  const GameSetup setup{
-      .options = game.options, .names = game.state().names, .draws = draws_.drawn()};
-  current_ = journal_->beginGame(setup, owner_);
+  if (firstLeg || !currentMatch_) currentMatch_ = journal_->beginMatch(setup.match);
+  current_ = currentMatch_ ? journal_->beginGame(setup, owner_, currentMatch_) : std::nullopt;
   playing_ = current_.has_value();
   sequence_ = 0;
 }
@@ -83,8 +103,25 @@ std::optional<RecordedGame> JournalSession::takeUnfinished() {
 void JournalSession::resume(Game& game, const RecordedGame& record) {
   replayGame(game, draws_, record);
   current_ = record.id;
+  currentMatch_ = record.match;
   playing_ = game.state().inPlay;
   sequence_ = static_cast<int>(record.entries.size());
+}
+
+void JournalSession::resume(Match& match, const RecordedGame& record) {
+  // The winners of the legs won before this one, in the order played.
+  std::vector<int16_t> winners;
+  if (journal_ && record.match != 0) {
+    for (const RecordedGame& leg : journal_->legsOf(record.match)) {
+      if (leg.id >= record.id || leg.outcome != Outcome::Won) continue;
+      const ReplayedGame replayed(leg);
+      const GameState& end = replayed.game().state();
+      if (!end.inPlay) winners.push_back(end.thrower);
+    }
+  }
+  match.game().options = record.setup.options;  // the seats the throw moves round
+  match.restore(record.setup.match, winners);
+  resume(match.game(), record);
 }
 
 void JournalSession::decline(const RecordedGame& record) {

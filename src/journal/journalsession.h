@@ -37,8 +37,11 @@ class JournalSession {
   // Before a new game is set up: its draws start afresh from the clock.
   void aboutToSetUp() { draws_.startLive(); }
   // After the new game is set up: the game it replaces is closed as unfinished and the
-  // new one begins.
+  // new one begins, as a match of one leg.
   void beginGame(const Game& game);
+  // After a leg of a match is set up: its first leg begins the match, every other leg
+  // goes on with the match of the leg before.
+  void beginLeg(const Match& match);
   // Before an input reaches the game.
   void record(const GameInput& input, bool autoWin);
   // After an input: a game that was won is closed.
@@ -49,6 +52,8 @@ class JournalSession {
   std::optional<RecordedGame> takeUnfinished();
   // Continue it: game is rebuilt silently and the inputs that follow are added to it.
   void resume(Game& game, const RecordedGame& record);
+  // The same for a leg of a match: the match is rebuilt as its earlier legs left it.
+  void resume(Match& match, const RecordedGame& record);
   // Keep it in the history as unfinished.
   void decline(const RecordedGame& record);
   // The whole history as CSV into a file; false when it could not be written.
@@ -61,6 +66,7 @@ class JournalSession {
 
  private:
   bool ownerAlive(const QString& owner) const;
+  void begin(const GameSetup& setup, bool firstLeg);
 
   std::unique_ptr<Journal> journal_;
   QString owner_;
@@ -68,6 +74,7 @@ class JournalSession {
   std::unique_ptr<QLockFile> lock_;
   DrawSource draws_;
   std::optional<int64_t> current_;
+  std::optional<int64_t> currentMatch_;
   bool playing_ = false;
   int sequence_ = 0;
 };

@@ -6,7 +6,7 @@ void replayGame(Game& game, DrawSource& draws, const RecordedGame& record,
   game.options = record.setup.options;
   game.setPlayerNames(record.setup.names);
   draws.startReplay(record.setup.draws);
-  game.startGame();
+  game.startGame(record.setup.firstThrower);
   for (const JournalEntry& entry : record.entries) {
     game.autoWin = entry.autoWin;
     if (observe) {

@@ -1,6 +1,7 @@
 // Setting up a new game: every game type, 1..4 players, board or buttons, always from
 // the leftovers of an earlier game; then the random draws, fixed and from the clock.
 
+#include "game/gamecatalogue.h"
 #include "session.h"
 
 class NewGame : public ::testing::TestWithParam<std::tuple<int16_t, int, bool>> {};
@@ -103,4 +104,17 @@ TEST(RandomDraws, FromTheClock) {
   EXPECT_GT(starts.size(), 100u);
   EXPECT_GE(*starts.begin(), 301);
   EXPECT_LE(*starts.rbegin(), 900);
+}
+
+// A game type no game has, read from a damaged journal, plays as the games around it:
+// below the first as Cricket on the fixed numbers, beyond the last as 501.
+TEST(NewGame, ATypeNoGameHasPlaysAsTheGameNearestIt) {
+  Session below(-1, 2);
+  EXPECT_TRUE(below.game.isCricket());
+  EXPECT_EQ(below.st().targets, (std::array<int16_t, kTargets + 1>{0, 20, 19, 18, 17, 16, 15, 25}));
+  Session beyond(9, 2);
+  EXPECT_FALSE(beyond.game.isCricket());
+  EXPECT_EQ(beyond.seat(1).score(), 501);
+  EXPECT_EQ(gameCaption(9), "");
+  EXPECT_EQ(gameCaption(kRandomCountdown), "Random Countdown");
 }

@@ -73,7 +73,7 @@ TEST(HistoryCsv, CellsThatSpreadsheetsWouldRunOrSplitComeBackAsText) {
   const Rows rows = exportedRows(folder, games);
   ASSERT_EQ(std::size(cases) + 1, rows.size());
   for (std::size_t i = 0; i < std::size(cases); ++i) {
-    ASSERT_EQ(9u, rows[i + 1].size());
+    ASSERT_EQ(12u, rows[i + 1].size());
     EXPECT_EQ(cases[i].cell, rows[i + 1][4]) << "name: " << cases[i].text;
   }
 }
@@ -87,23 +87,34 @@ TEST(HistoryCsv, OneRowPerEntryWithGamePlayerTurnBedAndPoints) {
   play.start({.gameType = kCricket, .playerCount = 2, .useBoard = false},
              {"", "Ann", "Bob", "", ""});
   play.play("b7 n b1 u");
+  // A match of two legs to win: its first leg won by Ann, the second begun by Bob.
+  RecordedMatch match(session);
+  match.start({.gameType = k301, .playerCount = 2}, {.legsToWin = 2, .setsToWin = 1});
+  match.apply(GameInput::editScore(1, 301 - 60, false));
+  match.play("T20 M M S1");
   const Rows rows = exportedRows(folder, session.journal()->games());
   const Rows want = {
-      {"game", "game type", "entry", "player", "turn", "input", "bed", "points"},
-      {"1", "501", "1", "Ann", "1", "Dart", "Triple Twenty", "60"},
-      {"1", "501", "2", "Ann", "1", "Dart", "Single Bull", "25"},  // Double Bull off
-      {"1", "501", "3", "Ann", "1", "Dart", "Miss", "0"},
-      {"1", "501", "4", "Bob", "1", "Dart", "Double Five", "10"},
-      {"1", "501", "5", "Ann", "1", "Score Subtracted", "", "7"},
-      {"2", "Cricket", "1", "Ann", "1", "Target", "Bull", "25"},
-      {"2", "Cricket", "2", "Ann", "1", "Next Player", "", ""},
-      {"2", "Cricket", "3", "Bob", "1", "Target", "Twenty", "20"},
-      {"2", "Cricket", "4", "Bob", "1", "Undo Hit", "", ""},
+      {"game", "game type", "entry", "player", "turn", "input", "bed", "points", "match", "set",
+       "leg"},
+      {"1", "501", "1", "Ann", "1", "Dart", "Triple Twenty", "60", "1", "1", "1"},
+      {"1", "501", "2", "Ann", "1", "Dart", "Single Bull", "25", "1", "1", "1"},  // no double
+      {"1", "501", "3", "Ann", "1", "Dart", "Miss", "0", "1", "1", "1"},
+      {"1", "501", "4", "Bob", "1", "Dart", "Double Five", "10", "1", "1", "1"},
+      {"1", "501", "5", "Ann", "1", "Score Subtracted", "", "7", "1", "1", "1"},
+      {"2", "Cricket", "1", "Ann", "1", "Target", "Bull", "25", "2", "1", "1"},
+      {"2", "Cricket", "2", "Ann", "1", "Next Player", "", "", "2", "1", "1"},
+      {"2", "Cricket", "3", "Bob", "1", "Target", "Twenty", "20", "2", "1", "1"},
+      {"2", "Cricket", "4", "Bob", "1", "Undo Hit", "", "", "2", "1", "1"},
+      {"3", "301", "1", "Ann", "1", "Score Subtracted", "", "241", "3", "1", "1"},
+      {"3", "301", "2", "Ann", "1", "Dart", "Triple Twenty", "60", "3", "1", "1"},
+      {"3", "301", "3", "Ann", "1", "Dart", "Miss", "0", "3", "1", "1"},
+      {"3", "301", "4", "Ann", "1", "Dart", "Miss", "0", "3", "1", "1"},
+      {"4", "301", "1", "Bob", "1", "Dart", "Single One", "1", "3", "1", "2"},
   };
   ASSERT_EQ(want.size(), rows.size());
   for (std::size_t i = 0; i < want.size(); ++i) {
     std::vector<std::string> got = rows[i];
-    ASSERT_EQ(9u, got.size());
+    ASSERT_EQ(12u, got.size());
     if (i > 0) {
       EXPECT_EQ(20u, got[1].size()) << got[1];  // the start, 2026-12-08T02:11:38Z
     }

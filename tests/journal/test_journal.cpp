@@ -51,7 +51,7 @@ TEST(Journal, EachEntryIsOnDiskWhenRecordReturns) {
     EXPECT_EQ(n, peek(folder.path(), "SELECT count(*) FROM entries").toInt());
   }
   EXPECT_EQ("wal", peek(folder.path(), "PRAGMA journal_mode").toString());
-  EXPECT_EQ(2, peek(folder.path(), "PRAGMA user_version").toInt());  // the bed came with 2
+  EXPECT_EQ(3, peek(folder.path(), "PRAGMA user_version").toInt());  // matches came with 3
 }
 
 TEST(Journal, FileAndFolderAreWhereTheDataHomeSays) {
@@ -76,16 +76,16 @@ TEST(Journal, OldJournalGetsTheBedsOfItsDarts) {
     play.play("T20 T20 S19  D16 OB IB  M T5");
     before = session.journal()->games();
   }
-  // Back to the first version's layout, plus one dart that lost its point.
-  peek(folder.path(), "ALTER TABLE entries DROP COLUMN bed");
-  peek(folder.path(),
+  // The same game in a file of the first version's layout, plus one dart that lost its point.
+  const QString old = folder.dir.path() + "/old.sqlite";
+  writeOldJournal(old, 1, before);
+  peek(old,
        "INSERT INTO entries (game, sequence, kind, x, y, auto_win) VALUES (1, 9, 'dart', NULL, "
        "NULL, 1)");
-  peek(folder.path(), "PRAGMA user_version = 1");
 
-  Journal journal(folder.path());
+  Journal journal(old);
   ASSERT_TRUE(journal.available()) << journal.unavailableReason().toStdString();
-  EXPECT_EQ(2, peek(folder.path(), "PRAGMA user_version").toInt());
+  EXPECT_EQ(Journal::latestVersion(), peek(old, "PRAGMA user_version").toInt());
   const std::vector<RecordedGame> after = journal.games();
   ASSERT_EQ(1u, after.size());
   EXPECT_EQ(before[0].setup, after[0].setup);
