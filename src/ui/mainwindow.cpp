@@ -145,8 +145,13 @@ void MainWindow::buildMenus() {
 
 UndoResult MainWindow::applyInput(const GameInput& input) {
   journal_->record(input, game_.autoWin);
-  const UndoResult result = game_.apply(input);
+  const UndoResult result = match_.apply(input);
   journal_->afterInput(game_);
+  if (match_.score().legAwaitsStart) {
+    journal_->aboutToSetUp();
+    match_.startNextLeg();
+    journal_->beginLeg(match_);
+  }
   return result;
 }
 
@@ -199,8 +204,8 @@ void MainWindow::startNewGame() {
   newGameDialog_->exec();
   if (newGameDialog_->begun()) game_.setPlayerNames(newGameDialog_->names());
   journal_->aboutToSetUp();
-  game_.startGame();
-  journal_->beginGame(game_);
+  match_.start();
+  journal_->beginLeg(match_);
   playRaisedClips();
   refresh();
 }

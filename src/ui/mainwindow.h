@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/game.h"
+#include "game/match.h"
 #include "journal/journalsession.h"
 #include "ui/inputgate.h"
 
@@ -44,10 +45,13 @@ class MainWindow : public QMainWindow {
   void draw(const GameState& screen);
 
   Game& game() { return game_; }
+  // The match the game is a leg of; a single game is a match of one leg.
+  Match& match() { return match_; }
   // The game journal: every new game and every input is recorded in it before the window
   // shows its effect.
   JournalSession& journal() { return *journal_; }
-  // One input to the game, from whatever source: recorded first, then applied.
+  // One input to the game, from whatever source: recorded first, then applied. A leg it
+  // wins is followed by the next leg of the match, set up and recorded at once.
   UndoResult applyInput(const GameInput& input);
 
   // Questions and messages, replaceable so that tests can answer them.
@@ -101,6 +105,7 @@ class MainWindow : public QMainWindow {
   InputGate gate_;
   std::unique_ptr<JournalSession> journal_;
   Game game_;
+  Match match_{game_};
   std::unique_ptr<SettingsStore> store_;
   std::unique_ptr<Preferences> prefs_;
   std::unique_ptr<HighScores> scores_;

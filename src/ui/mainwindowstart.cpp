@@ -71,7 +71,7 @@ void MainWindow::offerUnfinishedGame() {
     return;
   }
   // Rebuilt silently: the clips belong to the moments they were first heard.
-  journal_->resume(game_, *unfinished);
+  journal_->resume(match_, *unfinished);
   refresh();
 }
 

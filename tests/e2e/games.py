@@ -87,6 +87,8 @@ def countdown_501(s, out):
     check(score(reader, 1, "large") == "501" and score(reader, 2, "large") == "501",
           "both players start from 501")
     check(reader.panel("Player:") == "Ada", "the capitalised name of seat 1 throws first")
+    check(not any(n.startswith(("Legs:", "Sets:")) for n in reader.names()),
+          "a single game shows no legs or sets")
     shot = s.client_shot()
     board_rings(shot)
     check(name_colour(shot, 1, "large") == "green" and name_colour(shot, 2, "large") == "blue",
@@ -317,6 +319,46 @@ def cricket_overlapping_input(s, out):
     marks("Player 1, 18: 0 marks", "Player 2, 19: 2 marks", "Player 1, 20: 1 mark")
 
 
+def match_301(s, out):
+    """A 301 match of two legs to win (the preference saved before): seat 1 wins the first
+    leg, the second starts by itself with seat 2 throwing first, and seat 1's second leg
+    wins the match; darts after that do nothing."""
+    s.new_game(players=2, names=["Ann", "Bob"], game=2, inout=0)
+    reader = Screen_reader(s)
+
+    def ann_leg(bob_first):
+        if bob_first:
+            for _ in range(3):
+                miss(s)
+        for _ in range(3):
+            s.dart(20, "triple")
+        check(score(reader, 1, "large") == "121", "301 - 180 = 121")
+        for _ in range(3):
+            miss(s)
+        s.dart(20, "triple")
+        s.dart(17, "triple")
+        s.dart(5, "double")
+
+    check(reader.names().count("Legs: 0") == 2, "both seats show no legs won yet")
+    ann_leg(bob_first=False)
+    names = reader.names()
+    check(names.count("Legs: 1") == 1 and names.count("Legs: 0") == 1,
+          f"seat 1 has won a leg: {sorted(n for n in names if n.startswith('Legs'))}")
+    check(score(reader, 1, "large") == "301" and score(reader, 2, "large") == "301",
+          "the next leg starts from 301")
+    check(reader.panel("Player:") == "Bob", "seat 2 throws first in the second leg")
+    check(reader.panel("Round:") == "1", "the second leg starts in round 1")
+    check(not any("wins the match" in n for n in names), "one leg does not win the match")
+    s.screenshot("e2e-match-second-leg")
+    ann_leg(bob_first=True)
+    check("Ann wins the match 2-0" in reader.names(), "the match is won 2-0")
+    s.screenshot("e2e-match-won")
+    total = reader.panel("Total Hit:")
+    s.dart(20, "triple")
+    check(score(reader, 1, "large") == "0" and score(reader, 2, "large") == "301"
+          and reader.panel("Total Hit:") == total, "darts after the match change nothing")
+
+
 def starts(s, out):
     """The program starts to an empty scoreboard with the board drawn and the status bar
     read out with its captions."""
@@ -336,13 +378,17 @@ SCENARIOS = {
     "cricket-board": cricket_board,
     "cricket-buttons": cricket_buttons,
     "cricket-overlapping-input": cricket_overlapping_input,
+    "match-301": match_301,
 }
+# Preferences saved before a scenario's run.
+SETTINGS = {"match-301": "[Brindlemark]\nSplashOn=False\nLegsToWin=2\n"}
 WITH_SOUND = {"cricket-overlapping-input"}
 
 
 def main():
     name, exe, out = sys.argv[1], sys.argv[2], sys.argv[3]
-    with Session(exe, name, out, sound=name in WITH_SOUND) as s:
+    settings = SETTINGS.get(name, "[Brindlemark]\nSplashOn=False\n")
+    with Session(exe, name, out, settings=settings, sound=name in WITH_SOUND) as s:
         SCENARIOS[name](s, out)
         check(s.app.poll() is None, "the program is still running")
     print(f"{name}: passed")

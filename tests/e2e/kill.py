@@ -4,7 +4,9 @@
 Each time the program is started again, asked "Continue the unfinished game?" and answered
 Yes; what the window then shows must be what it showed before the kill: the same texts in
 the accessibility tree (all but the bed under the pointer) and the same pixels of the board
-and scoreboard. The game is a Random Countdown, so the drawn start must come back too."""
+and scoreboard. The first game is a Random Countdown, so the drawn start must come back
+too; then a 301 match of two legs to win, killed just after its first leg was won and at
+random moments of the second, which must come back at the same leg with the same count."""
 
 import os
 import random
@@ -68,7 +70,9 @@ def main():
     print(f"seed {seed}")
     rng = random.Random(seed)
     kills = 0
-    with Session(exe, "kill", out) as s:
+    # Matches of two legs to win in two sets, as saved by an earlier run.
+    settings = "[Brindlemark]\nSplashOn=False\nLegsToWin=2\nSetsToWin=2\n"
+    with Session(exe, "kill", out, settings=settings) as s:
         # Random Countdown, two players: darts at random beds, a kill after some of them.
         s.new_game(players=2, names=["Ann", "Bob"], game=4)
         # The kills follow darts drawn at random among 36, too few for anyone to win; drawn
@@ -82,6 +86,24 @@ def main():
                 kills += 1
                 kill_and_compare(s, kills, rng)
         check(kills == kills_wanted, f"only {kills} kills in {darts} darts")
+
+        # A match: seat 1 wins the first leg (301 = 180 + T20 T17 D5) while seat 2 misses.
+        s.new_game(players=2, names=["Ann", "Bob"], game=2, inout=0, confirm=True)
+        for number, ring in [(20, "triple")] * 3 + [(0, "miss")] * 3 + [
+                (20, "triple"), (17, "triple"), (5, "double")]:
+            s.dart(number, ring)
+        names = Screen_reader(s).names()
+        check("Legs: 1" in names, f"seat 1 won the first leg: {names}")
+        kills += 1
+        kill_and_compare(s, kills, rng)
+        check("Legs: 1" in Screen_reader(s).names(), "the leg won is still counted")
+        # The second leg, seat 2 first: a turn each at random beds, too few to win it.
+        kill_after = set(rng.sample(range(6), 3))
+        for dart in range(6):
+            s.dart(rng.choice(range(1, 21)), rng.choice(RINGS))
+            if dart in kill_after:
+                kills += 1
+                kill_and_compare(s, kills, rng)
     print(f"kill: passed, {kills} kills")
 
 

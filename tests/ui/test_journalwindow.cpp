@@ -61,7 +61,7 @@ class TestJournalWindow : public QObject {
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
     QCOMPARE(lines.size(), 5);  // header, three darts, and the end of the last line
-    QVERIFY(lines[3].contains(",501,3,Player 1,1,Dart,Triple Nineteen,57\r"));
+    QVERIFY(lines[3].contains(",501,3,Player 1,1,Dart,Triple Nineteen,57,1,1,1\r"));
   }
 
   void unusableHistoryOnlyChangesWhatStatisticsSay() {
