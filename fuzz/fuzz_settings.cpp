@@ -62,6 +62,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   prefs.checkSound(1);
   prefs.readAutoWin();
   prefs.readSplash();
+  // The match counts read from any bytes are counts the new-game dialog can show.
+  prefs.readMatch();
+  const MatchOptions& match = prefs.matchOptions;
+  if (match.legsToWin < 1 || match.legsToWin > MatchOptions::kMostLegs || match.setsToWin < 1 ||
+      match.setsToWin > MatchOptions::kMostSets)
+    std::abort();
   HighScores scores(view);
   scores.load();
   scores.offerWin("Fuzz", 3);

@@ -2,9 +2,12 @@
 // The on/off preferences: sound, automatic win detection, the splash window and the
 // checkout hints.
 // Each is read once at start-up and written as "True" or "False" whenever it is toggled.
+// Beside them the match chosen last, the legs and the sets to win, which the new-game
+// dialog starts from.
 
 #include <string>
 
+#include "game/match.h"
 #include "store/keyvaluestore.h"
 
 class Preferences {
@@ -13,6 +16,8 @@ class Preferences {
   static constexpr const char* kAutoWin = "AutoWin";
   static constexpr const char* kSplashOn = "SplashOn";
   static constexpr const char* kCheckoutHints = "CheckoutHints";
+  static constexpr const char* kLegsToWin = "LegsToWin";
+  static constexpr const char* kSetsToWin = "SetsToWin";
 
   explicit Preferences(KeyValueStore& store) : store_(store) {}
 
@@ -35,6 +40,15 @@ class Preferences {
   bool toggleSplash() { return toggle(kSplashOn, splashOn); }
   bool toggleCheckoutHints() { return toggle(kCheckoutHints, checkoutHints); }
 
+  // Start-up: the legs to win (1..11) and the sets to win (1..7) into matchOptions. An
+  // absent key, or a value that is not a whole number, reads as 1; a number beyond the
+  // range as the nearest end of it. Nothing is written.
+  void readMatch();
+  // After the new-game dialog: writes those of the two counts that differ from
+  // matchOptions (so a value edited by hand stays until the user changes it), then holds
+  // them there.
+  void saveMatch(const MatchOptions& match);
+
   // The check mark of "&Sound On": without a device the item is disabled and keeps the
   // check mark it was created with.
   bool soundChecked() const { return soundAvailable ? soundOn : true; }
@@ -44,6 +58,7 @@ class Preferences {
   bool autoWin = false;
   bool splashOn = false;
   bool checkoutHints = false;
+  MatchOptions matchOptions;
 
  private:
   bool toggle(const char* key, bool& flag);

@@ -2,10 +2,12 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStyleOptionButton>
 #include <algorithm>
 
@@ -88,14 +90,26 @@ QRadioButton* option(QWidget* parent, const QString& name, const QString& captio
 
 }  // namespace
 
+namespace {
+// The row of the match counts, below the frames and "Lets Begin".
+constexpr int kCountRowTop = 4320;
+constexpr int kCountRowHeight = 315;
+}  // namespace
+
 NewGameDialog::NewGameDialog(GameOptions& options, QWidget* parent)
+    : NewGameDialog(options, ownMatch_, parent) {}
+
+NewGameDialog::NewGameDialog(GameOptions& options, MatchOptions& match, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      options_(options) {
+      options_(options),
+      match_(match) {
   setObjectName("frmgame");
   setWindowTitle("Choose Your Game...");
   setFont(classicFont(kSansFace, 9.75));
-  setFixedSize(twips(5040), twips(4335));
+  // The classic dialog and, below it, one row for the match, as far below "Lets Begin" as
+  // the frames are below the top.
+  setFixedSize(twips(5040), twips(kCountRowTop + kCountRowHeight + 120));
   makeFixedDialog(this);
 
   auto* frame1 = frame(this, "Frame1", "Players:", twipsRect(60, 120, 2235, 1815));
@@ -136,6 +150,11 @@ NewGameDialog::NewGameDialog(GameOptions& options, QWidget* parent)
       option(frame5, "optboard_1", "Use Board Picture", twipsRect(240, 300, 1995, 195));
   boardOptions_[2] =
       option(frame5, "optboard_2", "Use Buttons Instead", twipsRect(240, 660, 1935, 195));
+
+  // The counts, their captions under the frame captions, come before "Lets Begin" on the
+  // way round with the Tab key.
+  makeCount("spinlegs", "Legs to win", 60, 2295, MatchOptions::kMostLegs, match_.legsToWin);
+  makeCount("spinsets", "Sets to win", 2460, 4935, MatchOptions::kMostSets, match_.setsToWin);
 
   auto* cmdstart = new QPushButton("Lets Begin", this);
   cmdstart->setObjectName("cmdstart");
@@ -180,6 +199,25 @@ QButtonGroup* NewGameDialog::makeGroup(void (NewGameDialog::*handler)(int)) {
     if (checked) (this->*handler)(id);
   });
   return group;
+}
+
+void NewGameDialog::makeCount(const char* name, const QString& caption, int left, int right,
+                              int most, int16_t& stored) {
+  constexpr int kSpinWidth = 855;
+  const int spinLeft = right - kSpinWidth;
+  auto* label = new QLabel(caption, this);
+  label->setObjectName(QString("lbl") + name);
+  label->setGeometry(twipsRect(left, kCountRowTop, spinLeft - 60 - left, kCountRowHeight));
+  auto* spin = new QSpinBox(this);
+  spin->setObjectName(name);
+  spin->setAccessibleName(caption);
+  spin->setRange(1, most);
+  spin->setValue(stored);  // a count out of range is brought to its nearest end
+  stored = static_cast<int16_t>(spin->value());
+  spin->setGeometry(twipsRect(spinLeft, kCountRowTop, kSpinWidth, kCountRowHeight));
+  label->setBuddy(spin);
+  connect(spin, &QSpinBox::valueChanged, this,
+          [&stored](int value) { stored = static_cast<int16_t>(value); });
 }
 
 void NewGameDialog::choosePlayerCount(int index) {

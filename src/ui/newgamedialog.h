@@ -1,5 +1,6 @@
 #pragma once
-// The new-game dialog "Choose Your Game...": writes the game options as the user clicks.
+// The new-game dialog "Choose Your Game...": writes the game options and the match
+// options as the user clicks.
 
 #include <QDialog>
 #include <QString>
@@ -7,6 +8,7 @@
 #include <string>
 
 #include "game/game.h"
+#include "game/match.h"
 
 class QButtonGroup;
 class QLineEdit;
@@ -26,8 +28,13 @@ void fitOptionCaptions(QWidget* dialog);
 class NewGameDialog : public QDialog {
   Q_OBJECT
  public:
-  // Loading the dialog sets the option defaults into options.
-  NewGameDialog(GameOptions& options, QWidget* parent = nullptr);
+  // Loading the dialog sets the option defaults into options. The legs and sets to win
+  // start from match (the counts saved last), brought into their ranges, and are written
+  // back into it as the user changes them.
+  NewGameDialog(GameOptions& options, MatchOptions& match, QWidget* parent = nullptr);
+  // Until the main window keeps the match options, the dialog keeps its own: a single
+  // game unless the user chooses more.
+  explicit NewGameDialog(GameOptions& options, QWidget* parent = nullptr);
   // The names as "Lets Begin" copies them to the scoreboard: capitaliseName of each box,
   // seats 1..4.
   std::array<std::string, kSeats + 1> names() const;
@@ -48,8 +55,15 @@ class NewGameDialog : public QDialog {
 
  private:
   QButtonGroup* makeGroup(void (NewGameDialog::*handler)(int));
+  // A count on the row below the frames: its caption from left, the spin box ending at
+  // right (the frame's edge above it); stored as it changes. The caption is named "lbl"
+  // and the spin box's name.
+  void makeCount(const char* name, const QString& caption, int left, int right, int most,
+                 int16_t& stored);
 
+  MatchOptions ownMatch_;  // the match options while nobody else keeps them
   GameOptions& options_;
+  MatchOptions& match_;
   std::array<QRadioButton*, kSeats + 1> playerCountOptions_{};
   std::array<QLineEdit*, kSeats + 1> nameBoxes_{};
   std::array<QRadioButton*, 5> gameTypeOptions_{};

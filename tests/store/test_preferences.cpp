@@ -58,4 +58,82 @@ TEST(PreferencesTest, FirstRunWritesTrueForEachKeyAndTogglesAtOnce) {
   }
 }
 
+// The stored match counts (nullptr: no such line) and what they read as.
+struct MatchCase {
+  const char* legs;
+  const char* sets;
+  int16_t legsToWin;
+  int16_t setsToWin;
+};
+
+void PrintTo(const MatchCase& c, std::ostream* out) {
+  *out << "LegsToWin " << (c.legs ? c.legs : "absent") << ", SetsToWin "
+       << (c.sets ? c.sets : "absent");
+}
+
+std::string matchLines(const char* legs, const char* sets) {
+  std::string text = "[Brindlemark]\n";
+  if (legs) text += "LegsToWin=" + std::string(legs) + "\n";
+  if (sets) text += "SetsToWin=" + std::string(sets) + "\n";
+  return text;
+}
+
+class MatchRead : public testing::TestWithParam<MatchCase> {};
+
+TEST_P(MatchRead, DamagedCountsReadAsOneOrTheNearestInRangeAndNothingIsWritten) {
+  const MatchCase& c = GetParam();
+  StoreFolder folder;
+  folder.put(matchLines(c.legs, c.sets));
+  SettingsStore store(folder.path());
+  Preferences prefs(store);
+  prefs.readMatch();
+  EXPECT_EQ(prefs.matchOptions.legsToWin, c.legsToWin);
+  EXPECT_EQ(prefs.matchOptions.setsToWin, c.setsToWin);
+  EXPECT_EQ(folder.bytes(), matchLines(c.legs, c.sets));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, MatchRead,
+    testing::Values(MatchCase{.legs = nullptr, .sets = nullptr, .legsToWin = 1, .setsToWin = 1},
+                    MatchCase{.legs = "3", .sets = "2", .legsToWin = 3, .setsToWin = 2},
+                    MatchCase{.legs = "11", .sets = "7", .legsToWin = 11, .setsToWin = 7},
+                    MatchCase{.legs = "12", .sets = "8", .legsToWin = 11, .setsToWin = 7},
+                    MatchCase{.legs = "0", .sets = "-3", .legsToWin = 1, .setsToWin = 1},
+                    MatchCase{.legs = "99999999999999999999",
+                              .sets = "-99999999999999999999",
+                              .legsToWin = 11,
+                              .setsToWin = 1},
+                    MatchCase{.legs = "ten", .sets = "", .legsToWin = 1, .setsToWin = 1},
+                    MatchCase{.legs = "2.5", .sets = "4x", .legsToWin = 1, .setsToWin = 1},
+                    MatchCase{.legs = "0x5", .sets = "\"5 \"", .legsToWin = 1, .setsToWin = 1},
+                    MatchCase{.legs = nullptr, .sets = "5", .legsToWin = 1, .setsToWin = 5}));
+
+// Each new game saves the counts chosen; only a count that differs from the one held is
+// written, so a damaged value stays in the file while the user keeps what it reads as.
+TEST(PreferencesTest, MatchIsWrittenOnlyWhereItChanged) {
+  StoreFolder folder;
+  folder.put(matchLines("ten", nullptr));
+  SettingsStore store(folder.path());
+  Preferences prefs(store);
+  prefs.readMatch();
+  const struct {
+    MatchOptions chosen;
+    std::string after;
+  } steps[] = {
+      {{.legsToWin = 1, .setsToWin = 1}, matchLines("ten", nullptr)},
+      {{.legsToWin = 1, .setsToWin = 3}, matchLines("ten", "3")},
+      {{.legsToWin = 11, .setsToWin = 3}, matchLines("11", "3")},
+      {{.legsToWin = 1, .setsToWin = 1}, matchLines("1", "1")},
+  };
+  for (const auto& [chosen, after] : steps) {
+    prefs.saveMatch(chosen);
+    EXPECT_EQ(prefs.matchOptions, chosen);
+    EXPECT_EQ(folder.bytes(), after)
+        << chosen.legsToWin << " legs, " << chosen.setsToWin << " sets";
+  }
+  Preferences next(store);  // the next start
+  next.readMatch();
+  EXPECT_EQ(next.matchOptions, (MatchOptions{.legsToWin = 1, .setsToWin = 1}));
+}
+
 }  // namespace

@@ -1,25 +1,32 @@
 // The new-game dialog (the enabling as the user clicks, the options it writes at once, the
-// second showing and the capitalisation of names) and the score-editing dialog (the seat
+// match counts it starts from and writes, the second showing and the capitalisation of
+// names) and the score-editing dialog (the seat
 // enabling, the choices it stores, and "OK" against any other way of closing it).
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QtTest>
 
 #include "ui/fonts.h"
 #include "ui/newgamedialog.h"
 #include "ui/scoreeditdialog.h"
+#include "ui/twips.h"
 
 class TestGameDialogs : public QObject {
   Q_OBJECT
   GameOptions options_;
+  MatchOptions match_;
   std::unique_ptr<NewGameDialog> newGame_;  // shown before each case
   std::unique_ptr<ScoreEditDialog> edit_;
   QWidget* shown_ = nullptr;  // the dialog the clicks go to
 
   QRadioButton* opt(const QString& n) { return shown_->findChild<QRadioButton*>(n); }
   QLineEdit* box(int i) { return newGame_->findChild<QLineEdit*>(QString("txtname_%1").arg(i)); }
+  QSpinBox* spin(const char* name) { return newGame_->findChild<QSpinBox*>(name); }
   void click(const QString& n) {
     auto* w = shown_->findChild<QAbstractButton*>(n);
     QVERIFY2(w, qPrintable(n));
@@ -38,7 +45,8 @@ class TestGameDialogs : public QObject {
     // every field away from what loading the dialog writes
     options_ = {
         .gameType = k501, .playerCount = 4, .inOutRule = 3, .doubleBull = false, .useBoard = false};
-    newGame_ = std::make_unique<NewGameDialog>(options_);
+    match_ = {.legsToWin = 3, .setsToWin = 2};  // as saved after the game before
+    newGame_ = std::make_unique<NewGameDialog>(options_, match_);
     shown_ = newGame_.get();
     newGame_->show();
     QVERIFY(QTest::qWaitForWindowExposed(shown_));
@@ -93,6 +101,7 @@ class TestGameDialogs : public QObject {
     for (const QString& n : clicks) click(n);
     box(3)->selectAll();
     QTest::keyClicks(box(3), "ann");
+    spin("spinlegs")->setValue(5);
     click("cmdstart");
     QVERIFY(!newGame_->isVisible());
     QVERIFY(newGame_->begun());
@@ -101,6 +110,8 @@ class TestGameDialogs : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(newGame_.get()));
     QVERIFY(!newGame_->begun());
     QVERIFY(options_ == first);
+    QCOMPARE(spin("spinlegs")->value(), 5);
+    QVERIFY((match_ == MatchOptions{.legsToWin = 5, .setsToWin = 2}));
     for (const QString& n : clicks) {
       QVERIFY2(opt(n)->isChecked(), qPrintable(n));
       QVERIFY2(opt(n)->isEnabled(), qPrintable(n));
@@ -115,6 +126,94 @@ class TestGameDialogs : public QObject {
     QVERIFY(!newGame_->isVisible());
     QVERIFY(!newGame_->begun());
     QCOMPARE(options_.gameType, k301);
+  }
+
+  // The counts start from the match passed in (the saved one), brought into range, each
+  // with its caption as the buddy that names it, on a row of their own below the classic
+  // controls, which keep their places.
+  void newGameCountsStartFromTheSavedMatch() {
+    const struct {
+      MatchOptions saved, shown;
+    } rows[] = {
+        {{.legsToWin = 1, .setsToWin = 1}, {.legsToWin = 1, .setsToWin = 1}},
+        {{.legsToWin = 5, .setsToWin = 4}, {.legsToWin = 5, .setsToWin = 4}},
+        {{.legsToWin = 11, .setsToWin = 7}, {.legsToWin = 11, .setsToWin = 7}},
+        {{.legsToWin = 12, .setsToWin = 8}, {.legsToWin = 11, .setsToWin = 7}},
+        {{.legsToWin = 0, .setsToWin = -2}, {.legsToWin = 1, .setsToWin = 1}},
+    };
+    for (const auto& [saved, shown] : rows) {
+      const QByteArray row = QByteArray::number(saved.legsToWin) + " legs, " +
+                             QByteArray::number(saved.setsToWin) + " sets";
+      MatchOptions match = saved;
+      NewGameDialog dialog(options_, match);
+      QVERIFY2(match == shown, row);
+      QCOMPARE(dialog.findChild<QSpinBox*>("spinlegs")->value(), shown.legsToWin);
+      QCOMPARE(dialog.findChild<QSpinBox*>("spinsets")->value(), shown.setsToWin);
+    }
+    const struct {
+      const char* name;
+      QString caption;
+      int most;
+    } counts[] = {{"spinlegs", "Legs to win", 11}, {"spinsets", "Sets to win", 7}};
+    QList<QWidget*> rowWidgets;
+    for (const auto& [name, caption, most] : counts) {
+      QSpinBox* count = spin(name);
+      QVERIFY2(count, name);
+      QCOMPARE(count->minimum(), 1);
+      QCOMPARE(count->maximum(), most);
+      QCOMPARE(count->accessibleName(), caption);
+      auto* label = newGame_->findChild<QLabel*>(QString("lbl") + name);
+      QVERIFY2(label && label->isVisible(), name);
+      QCOMPARE(label->text(), caption);
+      QVERIFY(label->buddy() == count);
+      QVERIFY2(label->fontMetrics().horizontalAdvance(caption) <= label->width(), name);
+      rowWidgets << count << label;
+    }
+    QCOMPARE(newGame_->findChild<QPushButton*>("cmdstart")->geometry(),
+             QRect(twips(2520), twips(3840), twips(2415), twips(375)));
+    QCOMPARE(newGame_->findChild<QGroupBox*>("Frame2")->geometry(),
+             QRect(twips(60), twips(2040), twips(2235), twips(2175)));
+    QVERIFY(newGame_->findChild<QPushButton*>("cmdstart")->isDefault());
+    for (QWidget* w : rowWidgets) {
+      QVERIFY2(newGame_->rect().contains(w->geometry()), qPrintable(w->objectName()));
+      for (QWidget* other : newGame_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other == w || rowWidgets.contains(other) || !other->isVisible()) continue;
+        QVERIFY2(!w->geometry().intersects(other->geometry()),
+                 qPrintable(w->objectName() + " covers " + other->objectName()));
+      }
+    }
+  }
+
+  // A count is stored as it is typed or stepped, and never leaves its range; Tab goes
+  // from the counts on to "Lets Begin", and Enter in a count begins the game with it.
+  void newGameCountsAreStoredAsTheyChange() {
+    QSpinBox* legs = spin("spinlegs");
+    QSpinBox* sets = spin("spinsets");
+    legs->setFocus();
+    legs->selectAll();
+    QTest::keyClicks(legs, "10");
+    QCOMPARE(match_.legsToWin, 10);
+    QTest::keyClick(legs, Qt::Key_Up);
+    QTest::keyClick(legs, Qt::Key_Up);  // already the most
+    QCOMPARE(match_.legsToWin, 11);
+    QTest::keyClick(legs, Qt::Key_Tab);
+    QVERIFY(sets->hasFocus());
+    QTest::keyClick(sets, Qt::Key_Down);
+    QTest::keyClick(sets, Qt::Key_Down);  // already the least
+    QCOMPARE(match_.setsToWin, 1);
+    sets->selectAll();
+    QTest::keyClicks(sets, "8");  // beyond the most: refused
+    QCOMPARE(sets->value(), 1);
+    QTest::keyClick(sets, Qt::Key_Tab);
+    QVERIFY(newGame_->findChild<QPushButton*>("cmdstart")->hasFocus());
+    sets->setFocus();
+    sets->selectAll();
+    QTest::keyClicks(sets, "7");
+    QTest::keyClick(sets, Qt::Key_Return);
+    QVERIFY(!newGame_->isVisible());
+    QVERIFY(newGame_->begun());
+    QVERIFY((match_ == MatchOptions{.legsToWin = 11, .setsToWin = 7}));
+    QCOMPARE(options_.gameType, kCricket);  // the game options as they were
   }
 
   void capitalisesNames() {
