@@ -23,6 +23,7 @@
 #include "ui/fonts.h"
 #include "ui/gameview.h"
 #include "ui/mainmenu.h"
+#include "ui/matchpanel.h"
 #include "ui/newgamedialog.h"
 #include "ui/pictures.h"
 #include "ui/scoreboard.h"
@@ -87,6 +88,7 @@ MainWindow::MainWindow(QWidget* parent)
   scoreboard_ = new Scoreboard(area_, [this](int index) {
     submitGameChange([this, index] { applyInput(GameInput::targetPress(index)); });
   });
+  matchPanel_ = new MatchPanel(area_);
   checkoutLabel_ = new CheckoutLabel(area_);
   board_ = new BoardWidget(area_);
   board_->setGeometry(twipsRect(2400, 0, 7200, 7200));
@@ -180,6 +182,7 @@ void MainWindow::refresh() { draw(game_.state()); }
 void MainWindow::draw(const GameState& s) {
   const gameview::Screen screen(game_.options, s);
   scoreboard_->render(game_.options, s);
+  matchPanel_->render(game_.options, s, match_.options, match_.score(), matchResultText(match_));
   checkoutLabel_->render(game_.options, s, prefs_ && prefs_->checkoutHints);
   statusPanels_->render(screen);
   board_->setVisible(gameview::boardShown(screen));
@@ -198,10 +201,11 @@ void MainWindow::newGame() {
 void MainWindow::startNewGame() {
   if (game_.state().inPlay && !askYesNo("Are you Sure", "Start New Game")) return;
   if (!newGameDialog_) {
-    newGameDialog_ = new NewGameDialog(game_.options, this);
+    newGameDialog_ = new NewGameDialog(game_.options, match_.options, this);
     centreOnEveryActivation(newGameDialog_);
   }
   newGameDialog_->exec();
+  if (prefs_) prefs_->saveMatch(match_.options);
   if (newGameDialog_->begun()) game_.setPlayerNames(newGameDialog_->names());
   journal_->aboutToSetUp();
   match_.start();

@@ -17,6 +17,7 @@ class BoardWidget;
 class CheckoutLabel;
 class HighScores;
 class LinkOpener;
+class MatchPanel;
 class Preferences;
 class Scoreboard;
 class SettingsStore;
@@ -115,6 +116,7 @@ class MainWindow : public QMainWindow {
   QWidget* area_ = nullptr;
   BoardWidget* board_ = nullptr;
   Scoreboard* scoreboard_ = nullptr;
+  MatchPanel* matchPanel_ = nullptr;
   CheckoutLabel* checkoutLabel_ = nullptr;
   StatusPanels* statusPanels_ = nullptr;
   NewGameDialog* newGameDialog_ = nullptr;

@@ -21,6 +21,9 @@ void MainWindow::showAtStart() {
   // The settings file and the game's starting values (set when the game was made).
   store_ = std::make_unique<SettingsStore>(SettingsStore::defaultPath());
   prefs_ = std::make_unique<Preferences>(*store_);
+  // Legs and sets to win, as the new-game dialog left them the last time.
+  prefs_->readMatch();
+  match_.options = prefs_->matchOptions;
   scores_ = std::make_unique<HighScores>(*store_);
   // The notification-area icon.
   tray_ = std::make_unique<TrayIcon>(this, pictures::windowIcon());

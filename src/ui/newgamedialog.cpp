@@ -96,9 +96,6 @@ constexpr int kCountRowTop = 4320;
 constexpr int kCountRowHeight = 315;
 }  // namespace
 
-NewGameDialog::NewGameDialog(GameOptions& options, QWidget* parent)
-    : NewGameDialog(options, ownMatch_, parent) {}
-
 NewGameDialog::NewGameDialog(GameOptions& options, MatchOptions& match, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),

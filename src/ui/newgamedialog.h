@@ -32,9 +32,6 @@ class NewGameDialog : public QDialog {
   // start from match (the counts saved last), brought into their ranges, and are written
   // back into it as the user changes them.
   NewGameDialog(GameOptions& options, MatchOptions& match, QWidget* parent = nullptr);
-  // Until the main window keeps the match options, the dialog keeps its own: a single
-  // game unless the user chooses more.
-  explicit NewGameDialog(GameOptions& options, QWidget* parent = nullptr);
   // The names as "Lets Begin" copies them to the scoreboard: capitaliseName of each box,
   // seats 1..4.
   std::array<std::string, kSeats + 1> names() const;
@@ -61,7 +58,6 @@ class NewGameDialog : public QDialog {
   void makeCount(const char* name, const QString& caption, int left, int right, int most,
                  int16_t& stored);
 
-  MatchOptions ownMatch_;  // the match options while nobody else keeps them
   GameOptions& options_;
   MatchOptions& match_;
   std::array<QRadioButton*, kSeats + 1> playerCountOptions_{};
