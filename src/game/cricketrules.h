@@ -13,7 +13,6 @@ class CricketRules : public GameRules {
   ScoringKind scoring() const override { return ScoringKind::Marks; }
   void setUp(GameTable& table) const override;
   void scoreDart(GameTable& table, int16_t number, int16_t multiplier) const override;
-  bool takesTargets() const override { return true; }
   void markTarget(GameTable& table, int target) const override;
   bool takesKeys(const GameOptions& options) const override;
   void settleTurn(GameTable& table, int16_t darts) const override;

@@ -153,8 +153,6 @@ void Game::pressTarget(int target) {
     passTurn();
     return;
   }
-  // A game without targets has none to mark.
-  if (!rules().takesTargets()) return;
   GameTable table(*this);
   rules().markTarget(table, target);
 }

@@ -54,8 +54,7 @@ class GameRules {
   virtual void setUp(GameTable& table) const = 0;
   // A dart on the board, counted already: number 1..20, 25 for the bull, 0 for a miss.
   virtual void scoreDart(GameTable& table, int16_t number, int16_t multiplier) const = 0;
-  // Target button 1..7, one mark; a game without targets takes none.
-  virtual bool takesTargets() const { return false; }
+  // Target button 1..7, one mark; a game without targets does nothing.
   virtual void markTarget(GameTable& table, int target) const;
   // Whether characters typed into the window press targets, through the key table.
   virtual bool takesKeys(const GameOptions& options) const;
