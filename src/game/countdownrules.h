@@ -6,7 +6,7 @@
 
 #include "game/gamerules.h"
 
-class CountdownRules : public GameRules {
+class CountdownRules final : public GameRules {
  public:
   // start: the score every seat starts from; 0 draws a shared start from 301 to 900.
   explicit constexpr CountdownRules(int16_t start) : start_(start) {}

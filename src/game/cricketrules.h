@@ -5,7 +5,7 @@
 
 #include "game/gamerules.h"
 
-class CricketRules : public GameRules {
+class CricketRules final : public GameRules {
  public:
   // randomTargets: six distinct numbers drawn from 1..20 instead of 20..15. Keys press the
   // targets of the fixed numbers only, played on the buttons.

@@ -13,12 +13,6 @@ Game::Game(std::function<float()> uniform) : uniform_(std::move(uniform)) {
   for (int seat = 1; seat <= kSeats; ++seat) state_.names[seat] = kUnnamedPlayer;
 }
 
-const GameRules& Game::rules() const { return rulesFor(options.gameType); }
-
-void Game::announce(Clip clip) {
-  if (soundOn) clips_.push_back({clip, state_});
-}
-
 void Game::seedFromClock() {
   engine_ = std::mt19937(static_cast<std::mt19937::result_type>(
       std::chrono::high_resolution_clock::now().time_since_epoch().count()));
@@ -28,23 +22,6 @@ float Game::drawUniform() {
   if (uniform_) return std::clamp(uniform_(), 0.0f, std::nextafter(1.0f, 0.0f));
   return std::uniform_real_distribution<float>(0.0f, 1.0f)(engine_);
 }
-
-int Game::lastSeat() const { return std::clamp<int>(options.playerCount, 1, kSeats); }
-
-// ---------------------------------------------------------------- the rules' view
-
-GameTable::GameTable(Game& game) : state(game.state_), options(game.options), game_(game) {}
-bool GameTable::autoWin() const { return game_.autoWin; }
-PlayerRecord& GameTable::thrower() { return player(state.thrower); }
-PlayerRecord& GameTable::player(int seat) { return state.players[static_cast<std::size_t>(seat)]; }
-const PlayerRecord& GameTable::player(int seat) const {
-  return state.players[static_cast<std::size_t>(seat)];
-}
-int GameTable::lastSeat() const { return game_.lastSeat(); }
-void GameTable::announce(Clip clip) { game_.announce(clip); }
-void GameTable::declareWin() { game_.declareWin(); }
-float GameTable::drawUniform() { return game_.drawUniform(); }
-void GameTable::seedFromClock() { game_.seedFromClock(); }
 
 // The defaults of a game without targets and without an undo.
 void GameRules::markTarget(GameTable& /*table*/, int /*target*/) const {}

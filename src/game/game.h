@@ -4,6 +4,7 @@
 // An input runs to its end at once and leaves the clips it raised, in order, each with
 // the state the screen shows while that clip plays; the window plays them afterwards.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -15,6 +16,7 @@
 
 #include "game/checkout.h"
 #include "game/clip.h"
+#include "game/gamecatalogue.h"
 #include "game/gameinput.h"
 #include "game/gamerules.h"
 #include "game/playerrecord.h"
@@ -49,9 +51,9 @@ struct GameState {
   std::array<PlayerRecord, kSeats + 1> players{};  // seats 1..4; element 0 unused
   std::array<std::string, kSeats + 1> names{};     // the names on the scoreboard
   int16_t thrower = 1;                             // the seat to throw
-  int16_t firstThrower = 1;  // the seat that threw first: its turn begins a new round
-  int16_t dartsThrown = 0;                         // in the thrower's turn
-  int16_t lastMultiplier = 1;                      // of the latest dart on the board
+  int16_t firstThrower = 1;    // the seat that threw first: its turn begins a new round
+  int16_t dartsThrown = 0;     // in the thrower's turn
+  int16_t lastMultiplier = 1;  // of the latest dart on the board
   int16_t round = 1;
   int16_t turnTotal = 0;  // points of the turn so far, counted only once the thrower is in
   bool started = false;   // a game has been set up since the program started
@@ -105,7 +107,13 @@ class Game {
     return state_.players[static_cast<std::size_t>(seat)];
   }
   // The rules of the game the options name.
-  const GameRules& rules() const;
+  const GameRules& rules() const {
+    if (rulesType_ != options.gameType) {
+      rules_ = &rulesFor(options.gameType);
+      rulesType_ = options.gameType;
+    }
+    return *rules_;
+  }
   bool isCricket() const { return rules().scoring() == ScoringKind::Marks; }
 
   // "Lets Begin": the names (already capitalised) go to the scoreboard; a first player
@@ -138,14 +146,48 @@ class Game {
 
  private:
   friend class GameTable;
-  int lastSeat() const;
-  void announce(Clip clip);
+  int lastSeat() const { return std::clamp<int>(options.playerCount, 1, kSeats); }
+  void announce(Clip clip) {
+    if (soundOn) clips_.push_back({clip, state_});
+  }
   float drawUniform();
   void seedFromClock();
   void declareWin();
 
+  // The rules of the game type last asked for, found again only when the type changes.
+  mutable const GameRules* rules_ = nullptr;
+  mutable int rulesType_ = -1000000;
   std::vector<ClipCue> clips_;
   std::function<float()> uniform_;
   std::mt19937 engine_;
   GameState state_;
+};
+
+// The game in play as its rules see it: its state and options, and what a rule may do
+// beyond changing them. Made for each call of the rules; it only refers to the game.
+class GameTable {
+ public:
+  explicit GameTable(Game& game) : state(game.state_), options(game.options), game_(game) {}
+  GameState& state;
+  const GameOptions& options;
+  bool autoWin() const { return game_.autoWin; }
+  PlayerRecord& thrower() { return player(state.thrower); }
+  PlayerRecord& player(int seat) { return state.players[static_cast<std::size_t>(seat)]; }
+  const PlayerRecord& player(int seat) const {
+    return state.players[static_cast<std::size_t>(seat)];
+  }
+  // The seats in play, 1..count: a count of 0 (before the new-game dialog was ever shown)
+  // plays seat 1 alone, and a count beyond the seats plays all four.
+  int lastSeat() const { return game_.lastSeat(); }
+  // Raises a clip, heard with the state as it is now.
+  void announce(Clip clip) { game_.announce(clip); }
+  // The thrower has won.
+  void declareWin() { game_.declareWin(); }
+  // One uniform value 0 <= r < 1, from the game's source of draws.
+  float drawUniform() { return game_.drawUniform(); }
+  // Starts the generator from the clock, immediately before a setup draws.
+  void seedFromClock() { game_.seedFromClock(); }
+
+ private:
+  Game& game_;
 };

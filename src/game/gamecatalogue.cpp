@@ -22,20 +22,23 @@ const std::array<GameKind, 5> kGames = {{
     {kRandomCountdown, "Random Countdown", kRandomCountdownRules},
 }};
 
+// The row of a game type: the types are numbered as the rows are listed.
+const GameKind* kindOf(int16_t gameType) {
+  const auto row = static_cast<std::size_t>(gameType);
+  return gameType >= 0 && row < kGames.size() && kGames[row].type == gameType ? &kGames[row]
+                                                                              : nullptr;
+}
+
 }  // namespace
 
 std::span<const GameKind> gameKinds() { return kGames; }
 
 const GameRules& rulesFor(int16_t gameType) {
-  for (const GameKind& kind : kGames) {
-    if (kind.type == gameType) return kind.rules;
-  }
+  if (const GameKind* kind = kindOf(gameType)) return kind->rules;
   return gameType < 0 ? kGames.front().rules : k501Rules;
 }
 
 std::string_view gameCaption(int16_t gameType) {
-  for (const GameKind& kind : kGames) {
-    if (kind.type == gameType) return kind.caption;
-  }
-  return {};
+  const GameKind* kind = kindOf(gameType);
+  return kind ? kind->caption : std::string_view();
 }

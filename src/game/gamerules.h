@@ -10,35 +10,9 @@
 #include "game/clip.h"
 
 struct GameOptions;
-struct GameState;
-class Game;
-class PlayerRecord;
 
-// The game in play as its rules see it.
-class GameTable {
- public:
-  explicit GameTable(Game& game);
-  GameState& state;
-  const GameOptions& options;
-  bool autoWin() const;
-  PlayerRecord& thrower();
-  PlayerRecord& player(int seat);
-  const PlayerRecord& player(int seat) const;
-  // The seats in play, 1..count: a count of 0 (before the new-game dialog was ever shown)
-  // plays seat 1 alone, and a count beyond the seats plays all four.
-  int lastSeat() const;
-  // Raises a clip, heard with the state as it is now.
-  void announce(Clip clip);
-  // The thrower has won.
-  void declareWin();
-  // One uniform value 0 <= r < 1, from the game's source of draws.
-  float drawUniform();
-  // Starts the generator from the clock, immediately before a setup draws.
-  void seedFromClock();
-
- private:
-  Game& game_;
-};
+// The game in play as its rules see it (game.h).
+class GameTable;
 
 // How a game family scores and what its scoreboard shows.
 enum class ScoringKind : int8_t {
