@@ -37,8 +37,9 @@ class GameRules {
   virtual void settleTurn(GameTable& table, int16_t darts) const = 0;
   // Edit Score corrects the scores of this game.
   virtual bool editsScores() const { return false; }
-  // Undo Hit: whether seat's latest entry can be taken back, and taking it back. The
-  // turn cycle has already stepped back to that seat.
+  // Undo Hit: whether the latest entry of seat (the thrower, or the seat before it when
+  // this turn has no dart yet) can be taken back; then, once the turn cycle has stepped
+  // back to that seat, taking back the thrower's latest entry.
   virtual bool canTakeBack(const GameTable& table, int seat) const;
   virtual void takeBack(GameTable& table) const;
   // A win of this game is offered to the high-score table.
