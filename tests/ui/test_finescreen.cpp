@@ -1,7 +1,7 @@
 // On a screen of two device pixels to a pixel (as a desktop scaled to 200% gives): the board
 // shows its finer drawing pixel for pixel, a click on any device pixel scores the point at
 // which that pixel's colour was classified, darts clicked on the window score their beds,
-// and the marks and the small windows' pictures come in the finer drawing.
+// and the marks, the small windows' pictures and the heatmap come in the finer drawing.
 
 #include <QtTest>
 
@@ -11,6 +11,7 @@
 #include "input/board.h"
 #include "ui/aboutdialog.h"
 #include "ui/boardwidget.h"
+#include "ui/heatmapview.h"
 #include "ui/hiddenpicturedialog.h"
 #include "ui/pictures.h"
 #include "ui/splashwindow.h"
@@ -113,6 +114,10 @@ class TestFineScreen : public QObject {
       QVERIFY(shown.width() <= image->width() && shown.height() <= image->height());
       QVERIFY(image->pixmap().width() > image->width());
     }
+    HeatmapView heatmap;
+    const QPixmap shown = heatmap.findChild<QLabel*>("picheatmap")->pixmap();
+    QCOMPARE(shown.devicePixelRatio(), kRatio);
+    QCOMPARE(screenPixels(shown.toImage()), screenPixels(pictures::boardImage(2)));
   }
 };
 
