@@ -178,6 +178,26 @@ class TestPictures : public QObject {
              board.copy(part).convertToFormat(QImage::Format_RGB32));
   }
 
+  // At every ratio a press anywhere on a device pixel, on its edge as the screen reports
+  // it too, scores the middle of that pixel; at ratio 1 the middle of the window's pixel,
+  // (x * 15 + 7.5, y * 15 + 7.5).
+  void aPressScoresTheMiddleOfItsDevicePixelAtEveryRatio() {
+    for (qreal ratio : {1.0, 1.25, 1.4, 1.5, 1.75, 2.0, 3.0}) {
+      const int side = static_cast<int>(480 * ratio);
+      for (int device = 0; device < side; ++device) {
+        const double middle = (device + 0.5) / ratio * 15;
+        for (double within : {0.0, 0.5, 0.99}) {
+          const QPointF at((device + within) / ratio, (side - 1 - device + within) / ratio);
+          const QPointF twips = BoardWidget::toTwips(at, ratio);
+          if (twips.x() != middle || twips.y() != (side - 0.5 - device) / ratio * 15)
+            QFAIL(qPrintable(QString::asprintf("ratio %g, device pixel %d scored x %g, not %g",
+                                               ratio, device, twips.x(), middle)));
+        }
+      }
+    }
+    QCOMPARE(BoardWidget::toTwips(QPointF(100, 7)), QPointF(1507.5, 112.5));
+  }
+
   void theWindowIconComesInEverySize() {
     const QIcon icon = pictures::windowIcon();
     for (int size : {16, 22, 32, 48, 64, 128, 256})
