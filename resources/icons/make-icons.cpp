@@ -17,12 +17,18 @@ int main(int argc, char** argv) {
     return 2;
   }
   const QDir icons(QString::fromLocal8Bit(argv[1]));
+  // Each size also for desktops of two device pixels to a pixel, drawn at twice the
+  // pixels into SIZExSIZE@2, where the icon theme looks for it.
   for (int size : picturefiles::kIconSizes) {
-    const QString folder = QStringLiteral("hicolor/%1x%1/apps").arg(size);
-    if (!icons.mkpath(folder) ||
-        !artwork::drawIcon(size).save(icons.filePath(folder + "/brindlemark.png"))) {
-      std::fprintf(stderr, "cannot write the %d pixel icon\n", size);
-      return 1;
+    for (int scale : picturefiles::kScales) {
+      const QString folder = scale == 1
+                                 ? QStringLiteral("hicolor/%1x%1/apps").arg(size)
+                                 : QStringLiteral("hicolor/%1x%1@%2/apps").arg(size).arg(scale);
+      if (!icons.mkpath(folder) ||
+          !artwork::drawIcon(size * scale).save(icons.filePath(folder + "/brindlemark.png"))) {
+        std::fprintf(stderr, "cannot write the %d pixel icon at %dx\n", size, scale);
+        return 1;
+      }
     }
   }
   return 0;

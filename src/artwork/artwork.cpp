@@ -24,10 +24,12 @@ constexpr double kCentrePx = board::kPicturePixels / 2.0;  // 240: the board cen
 
 // One chalk stroke along a path: many small grains scattered across its width, some
 // faint, with the odd gap, as chalk leaves on a slate.
-void chalk(QImage& image, const QPainterPath& path, double width, std::minstd_rand& rng) {
+void chalk(QImage& image, int scale, const QPainterPath& path, double width,
+           std::minstd_rand& rng) {
   std::uniform_real_distribution<double> across(-width / 2, width / 2);
   std::uniform_real_distribution<double> unit(0.0, 1.0);
   QPainter p(&image);
+  p.scale(scale, scale);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
   const double length = path.length();
@@ -122,6 +124,12 @@ void paintTitle(QPainter& p, const QPointF& at, int pixelSize, double top, doubl
   p.restore();
 }
 
+// An image of `width` x `height` pixels of the window at `scale` device pixels to one,
+// not yet filled.
+QImage scaledImage(int width, int height, int scale, QImage::Format format) {
+  return QImage(width * scale, height * scale, format);
+}
+
 void paintBackdrop(QPainter& p, const QRect& r) {
   QLinearGradient g(r.topLeft(), r.bottomLeft());
   g.setColorAt(0, QColor(18, 70, 40));
@@ -131,8 +139,8 @@ void paintBackdrop(QPainter& p, const QRect& r) {
 
 }  // namespace
 
-QImage drawMark(int marks) {
-  QImage image(45, 45, QImage::Format_RGB32);
+QImage drawMark(int marks, int scale) {
+  QImage image = scaledImage(45, 45, scale, QImage::Format_RGB32);
   image.fill(Qt::black);
   std::minstd_rand rng(
       static_cast<std::minstd_rand::result_type>(1000 + marks));  // fixed start value
@@ -140,11 +148,11 @@ QImage drawMark(int marks) {
   const double lo = circled ? 12.5 : 9.5, hi = circled ? 32.5 : 35.5;
   QPainterPath slash(QPointF(lo, hi + 0.5));
   slash.quadTo(QPointF(22.0, 23.8), QPointF(hi, lo - 0.5));
-  chalk(image, slash, 4.6, rng);
+  chalk(image, scale, slash, 4.6, rng);
   if (marks >= 2) {
     QPainterPath back(QPointF(lo + 0.5, lo));
     back.quadTo(QPointF(23.5, 21.5), QPointF(hi + 0.5, hi));
-    chalk(image, back, 4.2, rng);
+    chalk(image, scale, back, 4.2, rng);
   }
   if (circled) {
     QPainterPath ring;
@@ -155,7 +163,7 @@ QImage drawMark(int marks) {
       const double rad = 18.5 + 0.7 * std::sin(a * 2.0 + 0.6) - (d > 340 ? 0.6 : 0.0);
       ring.lineTo(22.5 + rad * std::cos(a), 22.0 - rad * std::sin(a));
     }
-    chalk(image, ring, 3.8, rng);
+    chalk(image, scale, ring, 3.8, rng);
   }
   return image;
 }
@@ -169,20 +177,22 @@ QImage drawIcon(int size) {
   return image;
 }
 
-QImage drawDart() {
-  QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+QImage drawDart(int scale) {
+  QImage image = scaledImage(32, 32, scale, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   QPainter p(&image);
+  p.scale(scale, scale);
   p.translate(3.5, 28.5);
   p.rotate(-45);
   paintDart(p, 38);
   return image;
 }
 
-QImage drawBanner() {
-  QImage image(213, 47, QImage::Format_RGB32);
+QImage drawBanner(int scale) {
+  QImage image = scaledImage(213, 47, scale, QImage::Format_RGB32);
   QPainter p(&image);
-  paintBackdrop(p, image.rect());
+  p.scale(scale, scale);
+  paintBackdrop(p, QRect(0, 0, 213, 47));
   paintSimpleBoard(p, QRectF(4, 3.5, 40, 40), false);
   paintTitle(p, QPointF(50, 32), 27, 10, 34);
   p.setPen(QColor(240, 192, 72, 160));
@@ -190,10 +200,11 @@ QImage drawBanner() {
   return image;
 }
 
-QImage drawSplash(const QImage& board) {
-  QImage image(379, 117, QImage::Format_RGB32);
+QImage drawSplash(const QImage& board, int scale) {
+  QImage image = scaledImage(379, 117, scale, QImage::Format_RGB32);
   QPainter p(&image);
-  paintBackdrop(p, image.rect());
+  p.scale(scale, scale);
+  paintBackdrop(p, QRect(0, 0, 379, 117));
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
   QPainterPath round;
@@ -215,14 +226,17 @@ QImage drawSplash(const QImage& board) {
   return image;
 }
 
-QImage drawEgg(const QImage& board) {
-  QImage image(240, 160, QImage::Format_RGB32);
+QImage drawEgg(const QImage& board, int scale) {
+  QImage image = scaledImage(240, 160, scale, QImage::Format_RGB32);
   QPainter p(&image);
+  p.scale(scale, scale);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
-  // The middle of the board, close up.
+  // The middle of the board, close up, in whichever pixels the board was drawn.
   const QRectF middle(kCentrePx - 60, kCentrePx - 40, 120, 80);
-  p.drawImage(QRectF(0, 0, 240, 160), board, middle);
+  const double boardScale = board.width() / static_cast<double>(board::kPicturePixels);
+  p.drawImage(QRectF(0, 0, 240, 160), board,
+              QRectF(middle.topLeft() * boardScale, middle.size() * boardScale));
   // Rays behind the bull.
   const QPointF bull(120, 80);
   p.setPen(Qt::NoPen);

@@ -81,8 +81,9 @@ QRgb mix(QRgb a, QRgb b, double t) {
 
 // The number ring: a dark disc up to the picture's edge with a thin rim, and the twenty
 // numbers upright in white around it, each at the middle of its sector.
-void paintBand(QImage& image) {
+void paintBand(QImage& image, int scale) {
   QPainter p(&image);
+  p.scale(scale, scale);
   p.setRenderHint(QPainter::Antialiasing);
   const QPointF centre(kCentrePx, kCentrePx);
   p.setPen(QPen(QColor(120, 122, 128), 1.2));
@@ -126,36 +127,40 @@ QImage withColourTable(const QImage& image) {
 
 }  // namespace
 
-QPointF boardPixelTwips(int px, int py) {
-  return {px * kTwipsPerPx + kTwipsPerPx / 2, py * kTwipsPerPx + kTwipsPerPx / 2};
+QPointF boardPixelTwips(int px, int py, int scale) {
+  const double perPx = kTwipsPerPx / static_cast<double>(scale);
+  return {(px + 0.5) * perPx, (py + 0.5) * perPx};
 }
 
-QImage drawBoard() {
-  QImage image(kPx, kPx, QImage::Format_RGB32);
+QImage drawBoard(int scale) {
+  const int side = kPx * scale;
+  const double perPx = kTwipsPerPx / static_cast<double>(scale);
+  QImage image(side, side, QImage::Format_RGB32);
   image.fill(kGround);
-  paintBand(image);
+  paintBand(image, scale);
 
   // The bed under every pixel corner, classified as the rules classify a click.
-  std::vector<int> corner(static_cast<std::size_t>((kPx + 1) * (kPx + 1)));
-  for (int y = 0; y <= kPx; ++y)
-    for (int x = 0; x <= kPx; ++x)
-      corner[static_cast<std::size_t>(y * (kPx + 1) + x)] =
-          bedKey(bedAtTwips(x * kTwipsPerPx, y * kTwipsPerPx));
+  std::vector<int> corner(static_cast<std::size_t>((side + 1) * (side + 1)));
+  for (int y = 0; y <= side; ++y)
+    for (int x = 0; x <= side; ++x)
+      corner[static_cast<std::size_t>(y * (side + 1) + x)] =
+          bedKey(bedAtTwips(x * perPx, y * perPx));
   auto cornerKey = [&](int x, int y) {
-    return corner[static_cast<std::size_t>(y * (kPx + 1) + x)];
+    return corner[static_cast<std::size_t>(y * (side + 1) + x)];
   };
 
-  for (int y = 0; y < kPx; ++y) {
+  for (int y = 0; y < side; ++y) {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < kPx; ++x) {
-      const QPointF mid = boardPixelTwips(x, y);
+    for (int x = 0; x < side; ++x) {
+      const QPointF mid = boardPixelTwips(x, y, scale);
       const board::Bed bed = bedAtTwips(mid.x(), mid.y());
       const int key = bedKey(bed);
       const bool whole = cornerKey(x, y) == key && cornerKey(x + 1, y) == key &&
                          cornerKey(x, y + 1) == key && cornerKey(x + 1, y + 1) == key;
       if (whole) {
-        // A pixel inside one bed has that bed's colour; misses keep the number ring.
-        if (bed.number != 0) line[x] = shade(bedColour(bed), grain(x, y));
+        // A pixel inside one bed has that bed's colour; misses keep the number ring. The
+        // grain of the sisal is as coarse at every scale, a grain to a pixel of the window.
+        if (bed.number != 0) line[x] = shade(bedColour(bed), grain(x / scale, y / scale));
         continue;
       }
       // A pixel that a boundary crosses: the beds it covers, blended, under a thin wire.
@@ -163,8 +168,8 @@ QImage drawBoard() {
       int r = 0, g = 0, b = 0, same = 0;
       for (int j = 0; j < kGrid; ++j) {
         for (int i = 0; i < kGrid; ++i) {
-          const board::Bed sub = bedAtTwips((x + (i + 0.5) / kGrid) * kTwipsPerPx,
-                                            (y + (j + 0.5) / kGrid) * kTwipsPerPx);
+          const board::Bed sub =
+              bedAtTwips((x + (i + 0.5) / kGrid) * perPx, (y + (j + 0.5) / kGrid) * perPx);
           const QRgb c = sub.number == 0 ? line[x] : bedColour(sub);
           r += qRed(c), g += qGreen(c), b += qBlue(c);
           same += bedKey(sub) == key;

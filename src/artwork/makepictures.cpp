@@ -52,15 +52,20 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "cannot make %s\n", argv[1]);
     return 1;
   }
-  const QImage board = artwork::drawBoard();
-  std::vector<std::pair<QString, QImage>> pictures = {
-      {picturefiles::kBoard, board},
-      {picturefiles::kDart, artwork::drawDart()},
-      {picturefiles::kBanner, artwork::drawBanner()},
-      {picturefiles::kSplash, artwork::drawSplash(board)},
-      {picturefiles::kEgg, artwork::drawEgg(board)}};
-  for (int marks = 1; marks <= 3; ++marks)
-    pictures.emplace_back(picturefiles::kMarks[marks - 1], artwork::drawMark(marks));
+  std::vector<std::pair<QString, QImage>> pictures;
+  for (int scale : picturefiles::kScales) {
+    auto add = [&](const char* file, const QImage& image) {
+      pictures.emplace_back(picturefiles::atScale(file, scale), image);
+    };
+    const QImage board = artwork::drawBoard(scale);
+    add(picturefiles::kBoard, board);
+    add(picturefiles::kDart, artwork::drawDart(scale));
+    add(picturefiles::kBanner, artwork::drawBanner(scale));
+    add(picturefiles::kSplash, artwork::drawSplash(board, scale));
+    add(picturefiles::kEgg, artwork::drawEgg(board, scale));
+    for (int marks = 1; marks <= 3; ++marks)
+      add(picturefiles::kMarks[marks - 1], artwork::drawMark(marks, scale));
+  }
   for (int size : picturefiles::kIconSizes)
     pictures.emplace_back(picturefiles::iconFile(size), artwork::drawIcon(size));
   bool ok = true;

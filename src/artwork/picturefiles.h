@@ -23,6 +23,16 @@ inline constexpr const char* kBanner = "banner.pixels";
 inline constexpr const char* kSplash = "splash.pixels";
 inline constexpr const char* kEgg = "egg.pixels";
 
+// The pictures are drawn at 1 and at 2 device pixels to a pixel of the window; a file of
+// the finer drawing carries "@2x" before its ending ("board@2x.pixels"). The window icon
+// comes in sizes of its own instead.
+inline constexpr int kScales[] = {1, 2};
+inline QString atScale(const char* file, int scale) {
+  QString name = QString::fromLatin1(file);
+  if (scale != 1) name.insert(name.lastIndexOf('.'), QStringLiteral("@%1x").arg(scale));
+  return name;
+}
+
 // The window icon's sizes in pixels, smallest first, each in a file of its own.
 inline constexpr int kIconSizes[] = {16, 22, 32, 48, 64, 128, 256};
 inline QString iconFile(int size) { return QStringLiteral("icon%1.pixels").arg(size); }

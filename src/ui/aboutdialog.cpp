@@ -63,7 +63,7 @@ AboutDialog::AboutDialog(LinkOpener& links, std::function<void()> onSecret, QWid
   image->setObjectName("Image1");
   image->setGeometry(twipsRect(360, 120, 3195, 705));
   image->setPixmap(
-      pictures::aboutBanner().scaled(image->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+      pictures::fitted(pictures::aboutBanner(image->devicePixelRatioF()), image->size()));
   image->setAlignment(Qt::AlignCenter);
 
   QGroupBox* frame2 = frame(this, "Frame2", "Created By:", twipsRect(120, 840, 3675, 1095));

@@ -4,45 +4,69 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "input/board.h"
 #include "ui/pictures.h"
 
-BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent), picture_(pictures::boardImage()) {
+BoardWidget::BoardWidget(QWidget* parent)
+    : QWidget(parent), picture_(pictures::boardImage()), shown_(picture_) {
   setObjectName("picboard");
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setCursor(Qt::CrossCursor);
 }
 
-QPointF BoardWidget::toTwips(QPointF pixels) {
-  // The middle of the pixel, so that the picture and the rules agree on every pixel.
+QPointF BoardWidget::toTwips(QPointF pixels, qreal ratio) {
+  // The middle of the device pixel, so that the picture and the rules agree on every
+  // pixel. A point on a device pixel's edge, as the screen reports it, may come a rounding
+  // error short of that edge once in pixels of the window.
   constexpr double kPerPixel = board::kTwipsPerPixel;
-  return {pixels.x() * kPerPixel + kPerPixel / 2, pixels.y() * kPerPixel + kPerPixel / 2};
+  auto twips = [ratio](double at) {
+    return (std::floor(at * ratio + 1e-6) + 0.5) / ratio * kPerPixel;
+  };
+  return {twips(pixels.x()), twips(pixels.y())};
 }
 
 void BoardWidget::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  if (size() != picture_.size()) {
-    p.drawImage(rect(), picture_);
+  const qreal ratio = devicePixelRatioF();
+  if (ratio != shownRatio_) {
+    shown_ = ratio == 1.0 ? picture_ : pictures::boardImageAt(ratio);
+    shownRatio_ = ratio;
+  }
+  if (size() != QSize(board::kPicturePixels, board::kPicturePixels)) {
+    p.drawImage(rect(), shown_);
+    return;
+  }
+  const QRect area = event->rect() & rect();
+  if (shown_.format() != QImage::Format_Indexed8) {
+    // Scaled for this ratio, in screen pixels already.
+    p.setClipRect(area);
+    p.drawImage(QPoint(0, 0), shown_);
     return;
   }
   // The picture is kept at one byte a pixel. Handed whole to the painter, it would be
   // turned into a full-size 32-bit copy at every paint; instead the part to be painted is
   // turned into screen pixels a band of lines at a time, in a small image of its own.
+  const int scale = shown_.width() / board::kPicturePixels;
   constexpr int kBandLines = 16;
-  const QRect area = event->rect() & rect();
   for (int top = area.top(); top <= area.bottom(); top += kBandLines) {
     const QRect band(area.left(), top, area.width(), std::min(kBandLines, area.bottom() + 1 - top));
-    p.drawImage(band.topLeft(), picture_.copy(band).convertToFormat(QImage::Format_RGB32));
+    QImage part = shown_.copy(QRect(band.topLeft() * scale, band.size() * scale))
+                      .convertToFormat(QImage::Format_RGB32);
+    part.setDevicePixelRatio(scale);
+    p.drawImage(band.topLeft(), part);
   }
 }
 
-void BoardWidget::mouseMoveEvent(QMouseEvent* event) { emit moved(toTwips(event->position())); }
+void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
+  emit moved(toTwips(event->position(), devicePixelRatioF()));
+}
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
   // A dart counts where the press lands, at once. The second press of a double click
   // arrives here too, so two quick clicks are two darts.
   if (event->button() != Qt::LeftButton) return;
-  emit clicked(toTwips(event->position()));
+  emit clicked(toTwips(event->position(), devicePixelRatioF()));
 }

@@ -10,8 +10,10 @@ class BoardWidget : public QWidget {
   Q_OBJECT
  public:
   explicit BoardWidget(QWidget* parent = nullptr);
-  // The twips position the rules use for a point of the picture in pixels.
-  static QPointF toTwips(QPointF pixels);
+  // The twips position the rules use for a point of the picture in pixels, on a screen of
+  // `ratio` device pixels to a pixel: the middle of the device pixel under the point,
+  // where that pixel's colour was classified.
+  static QPointF toTwips(QPointF pixels, qreal ratio = 1.0);
 
  signals:
   void moved(QPointF twips);
@@ -23,6 +25,10 @@ class BoardWidget : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
-  // Painted from the image: a pixmap would hold the board at 32 bits a pixel.
+  // Painted from the image: a pixmap would hold the board at 32 bits a pixel. The board
+  // at 1x is there from the start; the one for another ratio is fetched on the first paint
+  // at that ratio.
   QImage picture_;
+  QImage shown_;
+  qreal shownRatio_ = 1.0;
 };

@@ -33,8 +33,10 @@ QRgb heatColour(double t) {
 
 }  // namespace
 
-QImage heatmapImage(const std::vector<Landing>& landings) {
-  QImage picture = pictures::boardImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+QImage heatmapImage(const std::vector<Landing>& landings, qreal ratio) {
+  QImage picture =
+      pictures::boardImageAt(ratio).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  picture.setDevicePixelRatio(ratio);
   if (landings.empty()) return picture;
   DensityGrid density;
   density.add(landings);
@@ -51,7 +53,7 @@ QImage heatmapImage(const std::vector<Landing>& landings) {
   }
   QPainter painter(&picture);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawImage(QRect(QPoint(0, 0), picture.size()), overlay);
+  painter.drawImage(QRectF(QPointF(0, 0), picture.deviceIndependentSize()), overlay);
   return picture;
 }
 
@@ -81,7 +83,7 @@ HeatmapView::HeatmapView(QWidget* parent) : QWidget(parent) {
 }
 
 void HeatmapView::showLandings(const std::vector<Landing>& landings) {
-  picture_ = heatmapImage(landings);
+  picture_ = heatmapImage(landings, devicePixelRatioF());
   board_->setPixmap(QPixmap::fromImage(picture_));
   beds_->setText(QString::fromStdString(bedSharesText(mostHitBeds(landings))));
   darts_->setText(landings.empty()       ? QString("No darts landed on the board in these games.")

@@ -13,7 +13,8 @@ class QLabel;
 
 // The board picture with the density drawn over it; the plain board when there are no
 // darts. Where no dart came near the board shows through unchanged.
-QImage heatmapImage(const std::vector<Landing>& landings);
+// On a screen of `ratio` device pixels to a pixel it is drawn in that screen's pixels.
+QImage heatmapImage(const std::vector<Landing>& landings, qreal ratio = 1);
 
 class HeatmapView : public QWidget {
   Q_OBJECT

@@ -23,7 +23,7 @@ HiddenPictureDialog::HiddenPictureDialog(std::function<void()> onPictureClick, Q
   image->setObjectName("Image1");
   image->setGeometry(twipsRect(300, 180, 3000, 2250));
   image->setPixmap(
-      pictures::eggPicture().scaled(image->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+      pictures::fitted(pictures::eggPicture(image->devicePixelRatioF()), image->size()));
   image->setAlignment(Qt::AlignCenter);
   image->setCursor(Qt::PointingHandCursor);
   image->installEventFilter(this);

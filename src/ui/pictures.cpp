@@ -14,6 +14,8 @@
 #include <cstring>
 #include <utility>
 
+#include "input/board.h"
+
 namespace pictures {
 
 namespace {
@@ -117,19 +119,62 @@ class PackedIconEngine : public QIconEngine {
   QString key() const override { return QStringLiteral("brindlemark-packed"); }
 };
 
+// `logical` pixels of the window at `ratio` device pixels to one.
+QSize devicePixels(QSize logical, qreal ratio) { return (QSizeF(logical) * ratio).toSize(); }
+
+// A picture for a screen of `ratio`: the drawing of its scale, scaled to the ratio where
+// the two differ.
+QPixmap shownAt(const char* file, qreal ratio) {
+  const int scale = scaleFor(ratio);
+  QImage image = load(picturefiles::atScale(file, scale));
+  if (image.isNull()) return {};
+  if (ratio != scale)
+    image = image.scaled(devicePixels(image.size() / scale, ratio), Qt::IgnoreAspectRatio,
+                         Qt::SmoothTransformation);
+  QPixmap shown = QPixmap::fromImage(std::move(image));
+  shown.setDevicePixelRatio(ratio);
+  return shown;
+}
+
 }  // namespace
 
-QImage boardImage() { return load(picturefiles::kBoard); }
+int scaleFor(qreal ratio) { return ratio > 1.0 ? 2 : 1; }
 
-QPixmap markPixmap(int marks) {
-  return QPixmap::fromImage(load(picturefiles::kMarks[std::clamp(marks, 1, 3) - 1]));
+QImage boardImage(int scale) {
+  if (scale == 1) return load(picturefiles::kBoard);
+  static const QImage finer = load(picturefiles::atScale(picturefiles::kBoard, 2));
+  return finer;
+}
+
+QImage boardImageAt(qreal ratio) {
+  const int scale = scaleFor(ratio);
+  if (ratio == scale) return boardImage(scale);
+  QImage image =
+      boardImage(scale)
+          .convertToFormat(QImage::Format_RGB32)
+          .scaled(devicePixels(QSize(board::kPicturePixels, board::kPicturePixels), ratio),
+                  Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  image.setDevicePixelRatio(ratio);
+  return image;
+}
+
+QPixmap markPixmap(int marks, qreal ratio) {
+  return shownAt(picturefiles::kMarks[std::clamp(marks, 1, 3) - 1], ratio);
 }
 
 QIcon windowIcon() { return QIcon(new PackedIconEngine); }
 
-QPixmap dartPixmap() { return QPixmap::fromImage(load(picturefiles::kDart)); }
-QPixmap aboutBanner() { return QPixmap::fromImage(load(picturefiles::kBanner)); }
-QPixmap splashPicture() { return QPixmap::fromImage(load(picturefiles::kSplash)); }
-QPixmap eggPicture() { return QPixmap::fromImage(load(picturefiles::kEgg)); }
+QPixmap dartPixmap(qreal ratio) { return shownAt(picturefiles::kDart, ratio); }
+QPixmap aboutBanner(qreal ratio) { return shownAt(picturefiles::kBanner, ratio); }
+QPixmap splashPicture(qreal ratio) { return shownAt(picturefiles::kSplash, ratio); }
+QPixmap eggPicture(qreal ratio) { return shownAt(picturefiles::kEgg, ratio); }
+
+QPixmap fitted(const QPixmap& picture, QSize box) {
+  const qreal ratio = picture.devicePixelRatio();
+  QPixmap shown =
+      picture.scaled(devicePixels(box, ratio), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  shown.setDevicePixelRatio(ratio);
+  return shown;
+}
 
 }  // namespace pictures

@@ -81,7 +81,7 @@ Scoreboard::Scoreboard(QWidget* area, const std::function<void(int)>& onButton) 
     // The three mark pictures live outside the visible area, as the cells' sources.
     auto* slash = new QLabel(area);
     slash->setObjectName(QString("ImgSlash_%1").arg(i));
-    slash->setPixmap(pictures::markPixmap(i));
+    slash->setPixmap(pictures::markPixmap(i, area->devicePixelRatioF()));
     slash->setGeometry(twipsRect(-700, i == 1 ? 3360 : i == 2 ? 4380 : 5460, 675, 675));
     markSources_[static_cast<std::size_t>(i)] = slash;
   }

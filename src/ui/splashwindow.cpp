@@ -26,8 +26,8 @@ SplashWindow::SplashWindow(QWidget* parent, int tickMs)
   auto* image = new QLabel(frame);
   image->setObjectName("Image1");
   image->setGeometry(twipsRect(120, 240, 5685, 1755));
-  image->setPixmap(pictures::splashPicture().scaled(image->size(), Qt::KeepAspectRatio,
-                                                    Qt::SmoothTransformation));
+  image->setPixmap(
+      pictures::fitted(pictures::splashPicture(image->devicePixelRatioF()), image->size()));
   image->setAlignment(Qt::AlignCenter);
 
   tickTimer_ = new QTimer(this);

@@ -29,8 +29,7 @@ StatusPanels::StatusPanels(QWidget* parent) : QWidget(parent) {
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(1, 2, 1, 1);
   row->setSpacing(2);
-  const QPixmap dart =
-      pictures::dartPixmap().scaled(22, 22, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  const QPixmap dart = pictures::fitted(pictures::dartPixmap(devicePixelRatioF()), QSize(22, 22));
   for (std::size_t n = 1; n <= 12; ++n) {
     QLabel* label = n == 2 ? playerPanel_ = new UserTextLabel(this) : new QLabel(this);
     label->setObjectName(QString("StatusBar1_%1").arg(n));

@@ -19,7 +19,7 @@ id=example.vellander.brindlemark
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for f in usr/bin/brindlemark usr/lib/brindlemark/brindlemark-formchart.so usr/share/applications/$id.desktop \
          usr/share/metainfo/$id.metainfo.xml usr/share/icons/hicolor/scalable/apps/brindlemark.svg \
-         usr/share/icons/hicolor/{16x16,22x22,32x32,48x48,64x64,128x128,256x256}/apps/brindlemark.png; do
+         usr/share/icons/hicolor/{16x16,22x22,32x32,48x48,64x64,128x128,256x256}{,@2}/apps/brindlemark.png; do
   grep -qx "./$f" <<<"$contents" || fail "$f is not in the package"
 done
 
@@ -32,6 +32,8 @@ grep -qx 'Icon=brindlemark' "$root/usr/share/applications/$id.desktop" || fail "
 for size in 16 22 32 48 64 128 256; do
   got=$(identify -format '%wx%h' "$root/usr/share/icons/hicolor/${size}x${size}/apps/brindlemark.png")
   [ "$got" = "${size}x${size}" ] || fail "icon ${size}x${size} is $got"
+  got=$(identify -format '%wx%h' "$root/usr/share/icons/hicolor/${size}x${size}@2/apps/brindlemark.png")
+  [ "$got" = "$((2 * size))x$((2 * size))" ] || fail "icon ${size}x${size}@2 is $got"
 done
 
 depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/[ (].*//' | grep -v '^$')

@@ -1,7 +1,7 @@
-// The pictures: the board must show, under every pixel, the bed a click there scores;
-// the marks must be told apart; the program shows each picture exactly as it was drawn
-// when the program was built, the board from its own bytes, and the window icon in
-// every size.
+// The pictures: the board must show, under every pixel, the bed a click there scores, in
+// its drawing at 1 and at 2 device pixels to a pixel; the marks must be told apart; the
+// program shows each picture exactly as it was drawn when the program was built, the
+// board from its own bytes, and the window icon in every size, on screens of every ratio.
 
 #include <QtTest>
 
@@ -37,8 +37,17 @@ char expectedLook(const board::Hit& h) {
   return h.multiplier == 1 ? (dark ? 'd' : 'c') : (dark ? 'r' : 'g');
 }
 
-board::Hit hitAt(double px, double py) {  // a point of the picture, in pixels
-  return board::hitAt(static_cast<float>(px * 15), static_cast<float>(py * 15), true);
+// A point of the picture, in its pixels, `scale` to a pixel of the window.
+// The pixels of a picture in a format, whatever ratio it is marked with.
+QImage pixels(const QImage& image, QImage::Format format) {
+  QImage plain = image.convertToFormat(format);
+  plain.setDevicePixelRatio(1);
+  return plain;
+}
+
+board::Hit hitAt(double px, double py, int scale) {
+  const double perPx = 15.0 / scale;
+  return board::hitAt(static_cast<float>(px * perPx), static_cast<float>(py * perPx), true);
 }
 
 }  // namespace
@@ -50,15 +59,22 @@ class TestPictures : public QObject {
   // Every pixel that lies wholly in one bed (its corners and middle score alike) shows that
   // bed's colour; the pixels a boundary crosses carry the blend and the wire. Every bed
   // appears, so both sides of every ring boundary and sector edge are checked.
+  void boardAgreesWithClassificationAtEveryPixel_data() {
+    QTest::addColumn<int>("scale");
+    QTest::newRow("1x") << 1;
+    QTest::newRow("2x") << 2;
+  }
   void boardAgreesWithClassificationAtEveryPixel() {
-    const QImage board = pictures::boardImage();
-    QCOMPARE(board.size(), QSize(480, 480));
+    QFETCH(int, scale);
+    const QImage board = pictures::boardImage(scale);
+    const int side = 480 * scale;
+    QCOMPARE(board.size(), QSize(side, side));
     std::set<std::string> beds;
-    for (int y = 1; y < 479; ++y) {
-      for (int x = 1; x < 479; ++x) {
-        const board::Hit hit = hitAt(x + 0.5, y + 0.5);
-        if (hitAt(x, y) != hit || hitAt(x + 1, y) != hit || hitAt(x, y + 1) != hit ||
-            hitAt(x + 1, y + 1) != hit)
+    for (int y = 1; y < side - 1; ++y) {
+      for (int x = 1; x < side - 1; ++x) {
+        const board::Hit hit = hitAt(x + 0.5, y + 0.5, scale);
+        if (hitAt(x, y, scale) != hit || hitAt(x + 1, y, scale) != hit ||
+            hitAt(x, y + 1, scale) != hit || hitAt(x + 1, y + 1, scale) != hit)
           continue;
         beds.insert(hit.name);
         const char seen = lookOf(board.pixel(x, y)), want = expectedLook(hit);
@@ -92,24 +108,54 @@ class TestPictures : public QObject {
   }
 
   // The embedded pictures against the drawing code, pixel for pixel and in the pixel
-  // format they were drawn in.
+  // format they were drawn in: at ratio 1 the plain drawing, at ratio 2 the finer one,
+  // marked as two device pixels to a pixel.
+  void everyPictureIsShownAsDrawn_data() {
+    QTest::addColumn<int>("scale");
+    QTest::newRow("ratio 1") << 1;
+    QTest::newRow("ratio 2") << 2;
+  }
   void everyPictureIsShownAsDrawn() {
-    const QImage board = artwork::drawBoard();
-    const std::pair<QImage, QImage> shownAndDrawn[] = {
-        {pictures::boardImage(), board},
-        {pictures::markPixmap(1).toImage(), artwork::drawMark(1)},
-        {pictures::markPixmap(2).toImage(), artwork::drawMark(2)},
-        {pictures::markPixmap(3).toImage(), artwork::drawMark(3)},
-        {pictures::dartPixmap().toImage(), artwork::drawDart()},
-        {pictures::aboutBanner().toImage(), artwork::drawBanner()},
-        {pictures::splashPicture().toImage(), artwork::drawSplash(board)},
-        {pictures::eggPicture().toImage(), artwork::drawEgg(board)},
-        {pictures::windowIcon().pixmap(16).toImage(), artwork::drawIcon(16)},
-        {pictures::windowIcon().pixmap(256).toImage(), artwork::drawIcon(256)}};
+    QFETCH(int, scale);
+    const QImage board = artwork::drawBoard(scale);
+    const std::pair<QPixmap, QImage> shownAndDrawn[] = {
+        {pictures::markPixmap(1, scale), artwork::drawMark(1, scale)},
+        {pictures::markPixmap(2, scale), artwork::drawMark(2, scale)},
+        {pictures::markPixmap(3, scale), artwork::drawMark(3, scale)},
+        {pictures::dartPixmap(scale), artwork::drawDart(scale)},
+        {pictures::aboutBanner(scale), artwork::drawBanner(scale)},
+        {pictures::splashPicture(scale), artwork::drawSplash(board, scale)},
+        {pictures::eggPicture(scale), artwork::drawEgg(board, scale)},
+        {pictures::windowIcon().pixmap(QSize(16, 16), scale), artwork::drawIcon(16 * scale)},
+        {pictures::windowIcon().pixmap(QSize(128, 128), scale), artwork::drawIcon(128 * scale)}};
+    QCOMPARE(pictures::boardImage(scale), board);
     for (const auto& [shown, drawn] : shownAndDrawn) {
+      QCOMPARE(shown.devicePixelRatio(), qreal(scale));
       QCOMPARE(shown.size(), drawn.size());
-      QCOMPARE(shown.convertToFormat(drawn.format()), drawn);
+      QCOMPARE(pixels(shown.toImage(), drawn.format()), drawn);
     }
+  }
+
+  // A screen of another ratio gets the finer drawing scaled to its pixels, never the
+  // plain one scaled up; so does a picture fitted into a box of the window.
+  void otherRatiosTakeTheFinerDrawingScaled() {
+    for (qreal ratio : {1.25, 1.5, 3.0}) {
+      const QPixmap mark = pictures::markPixmap(1, ratio);
+      QCOMPARE(mark.devicePixelRatio(), ratio);
+      QCOMPARE(mark.size(), (QSizeF(45, 45) * ratio).toSize());
+      QCOMPARE(pixels(mark.toImage(), QImage::Format_RGB32),
+               artwork::drawMark(1, 2).scaled(mark.size(), Qt::IgnoreAspectRatio,
+                                              Qt::SmoothTransformation));
+      const QImage board = pictures::boardImageAt(ratio);
+      QCOMPARE(board.devicePixelRatio(), ratio);
+      QCOMPARE(board.size(), (QSizeF(480, 480) * ratio).toSize());
+    }
+    QCOMPARE(pictures::boardImageAt(1).constBits(), pictures::boardImage(1).constBits());
+    QCOMPARE(pictures::boardImageAt(2).constBits(), pictures::boardImage(2).constBits());
+    const QPixmap banner = pictures::fitted(pictures::aboutBanner(2), QSize(213, 47));
+    QCOMPARE(banner.devicePixelRatio(), 2.0);
+    QCOMPARE(banner.toImage(), pictures::aboutBanner(2).toImage());
+    QCOMPARE(pictures::fitted(pictures::dartPixmap(1.5), QSize(22, 22)).size(), QSize(33, 33));
   }
 
   // The board is painted from the program's resources at one byte a pixel: no copy of it
@@ -132,6 +178,26 @@ class TestPictures : public QObject {
              board.copy(part).convertToFormat(QImage::Format_RGB32));
   }
 
+  // At every ratio a press anywhere on a device pixel, on its edge as the screen reports
+  // it too, scores the middle of that pixel; at ratio 1 the middle of the window's pixel,
+  // (x * 15 + 7.5, y * 15 + 7.5).
+  void aPressScoresTheMiddleOfItsDevicePixelAtEveryRatio() {
+    for (qreal ratio : {1.0, 1.25, 1.4, 1.5, 1.75, 2.0, 3.0}) {
+      const int side = static_cast<int>(480 * ratio);
+      for (int device = 0; device < side; ++device) {
+        const double middle = (device + 0.5) / ratio * 15;
+        for (double within : {0.0, 0.5, 0.99}) {
+          const QPointF at((device + within) / ratio, (side - 1 - device + within) / ratio);
+          const QPointF twips = BoardWidget::toTwips(at, ratio);
+          if (twips.x() != middle || twips.y() != (side - 0.5 - device) / ratio * 15)
+            QFAIL(qPrintable(QString::asprintf("ratio %g, device pixel %d scored x %g, not %g",
+                                               ratio, device, twips.x(), middle)));
+        }
+      }
+    }
+    QCOMPARE(BoardWidget::toTwips(QPointF(100, 7)), QPointF(1507.5, 112.5));
+  }
+
   void theWindowIconComesInEverySize() {
     const QIcon icon = pictures::windowIcon();
     for (int size : {16, 22, 32, 48, 64, 128, 256})
@@ -141,6 +207,12 @@ class TestPictures : public QObject {
         icon.pixmap(40).toImage(),
         icon.pixmap(48).scaled(40, 40, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).toImage());
     QCOMPARE(icon.pixmap(512).size(), QSize(256, 256));
+    // On a finer screen, the size for its device pixels.
+    const QImage atOneAndAHalf = icon.pixmap(QSize(32, 32), 1.5).toImage();
+    QCOMPARE(atOneAndAHalf.devicePixelRatio(), 1.5);
+    QCOMPARE(pixels(atOneAndAHalf, QImage::Format_ARGB32_Premultiplied), icon.pixmap(48).toImage());
+    QCOMPARE(pixels(icon.pixmap(QSize(32, 32), 3).toImage(), QImage::Format_ARGB32_Premultiplied),
+             icon.pixmap(96).toImage());
     QCOMPARE(icon.actualSize(QSize(512, 300)), QSize(256, 256));
     // A disabled control shows it dimmed, as any other icon.
     QVERIFY(icon.pixmap(32, QIcon::Disabled).toImage() != icon.pixmap(32).toImage());
