@@ -33,6 +33,11 @@ inline QString atScale(const char* file, int scale) {
   return name;
 }
 
+// The finer drawings are kept in a resource file of their own beside the program (in
+// PREFIX/lib/brindlemark), read only by a screen of more than one device pixel to a pixel.
+inline constexpr const char* kFinerPicturesFile = "brindlemark-pictures@2x.rcc";
+inline bool isFiner(const QString& file) { return file.contains(QLatin1Char('@')); }
+
 // The window icon's sizes in pixels, smallest first, each in a file of its own.
 inline constexpr int kIconSizes[] = {16, 22, 32, 48, 64, 128, 256};
 inline QString iconFile(int size) { return QStringLiteral("icon%1.pixels").arg(size); }

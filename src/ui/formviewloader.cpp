@@ -5,20 +5,14 @@
 #include <QFileInfo>
 
 #include "ui/formview.h"
+#include "ui/programfiles.h"
 
 namespace {
 constexpr const char* kModuleFile = "brindlemark-formchart.so";
 }
 
 QStringList formChartModulePaths(const QString& programFolder, const QString& buildFolder) {
-  const QString program = QDir::cleanPath(programFolder);
-  QStringList paths{QDir::cleanPath(program + "/../lib/brindlemark/") + "/" + kModuleFile};
-  // A build folder elsewhere (another user's, or a folder anyone may write to) is never
-  // searched by a program that was installed.
-  const QString build = QDir::cleanPath(buildFolder);
-  if (!build.isEmpty() && program.startsWith(build + "/"))
-    paths.append(build + "/lib/brindlemark/" + kModuleFile);
-  return paths;
+  return programFilePaths(kModuleFile, programFolder, buildFolder);
 }
 
 FormChartModule loadFormChartModule(const QStringList& paths) {
@@ -34,8 +28,7 @@ FormChartModule loadFormChartModule(const QStringList& paths) {
 }
 
 FormView* createFormView(QWidget* parent, QString* whyNot) {
-  static const FormChartModule kModule = loadFormChartModule(
-      formChartModulePaths(QCoreApplication::applicationDirPath(), BRINDLEMARK_BUILD_FOLDER));
+  static const FormChartModule kModule = loadFormChartModule(programFilePaths(kModuleFile));
   if (!kModule.create) {
     if (whyNot) *whyNot = kModule.whyNot;
     return nullptr;

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "input/board.h"
+#include "ui/programfiles.h"
 
 namespace pictures {
 
@@ -67,6 +68,18 @@ QImage imageOf(const uchar* bytes, qint64 size) {
 // program, so its image shows the resource's bytes; one stored compressed is unpacked into
 // an image of its own.
 QImage load(const QString& file) {
+  // The finer drawings lie in a file of their own beside the program, opened the first
+  // time one is asked for: a screen of one device pixel to a pixel never opens it. Without
+  // the file the picture is null, and the coarser drawing is shown instead.
+  if (picturefiles::isFiner(file)) {
+    static const bool kFinerOpen = [] {
+      for (const QString& path : programFilePaths(picturefiles::kFinerPicturesFile)) {
+        if (QResource::registerResource(path)) return true;
+      }
+      return false;
+    }();
+    if (!kFinerOpen) return {};
+  }
   const QResource resource(QStringLiteral(":/pictures/") + file);
   if (resource.compressionAlgorithm() == QResource::NoCompression)
     return imageOf(resource.data(), resource.size());
@@ -125,8 +138,9 @@ QSize devicePixels(QSize logical, qreal ratio) { return (QSizeF(logical) * ratio
 // A picture for a screen of `ratio`: the drawing of its scale, scaled to the ratio where
 // the two differ.
 QPixmap shownAt(const char* file, qreal ratio) {
-  const int scale = scaleFor(ratio);
+  int scale = scaleFor(ratio);
   QImage image = load(picturefiles::atScale(file, scale));
+  if (image.isNull() && scale != 1) image = load(picturefiles::atScale(file, scale = 1));
   if (image.isNull()) return {};
   if (ratio != scale)
     image = image.scaled(devicePixels(image.size() / scale, ratio), Qt::IgnoreAspectRatio,
@@ -142,7 +156,13 @@ int scaleFor(qreal ratio) { return ratio > 1.0 ? 2 : 1; }
 
 QImage boardImage(int scale) {
   if (scale == 1) return load(picturefiles::kBoard);
-  static const QImage finer = load(picturefiles::atScale(picturefiles::kBoard, 2));
+  static const QImage finer = [] {
+    QImage image = load(picturefiles::atScale(picturefiles::kBoard, 2));
+    if (!image.isNull()) return image;
+    // Without the finer drawings' file, the coarser one in the finer one's pixels.
+    const int side = 2 * board::kPicturePixels;
+    return load(picturefiles::kBoard).scaled(side, side);
+  }();
   return finer;
 }
 

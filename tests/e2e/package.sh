@@ -17,7 +17,8 @@ fail() { echo "FAILED: $*" >&2; exit 1; }
 
 id=example.vellander.brindlemark
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for f in usr/bin/brindlemark usr/lib/brindlemark/brindlemark-formchart.so usr/share/applications/$id.desktop \
+for f in usr/bin/brindlemark usr/lib/brindlemark/brindlemark-formchart.so \
+  usr/lib/brindlemark/brindlemark-pictures@2x.rcc usr/share/applications/$id.desktop \
          usr/share/metainfo/$id.metainfo.xml usr/share/icons/hicolor/scalable/apps/brindlemark.svg \
          usr/share/icons/hicolor/{16x16,22x22,32x32,48x48,64x64,128x128,256x256}{,@2}/apps/brindlemark.png; do
   grep -qx "./$f" <<<"$contents" || fail "$f is not in the package"
