@@ -79,10 +79,10 @@ const std::vector<SchemaStep>& schemaSteps() {
        {
            // A match of legs and sets; every game is one of its legs, and each game that
            // came before matches were played is a match of its own of one leg.
-           "CREATE TABLE matches ("
-           " id INTEGER PRIMARY KEY,"
-           " legs_to_win INTEGER NOT NULL,"
-           " sets_to_win INTEGER NOT NULL)",
+           ("CREATE TABLE matches ("
+            " id INTEGER PRIMARY KEY,"
+            " legs_to_win INTEGER NOT NULL,"
+            " sets_to_win INTEGER NOT NULL)"),
            "ALTER TABLE games ADD COLUMN match INTEGER REFERENCES matches(id)",
            "ALTER TABLE games ADD COLUMN set_number INTEGER NOT NULL DEFAULT 1",
            "ALTER TABLE games ADD COLUMN leg_number INTEGER NOT NULL DEFAULT 1",

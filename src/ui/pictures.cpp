@@ -156,14 +156,14 @@ int scaleFor(qreal ratio) { return ratio > 1.0 ? 2 : 1; }
 
 QImage boardImage(int scale) {
   if (scale == 1) return load(picturefiles::kBoard);
-  static const QImage finer = [] {
+  static const QImage kFiner = [] {
     QImage image = load(picturefiles::atScale(picturefiles::kBoard, 2));
     if (!image.isNull()) return image;
     // Without the finer drawings' file, the coarser one in the finer one's pixels.
     const int side = 2 * board::kPicturePixels;
     return load(picturefiles::kBoard).scaled(side, side);
   }();
-  return finer;
+  return kFiner;
 }
 
 QImage boardImageAt(qreal ratio) {
