@@ -43,13 +43,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
                                ? QStringLiteral("/dev/shm/brindlemark-fuzz-XXXXXX")
                                : QDir::tempPath() + QStringLiteral("/brindlemark-fuzz-XXXXXX"));
-  static const QString path = QDir(dir.path()).filePath("Vellander Software.conf");
+  static const QString kPath = QDir(dir.path()).filePath("Vellander Software.conf");
   {
-    QFile file(path);
+    QFile file(kPath);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
     file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
   }
-  SettingsStore store(path);
+  SettingsStore store(kPath);
   for (const char* key : {"SoundOn", "AutoWin", "SplashOn", "Name1", "Rounds5", ""}) {
     if (auto value = store.read(key)) {
       volatile std::size_t length = value->size();
