@@ -1,7 +1,8 @@
 # Thin wrappers: `make run` builds and starts the program, `make test` builds and runs
 # every test. Both install the Debian packages they need first. `make mutate` runs the
-# mutation check of the rules and the store, `make lint` clang-tidy with the naming rules
-# (neither is part of `make test`).
+# mutation check of the rules and the store (not part of `make test`), `make lint`
+# clang-tidy with the naming rules over every file (`make test` checks only the files
+# that differ from the previous commit).
 PRESET ?= default
 BUILD := build/$(PRESET)
 
