@@ -9,7 +9,7 @@
 void CricketRules::setUp(GameTable& table) const {
   auto& n = table.state.targets;
   n.fill(0);
-  if (randomTargets_) {
+  if (variant_ == Variant::Random) {
     table.seedFromClock();
     for (std::size_t i = 1; i <= 6; ++i) {
       int16_t value = 0;
@@ -45,13 +45,12 @@ void CricketRules::markTarget(GameTable& table, int target) const {
   const int16_t n = state.targets[static_cast<std::size_t>(target)];
   PlayerRecord& thrower = table.thrower();
   thrower.addMark(n);
-  if (thrower.marks(n) >= 4 && openForAnOpponent(table, n))
-    thrower.setScore(clamp16(long{thrower.score()} + n));
+  if (thrower.marks(n) >= 4) scoreMark(table, n);
   if (table.autoWin()) checkWin(table);
 }
 
 bool CricketRules::takesKeys(const GameOptions& options) const {
-  return !randomTargets_ && !options.useBoard;
+  return variant_ != Variant::Random && !options.useBoard;
 }
 
 void CricketRules::settleTurn(GameTable& table, int16_t darts) const {
@@ -60,20 +59,45 @@ void CricketRules::settleTurn(GameTable& table, int16_t darts) const {
   if (!table.options.useBoard && darts == 0) table.state.undoEnabled = false;
 }
 
-bool CricketRules::openForAnOpponent(const GameTable& table, int16_t number) {
+int CricketRules::openOpponents(const GameTable& table, int16_t number) {
+  int seats = 0;
   for (int i = 1; i <= table.options.playerCount; ++i) {
-    if (i != table.state.thrower && !table.player(i).isClosed(number)) return true;
+    if (i != table.state.thrower && !table.player(i).isClosed(number)) seats |= 1 << i;
   }
-  return false;
+  return seats;
 }
 
-void CricketRules::checkWin(GameTable& table) {
+bool CricketRules::openForAnOpponent(const GameTable& table, int16_t number) {
+  return openOpponents(table, number) != 0;
+}
+
+// A mark beyond the third: its number is scored, by the thrower or, in Cut-Throat, by each
+// opponent who has it open.
+void CricketRules::scoreMark(GameTable& table, int16_t number) const {
+  if (variant_ != Variant::CutThroat) {
+    if (openForAnOpponent(table, number)) {
+      PlayerRecord& thrower = table.thrower();
+      thrower.setScore(clamp16(long{thrower.score()} + number));
+    }
+    return;
+  }
+  const int seats = openOpponents(table, number);
+  for (int i = 1; i <= table.options.playerCount; ++i) {
+    if ((seats & (1 << i)) == 0) continue;
+    PlayerRecord& p = table.player(i);
+    p.setScore(clamp16(long{p.score()} + number));
+  }
+}
+
+void CricketRules::checkWin(GameTable& table) const {
   const PlayerRecord& thrower = table.thrower();
   for (std::size_t i = 1; i <= kTargets; ++i) {
     if (!thrower.isClosed(table.state.targets[i])) return;
   }
+  const bool lowestWins = variant_ == Variant::CutThroat;
   for (int i = 1; i <= table.options.playerCount; ++i) {
-    if (thrower.score() < table.player(i).score()) return;
+    const int16_t other = table.player(i).score();
+    if (lowestWins ? thrower.score() > other : thrower.score() < other) return;
   }
   table.declareWin();
 }
@@ -88,7 +112,18 @@ void CricketRules::takeBack(GameTable& table) const {
   PlayerRecord& thrower = table.thrower();
   const int16_t n = thrower.latestMark();
   for (int m = 0; m < table.state.lastMultiplier; ++m) {
-    const bool scored = thrower.marks(n) - 1 >= 3 && openForAnOpponent(table, n);
-    thrower.takeBackMark(scored);
+    const bool scored = thrower.marks(n) - 1 >= 3;
+    const int seats = scored ? openOpponents(table, n) : 0;
+    if (variant_ != Variant::CutThroat) {
+      thrower.takeBackMark(seats != 0);
+      continue;
+    }
+    thrower.takeBackMark(false);
+    // Nobody's marks have changed since: the same opponents had the number open.
+    for (int i = 1; i <= table.options.playerCount; ++i) {
+      if ((seats & (1 << i)) == 0) continue;
+      PlayerRecord& p = table.player(i);
+      p.setScore(clamp16(long{p.score()} - n));
+    }
   }
 }

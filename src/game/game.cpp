@@ -43,6 +43,7 @@ void Game::startGame(int firstSeat) {
   state_.firstThrower = static_cast<int16_t>(std::clamp(firstSeat, 1, lastSeat()));
   state_.thrower = state_.firstThrower;
   state_.turnTotal = 0;
+  state_.tiedSeats = 0;
   state_.scoreEditEnabled = rules().editsScores();
   state_.undoEnabled = false;
   GameTable table(*this);
@@ -95,15 +96,39 @@ void Game::declareWin() {
   if (soundOn) {
     static constexpr std::array<Clip, 5> kSeatClip = {Clip::ONE, Clip::ONE, Clip::TWO, Clip::THREE,
                                                       Clip::FOUR};
-    for (Clip clip :
-         {Clip::PLAYER, kSeatClip[static_cast<std::size_t>(state_.thrower)], Clip::WINS})
-      clips_.push_back({clip, state_});
+    // "PLAYER ONE WINS"; a shared win names each of its seats before "WINS".
+    for (int seat = 1; seat <= kSeats; ++seat) {
+      const bool named = state_.tiedSeats == 0 ? seat == state_.thrower
+                                               : (state_.tiedSeats & (1 << seat)) != 0;
+      if (!named) continue;
+      clips_.push_back({Clip::PLAYER, state_});
+      clips_.push_back({kSeatClip[static_cast<std::size_t>(seat)], state_});
+    }
+    clips_.push_back({Clip::WINS, state_});
   }
   state_.inPlay = false;
   state_.undoEnabled = false;
   state_.scoreEditEnabled = false;
   if (rules().keepsHighScores() && onCricketWin)
     onCricketWin(state_.names[state_.thrower], state_.round);
+}
+
+void Game::declareHighestWins() {
+  int16_t best = 0;
+  int16_t seats = 0;
+  int16_t first = 0;
+  for (int seat = 1; seat <= lastSeat(); ++seat) {
+    const int16_t score = state_.players[static_cast<std::size_t>(seat)].score();
+    if (first == 0 || score > best) {
+      best = score;
+      seats = 0;
+      first = static_cast<int16_t>(seat);
+    }
+    if (score == best) seats = static_cast<int16_t>(seats | (1 << seat));
+  }
+  state_.thrower = first;
+  state_.tiedSeats = seats == (1 << first) ? int16_t{0} : seats;
+  declareWin();
 }
 
 CheckoutRoute checkoutRouteOf(const GameOptions& options, const GameState& state) {

@@ -33,7 +33,13 @@ enum GameType : int16_t {
   k301 = 2,
   k501 = 3,
   kRandomCountdown = 4,
+  k701 = 5,
+  kCutThroatCricket = 6,
+  kAroundTheClock = 7,
+  kShanghai = 8,
+  kCountUp = 9,
 };
+
 
 // Chosen in the new-game dialog; they keep their values from one game to the next.
 struct GameOptions {
@@ -54,6 +60,7 @@ struct GameState {
   int16_t firstThrower = 1;    // the seat that threw first: its turn begins a new round
   int16_t dartsThrown = 0;     // in the thrower's turn
   int16_t lastMultiplier = 1;  // of the latest dart on the board
+  int16_t turnRings = 0;  // Shanghai: the rings this turn hit the round's number in, bit m for m
   int16_t round = 1;
   int16_t turnTotal = 0;  // points of the turn so far, counted only once the thrower is in
   bool started = false;   // a game has been set up since the program started
@@ -61,6 +68,9 @@ struct GameState {
   // The thrower's name is marked; a countdown win leaves every name unmarked, a Cricket
   // win leaves the winner's.
   bool throwerMarked = false;
+  // A win shared by a tie on the highest total: bit s is set for each seat s sharing it,
+  // the thrower the first of them. 0 when one player won (the thrower) or nobody yet.
+  int16_t tiedSeats = 0;
   std::array<int16_t, kTargets + 1> targets{};  // targets 1..7; 7 is the bull
   bool undoEnabled = false;
   bool scoreEditEnabled = false;
@@ -153,6 +163,7 @@ class Game {
   float drawUniform();
   void seedFromClock();
   void declareWin();
+  void declareHighestWins();
 
   // The rules of the game type last asked for, found again only when the type changes.
   mutable const GameRules* rules_ = nullptr;
@@ -183,6 +194,14 @@ class GameTable {
   void announce(Clip clip) { game_.announce(clip); }
   // The thrower has won.
   void declareWin() { game_.declareWin(); }
+  // The last turn of a game of rounds: whoever has the highest score wins, and a tie on
+  // it is a win shared by those seats.
+  void declareHighestWins() { game_.declareHighestWins(); }
+  // The throw passes to the seat that threw first after this turn: it ends the round.
+  bool turnEndsRound() const {
+    const int next = state.thrower < lastSeat() ? state.thrower + 1 : 1;
+    return next == state.firstThrower;
+  }
   // One uniform value 0 <= r < 1, from the game's source of draws.
   float drawUniform() { return game_.drawUniform(); }
   // Starts the generator from the clock, immediately before a setup draws.

@@ -2,24 +2,37 @@
 
 #include <array>
 
+#include "game/aroundtheclockrules.h"
 #include "game/countdownrules.h"
+#include "game/countuprules.h"
 #include "game/cricketrules.h"
 #include "game/game.h"
+#include "game/shanghairules.h"
 
 namespace {
 
-const CricketRules kCricketRules(false);
-const CricketRules kRandomCricketRules(true);
+const CricketRules kCricketRules(CricketRules::Variant::Classic);
+const CricketRules kRandomCricketRules(CricketRules::Variant::Random);
 const CountdownRules k301Rules(301);
 const CountdownRules k501Rules(501);
 const CountdownRules kRandomCountdownRules(0);  // a start drawn for each game
+const CountdownRules k701Rules(701);
+const CricketRules kCutThroatRules(CricketRules::Variant::CutThroat);
+const AroundTheClockRules kAroundTheClockRules;
+const ShanghaiRules kShanghaiRules;
+const CountUpRules kCountUpRules;
 
-const std::array<GameKind, 5> kGames = {{
+const std::array<GameKind, kGameKinds> kGames = {{
     {kCricket, "Cricket", kCricketRules},
     {kRandomCricket, "Random Cricket", kRandomCricketRules},
     {k301, "301", k301Rules},
     {k501, "501", k501Rules},
     {kRandomCountdown, "Random Countdown", kRandomCountdownRules},
+    {k701, "701", k701Rules},
+    {kCutThroatCricket, "Cut-Throat Cricket", kCutThroatRules},
+    {kAroundTheClock, "Around the Clock", kAroundTheClockRules},
+    {kShanghai, "Shanghai", kShanghaiRules},
+    {kCountUp, "Count-Up", kCountUpRules},
 }};
 
 // The row of a game type: the types are numbered as the rows are listed.
@@ -31,7 +44,7 @@ const GameKind* kindOf(int16_t gameType) {
 
 }  // namespace
 
-std::span<const GameKind> gameKinds() { return kGames; }
+std::span<const GameKind, kGameKinds> gameKinds() { return kGames; }
 
 const GameRules& rulesFor(int16_t gameType) {
   if (const GameKind* kind = kindOf(gameType)) return kind->rules;

@@ -14,9 +14,10 @@ struct GameKind {
   const GameRules& rules;
 };
 
-std::span<const GameKind> gameKinds();
-// The rules of a game type; a type no game has (read from a damaged file) plays as the
-// games around it: below the first as Cricket, beyond the last as 501.
+inline constexpr std::size_t kGameKinds = 10;
+std::span<const GameKind, kGameKinds> gameKinds();
+// The rules of a game type; a type no game has (read from a damaged file) plays, below
+// the first, as Cricket, and beyond the last as 501.
 const GameRules& rulesFor(int16_t gameType);
-// The caption of a game type, "Cricket" .. "Random Countdown"; empty for a type no game has.
+// The caption of a game type, "Cricket" .. "Count-Up"; empty for a type no game has.
 std::string_view gameCaption(int16_t gameType);

@@ -18,6 +18,8 @@ class GameTable;
 enum class ScoringKind : int8_t {
   Countdown,  // scores count down to 0; no targets
   Marks,      // marks on targets, points beyond the closing mark (Cricket)
+  Steps,      // the numbers hit in order; the score is the next number to hit, 25 the bull
+  Totals,     // points count up over a fixed number of rounds; the highest total wins
 };
 
 class GameRules {

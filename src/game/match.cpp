@@ -15,11 +15,20 @@ void Match::start() {
 UndoResult Match::apply(const GameInput& input) {
   const bool inPlay = game_.state().inPlay;
   const UndoResult result = game_.apply(input);
-  if (inPlay && !game_.state().inPlay && !options.singleGame()) countLeg(game_.state().thrower);
+  if (inPlay && !game_.state().inPlay && !options.singleGame()) countLeg(legWinner(game_.state()));
   return result;
 }
 
+int16_t legWinner(const GameState& end) { return end.tiedSeats != 0 ? int16_t{0} : end.thrower; }
+
 void Match::countLeg(int16_t winner) {
+  if (winner == 0) {
+    // A shared leg counts for nobody: the next leg of the set follows.
+    ++score_.leg;
+    score_.legFirstThrower = seatAfter(score_.legFirstThrower);
+    score_.legAwaitsStart = true;
+    return;
+  }
   const auto w = static_cast<std::size_t>(winner);
   ++score_.legs[w];
   if (score_.legs[w] < options.legsToWin) {
@@ -50,7 +59,7 @@ void Match::restore(const MatchOptions& match, std::span<const int16_t> legWinne
   options = match;
   score_ = MatchScore{};
   for (int16_t winner : legWinners) {
-    if (score_.winner != 0 || winner < 1 || winner > kSeats) break;
+    if (score_.winner != 0 || winner < 0 || winner > kSeats) break;
     countLeg(winner);
   }
   score_.legAwaitsStart = false;

@@ -55,8 +55,9 @@ class Match {
   UndoResult apply(const GameInput& input);
   // Sets up the next leg; its clips and draws are the game's as for any new game.
   void startNextLeg();
-  // Rebuilds the count of a match whose earlier legs were won by these seats, in order,
-  // with the leg after them about to be set up (by the caller, with firstThrower()).
+  // Rebuilds the count of a match whose earlier legs were won by these seats, in order (0
+  // for a leg shared by a tie), with the leg after them about to be set up (by the caller,
+  // with firstThrower()).
   void restore(const MatchOptions& match, std::span<const int16_t> legWinners);
   // The seat that throws first in the leg to be set up next.
   int16_t firstThrower() const { return score_.legFirstThrower; }
@@ -68,6 +69,9 @@ class Match {
   Game& game_;
   MatchScore score_;
 };
+
+// The seat that won a leg that has ended, 0 when a tie shared it.
+int16_t legWinner(const GameState& end);
 
 // "Ann wins the match 2-1": the winner's legs (or sets, when sets are played) first, then
 // every other seat's in seat order; empty while the match goes on or for a single game.

@@ -116,7 +116,7 @@ void JournalSession::resume(Match& match, const RecordedGame& record) {
       if (leg.id >= record.id || leg.outcome != Outcome::Won) continue;
       const ReplayedGame replayed(leg);
       const GameState& end = replayed.game().state();
-      if (!end.inPlay) winners.push_back(end.thrower);
+      if (!end.inPlay) winners.push_back(legWinner(end));
     }
   }
   match.game().options = record.setup.options;  // the seats the throw moves round

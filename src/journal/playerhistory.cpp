@@ -83,7 +83,7 @@ PlayerForm playerForm(const std::vector<PlayerGame>& games) {
     ++order;
     const int16_t type = g.game->setup.options.gameType;
     std::string label = dateOf(*g.game) + ", " + gameTypeName(type) + ", " + resultFor(g);
-    if (type <= kRandomCricket) {
+    if (rulesFor(type).scoring() == ScoringKind::Marks) {
       addPoint(form.cricket, cricketValues, order, g.figures.cricket.marksPerRound(),
                std::move(label));
     } else {

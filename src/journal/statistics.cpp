@@ -79,7 +79,7 @@ std::vector<PlayerFigures> seatFigures(const RecordedGame& record) {
   auto row = [&rows](int seat) -> PlayerFigures& {
     return rows[static_cast<std::size_t>(seat - 1)];
   };
-  const bool cricket = record.setup.options.gameType <= kRandomCricket;
+  const bool cricket = rulesFor(record.setup.options.gameType).scoring() == ScoringKind::Marks;
 
   std::array<int, kSeats + 1> turnDarts{};
   std::array<int, kSeats + 1> settledTurns{};

@@ -1,5 +1,7 @@
 #include "ui/gameview.h"
 
+#include "game/aroundtheclockrules.h"
+
 namespace gameview {
 
 namespace {
@@ -8,7 +10,9 @@ constexpr int kCompactScorePt = 14;
 constexpr int kLargeScorePt = 20;
 constexpr int kThrowingScorePt = 40;
 
-bool isCricket(const Screen& screen) { return screen.options.gameType <= kRandomCricket; }
+bool isCricket(const Screen& screen) {
+  return rulesFor(screen.options.gameType).scoring() == ScoringKind::Marks;
+}
 
 bool playedOnButtons(const Screen& screen) {
   return screen.state.started && isCricket(screen) && !screen.options.useBoard;
@@ -35,6 +39,12 @@ int scorePointSize(const Screen& screen, int seat) {
 int dartPicturesShown(const Screen& screen) {
   const int thrown = screen.state.dartsThrown;
   return thrown >= 3 ? 3 : 3 - thrown;
+}
+
+std::string scoreText(const Screen& screen, int seat) {
+  const int16_t score = screen.state.players[static_cast<std::size_t>(seat)].score();
+  const bool steps = rulesFor(screen.options.gameType).scoring() == ScoringKind::Steps;
+  return steps && score == AroundTheClockRules::kBull ? "Bull" : std::to_string(score);
 }
 
 std::string throwerText(const Screen& screen) {

@@ -32,6 +32,9 @@ bool nameMarked(const Screen& screen, int seat);
 // Point size of a seat's score: small in Cricket; large in a countdown game, the
 // thrower's larger still.
 int scorePointSize(const Screen& screen, int seat);
+// A seat's score as its label shows it; in Around the Clock the number to hit next, "Bull"
+// after the 20.
+std::string scoreText(const Screen& screen, int seat);
 // Dart pictures left in the darts-remaining display, 0..3 (3 while the display is hidden).
 int dartPicturesShown(const Screen& screen);
 // The status-bar values; empty before the first game.

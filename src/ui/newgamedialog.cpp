@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <QStyleOptionButton>
 #include <algorithm>
+#include <span>
 
 #include "ui/fixedwindow.h"
 #include "ui/fonts.h"
@@ -104,9 +105,9 @@ NewGameDialog::NewGameDialog(GameOptions& options, MatchOptions& match, QWidget*
   setObjectName("frmgame");
   setWindowTitle("Choose Your Game...");
   setFont(classicFont(kSansFace, 9.75));
-  // The classic dialog and, below it, one row for the match, as far below "Lets Begin" as
-  // the frames are below the top.
-  setFixedSize(twips(5040), twips(kCountRowTop + kCountRowHeight + 120));
+  // The classic dialog with a column of more games on its right and, below it, one row for
+  // the match, as far below "Lets Begin" as the frames are below the top.
+  setFixedSize(twips(7440), twips(kCountRowTop + kCountRowHeight + 120));
   makeFixedDialog(this);
 
   auto* frame1 = frame(this, "Frame1", "Players:", twipsRect(60, 120, 2235, 1815));
@@ -121,12 +122,17 @@ NewGameDialog::NewGameDialog(GameOptions& options, MatchOptions& match, QWidget*
   }
 
   auto* frame2 = frame(this, "Frame2", "Game Type", twipsRect(60, 2040, 2235, 2175));
-  const std::array<QString, 5> gameCaption{"Cricket", "Random Cricket", "301", "501",
-                                           "Random Countdown"};
-  constexpr std::array<int, 5> kGameWidth{1095, 1755, 1335, 1455, 1995};
-  for (int i = 0; i < 5; ++i) {
-    gameTypeOptions_[i] = option(frame2, QString("optgame_%1").arg(i), gameCaption[i],
-                                 twipsRect(180, 300 + 360 * i, kGameWidth[i], 255));
+  auto* frame6 = frame(this, "Frame6", "More Games", twipsRect(5100, 120, 2235, 2175));
+  const auto games = gameKinds();
+  constexpr std::array<int, kClassicGames> kGameWidth{1095, 1755, 1335, 1455, 1995};
+  for (std::size_t i = 0; i < gameTypeOptions_.size(); ++i) {
+    // The classic five where they always were, the others in the column beside them.
+    const bool classic = i < kClassicGames;
+    const int row = static_cast<int>(classic ? i : i - kClassicGames);
+    gameTypeOptions_[i] = option(classic ? frame2 : frame6, QString("optgame_%1").arg(i),
+                                 QString::fromUtf8(games[i].caption.data(),
+                                                   static_cast<qsizetype>(games[i].caption.size())),
+                                 twipsRect(180, 300 + 360 * row, classic ? kGameWidth[i] : 1095, 255));
   }
 
   auto* frame3 =
@@ -171,7 +177,8 @@ NewGameDialog::NewGameDialog(GameOptions& options, MatchOptions& match, QWidget*
   QButtonGroup* bull = makeGroup(&NewGameDialog::chooseBull);
   QButtonGroup* board = makeGroup(&NewGameDialog::chooseBoard);
   for (int i = 1; i <= kSeats; ++i) play->addButton(playerCountOptions_[i], i);
-  for (int i = 0; i < 5; ++i) game->addButton(gameTypeOptions_[i], i);
+  for (std::size_t i = 0; i < gameTypeOptions_.size(); ++i)
+    game->addButton(gameTypeOptions_[i], static_cast<int>(i));
   for (int i = 0; i < 3; ++i) ctop->addButton(inOutOptions_[i], i);
   for (int i = 1; i <= 2; ++i) {
     bull->addButton(bullOptions_[i], i);
@@ -225,9 +232,9 @@ void NewGameDialog::choosePlayerCount(int index) {
 
 void NewGameDialog::chooseGameType(int index) {
   // The selection inside the group being disabled stays as it is, and so does its value.
-  const bool countdown = index >= k301;
-  for (QRadioButton* opt : inOutOptions_) opt->setEnabled(countdown);
-  for (int i = 1; i <= 2; ++i) boardOptions_[i]->setEnabled(!countdown);
+  const ScoringKind scoring = rulesFor(static_cast<int16_t>(index)).scoring();
+  for (QRadioButton* opt : inOutOptions_) opt->setEnabled(scoring == ScoringKind::Countdown);
+  for (int i = 1; i <= 2; ++i) boardOptions_[i]->setEnabled(scoring == ScoringKind::Marks);
   options_.gameType = static_cast<int16_t>(index);
 }
 

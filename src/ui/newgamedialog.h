@@ -62,7 +62,8 @@ class NewGameDialog : public QDialog {
   MatchOptions& match_;
   std::array<QRadioButton*, kSeats + 1> playerCountOptions_{};
   std::array<QLineEdit*, kSeats + 1> nameBoxes_{};
-  std::array<QRadioButton*, 5> gameTypeOptions_{};
+  static constexpr std::size_t kClassicGames = 5;
+  std::array<QRadioButton*, kGameKinds> gameTypeOptions_{};
   std::array<QRadioButton*, 3> inOutOptions_{};
   std::array<QRadioButton*, 3> bullOptions_{};
   std::array<QRadioButton*, 3> boardOptions_{};

@@ -227,7 +227,7 @@ void Scoreboard::render(const GameOptions& o, const GameState& s) {
     const QFont scoreFont =
         classicFont(kSerifFace, gameview::scorePointSize(screen, seat), true, true);
     if (score->font() != scoreFont) score->setFont(scoreFont);
-    setFittedText(score, QString::number(s.players[i].score()));
+    setFittedText(score, QString::fromStdString(gameview::scoreText(screen, seat)));
   }
 
   const bool cricket = s.started && compact;

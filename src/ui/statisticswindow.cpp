@@ -240,7 +240,7 @@ void StatisticsWindow::savePictureAs() {
 QWidget* StatisticsWindow::thisGamePage(const RecordedGame& game) {
   auto* page = new QWidget;
   auto* layout = new QVBoxLayout(page);
-  const bool cricket = game.setup.options.gameType <= kRandomCricket;
+  const bool cricket = rulesFor(game.setup.options.gameType).scoring() == ScoringKind::Marks;
   auto* about =
       new QLabel(QString("%1, started %2 (UTC), %3")
                      .arg(QString::fromStdString(gameTypeName(game.setup.options.gameType)),

@@ -25,10 +25,11 @@ TEST_P(NewGame, StartsCleanWithSeatOneToThrow) {
   GameState st = used.st();
   st.players = fresh.st().players;                    // the mark history is not part of a game
   st.bed = fresh.st().bed;                            // nor the bed the pointer names
-  if (type >= k301) st.targets = fresh.st().targets;  // countdown games hide the targets
+  const ScoringKind scoring = rulesFor(type).scoring();
+  if (scoring != ScoringKind::Marks) st.targets = fresh.st().targets;  // hidden without targets
   EXPECT_EQ(st, fresh.st());
 
-  const bool countdown = type >= k301;
+  const bool countdown = scoring == ScoringKind::Countdown;
   EXPECT_TRUE(st.inPlay);
   EXPECT_EQ(st.thrower, 1);
   EXPECT_EQ(st.round, 1);
@@ -39,7 +40,8 @@ TEST_P(NewGame, StartsCleanWithSeatOneToThrow) {
   EXPECT_EQ(st.scoreEditEnabled, countdown);
   EXPECT_TRUE(st.started);
   EXPECT_TRUE(st.throwerMarked);
-  const int16_t start[] = {0, 0, 301, 501, 451};
+  // Around the Clock starts everyone at the 1.
+  const int16_t start[] = {0, 0, 301, 501, 451, 701, 0, 1, 0, 0};
   for (int seat = 1; seat <= kSeats; ++seat) {
     EXPECT_EQ(st.players[seat].score(), start[type]) << seat;
   }
@@ -47,7 +49,9 @@ TEST_P(NewGame, StartsCleanWithSeatOneToThrow) {
 
 INSTANTIATE_TEST_SUITE_P(AllGames, NewGame,
                          ::testing::Combine(::testing::Values(kCricket, kRandomCricket, k301, k501,
-                                                              kRandomCountdown),
+                                                              kRandomCountdown, k701,
+                                                              kCutThroatCricket, kAroundTheClock,
+                                                              kShanghai, kCountUp),
                                             ::testing::Range(1, 5), ::testing::Bool()));
 
 // A first player called "Scorpion" is greeted whenever a sound device exists, even with
@@ -112,9 +116,21 @@ TEST(NewGame, ATypeNoGameHasPlaysAsTheGameNearestIt) {
   Session below(-1, 2);
   EXPECT_TRUE(below.game.isCricket());
   EXPECT_EQ(below.st().targets, (std::array<int16_t, kTargets + 1>{0, 20, 19, 18, 17, 16, 15, 25}));
-  Session beyond(9, 2);
+  const auto beyondLast = static_cast<int16_t>(kGameKinds);
+  Session beyond(beyondLast, 2);
   EXPECT_FALSE(beyond.game.isCricket());
   EXPECT_EQ(beyond.seat(1).score(), 501);
-  EXPECT_EQ(gameCaption(9), "");
-  EXPECT_EQ(gameCaption(kRandomCountdown), "Random Countdown");
+  EXPECT_EQ(gameCaption(beyondLast), "");
+}
+
+// The captions as the new-game dialog, the journal and the Statistics show them, in the
+// order the dialog lists the games.
+TEST(NewGame, EveryGameHasItsCaptionInItsPlace) {
+  const char* const captions[] = {"Cricket", "Random Cricket", "301", "501", "Random Countdown",
+                                  "701", "Cut-Throat Cricket", "Around the Clock", "Shanghai",
+                                  "Count-Up"};
+  for (int16_t type = 0; type < static_cast<int16_t>(kGameKinds); ++type) {
+    EXPECT_EQ(gameCaption(type), captions[type]) << type;
+    EXPECT_EQ(gameKinds()[static_cast<std::size_t>(type)].type, type);
+  }
 }
