@@ -9,9 +9,9 @@
 class CricketRules final : public GameRules {
  public:
   enum class Variant : int8_t {
-    Classic,     // 20..15 and the bull
-    Random,      // six distinct numbers drawn from 1..20 instead of 20..15
-    CutThroat,   // 20..15 and the bull; points go to the opponents
+    Classic,    // 20..15 and the bull
+    Random,     // six distinct numbers drawn from 1..20 instead of 20..15
+    CutThroat,  // 20..15 and the bull; points go to the opponents
   };
   // Keys press the targets of the fixed numbers only, played on the buttons.
   explicit constexpr CricketRules(Variant variant) : variant_(variant) {}

@@ -98,8 +98,8 @@ void Game::declareWin() {
                                                       Clip::FOUR};
     // "PLAYER ONE WINS"; a shared win names each of its seats before "WINS".
     for (int seat = 1; seat <= kSeats; ++seat) {
-      const bool named = state_.tiedSeats == 0 ? seat == state_.thrower
-                                               : (state_.tiedSeats & (1 << seat)) != 0;
+      const bool named =
+          state_.tiedSeats == 0 ? seat == state_.thrower : (state_.tiedSeats & (1 << seat)) != 0;
       if (!named) continue;
       clips_.push_back({Clip::PLAYER, state_});
       clips_.push_back({kSeatClip[static_cast<std::size_t>(seat)], state_});

@@ -40,7 +40,6 @@ enum GameType : int16_t {
   kCountUp = 9,
 };
 
-
 // Chosen in the new-game dialog; they keep their values from one game to the next.
 struct GameOptions {
   int16_t gameType = kCricket;

@@ -129,10 +129,10 @@ NewGameDialog::NewGameDialog(GameOptions& options, MatchOptions& match, QWidget*
     // The classic five where they always were, the others in the column beside them.
     const bool classic = i < kClassicGames;
     const int row = static_cast<int>(classic ? i : i - kClassicGames);
-    gameTypeOptions_[i] = option(classic ? frame2 : frame6, QString("optgame_%1").arg(i),
-                                 QString::fromUtf8(games[i].caption.data(),
-                                                   static_cast<qsizetype>(games[i].caption.size())),
-                                 twipsRect(180, 300 + 360 * row, classic ? kGameWidth[i] : 1095, 255));
+    gameTypeOptions_[i] = option(
+        classic ? frame2 : frame6, QString("optgame_%1").arg(i),
+        QString::fromUtf8(games[i].caption.data(), static_cast<qsizetype>(games[i].caption.size())),
+        twipsRect(180, 300 + 360 * row, classic ? kGameWidth[i] : 1095, 255));
   }
 
   auto* frame3 =

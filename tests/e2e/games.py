@@ -359,6 +359,74 @@ def match_301(s, out):
           and reader.panel("Total Hit:") == total, "darts after the match change nothing")
 
 
+def more_games(s, out):
+    """The five games beyond the classic ones, each played to its end by clicks on the board:
+    701 alone, Cut-Throat Cricket giving points away, Around the Clock to the bull, a
+    Shanghai in the first round and Count-Up alone for eight rounds."""
+    reader = Screen_reader(s)
+    t20 = (20, "triple")
+
+    s.new_game(players=1, names=["Ann"], game=5)
+    check(score(reader, 1, "large") == "701", "701 starts from 701")
+    for _ in range(9):
+        s.dart(*t20)
+    check(score(reader, 1, "large") == "161", "701 - 3 x 180")
+    for dart in (t20, (17, "triple"), (25, "inner_bull")):
+        s.dart(*dart)
+    check(score(reader, 1, "large") == "0", "T20 T17 and the bull finish 161")
+
+    s.new_game(players=2, names=["Ann", "Bob"], game=6, bull=1, board=1)
+    for dart in (t20, (20, "single"), (19, "triple")):
+        s.dart(*dart)
+    check(score(reader, 1, "compact") == "0" and score(reader, 2, "compact") == "20",
+          "Ann's fourth mark on 20 scores for Bob, who has it open")
+    for _ in range(3):
+        miss(s)
+    for dart in ((18, "triple"), (17, "triple"), (16, "triple")):
+        s.dart(*dart)
+    for _ in range(3):
+        miss(s)
+    s.dart(15, "triple")
+    s.dart(25, "inner_bull")
+    s.dart(25, "outer_bull")
+    shot = s.client_shot()
+    check(name_colour(shot, 1, "compact") == "green" and name_colour(shot, 2, "compact") == "blue",
+          "Ann closed everything with the lower score and won")
+    s.dart(*t20)
+    check(score(reader, 2, "compact") == "20", "darts after the win change nothing")
+
+    s.new_game(players=1, names=["Cy"], game=7)
+    check(score(reader, 1, "large") == "1", "Around the Clock begins at the 1")
+    for n in (1, 4, 7, 10, 13, 16):
+        s.dart(n, "triple")
+    check(score(reader, 1, "large") == "19", "six trebles move on eighteen numbers")
+    s.dart(19, "triple")
+    check(score(reader, 1, "large") == "Bull", "past the 20 the bull is next")
+    s.dart(25, "outer_bull")
+    check(reader.panel("Round:") == "3", "the bull won in the third round")
+    s.dart(1)
+    check(score(reader, 1, "large") == "Bull", "darts after the win change nothing")
+
+    s.new_game(players=2, names=["Di", "Ed"], game=8)
+    s.dart(1)
+    s.dart(1, "double")
+    check(reader.panel("Total Hit:") == "3", "a single and a double 1 make 3")
+    s.dart(1, "triple")
+    check(score(reader, 1, "large") == "6", "the Shanghai's points count")
+    s.screenshot("e2e-shanghai-won")
+    s.dart(1)
+    check(reader.panel("Player:") == "Di" and score(reader, 2, "large") == "0",
+          "a Shanghai wins at once")
+
+    s.new_game(players=1, names=["Flo"], game=9)
+    for _ in range(8 * 3):
+        s.dart(*t20)
+    check(score(reader, 1, "large") == "1440", "eight rounds of three treble twenties")
+    s.dart(*t20)
+    check(score(reader, 1, "large") == "1440" and reader.panel("Round:") == "8",
+          "the game ended after the eighth round")
+
+
 def starts(s, out):
     """The program starts to an empty scoreboard with the board drawn and the status bar
     read out with its captions."""
@@ -379,6 +447,7 @@ SCENARIOS = {
     "cricket-buttons": cricket_buttons,
     "cricket-overlapping-input": cricket_overlapping_input,
     "match-301": match_301,
+    "more-games": more_games,
 }
 # Preferences saved before a scenario's run.
 SETTINGS = {"match-301": "[Brindlemark]\nSplashOn=False\nLegsToWin=2\n"}

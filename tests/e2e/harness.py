@@ -354,7 +354,11 @@ class Session:
             self.click_at(left + twips(fx + 780) + 20, top + twips(fy + seat_top[seat - 1]) + 9)
             self.xdotool("key", "ctrl+a")
             self.xdotool("type", "--delay", "5", name)
-        option((60, 2040), (180, 300 + 360 * game, 1000, 255))
+        # The classic five in "Game Type", the others in the column of "More Games".
+        if game < 5:
+            option((60, 2040), (180, 300 + 360 * game, 1000, 255))
+        else:
+            option((5100, 120), (180, 300 + 360 * (game - 5), 1000, 255))
         if inout is not None:
             option((2460, 1320), (480, 300 + 360 * inout, 1500, 255))
         if bull is not None:

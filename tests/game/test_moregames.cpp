@@ -160,8 +160,9 @@ TEST(CutThroatCricket, LowestScoreWinsOnceAllAreClosed) {
   // Ann closes everything and gives Bob 20: she has the lower score and wins.
   Session low(kCutThroatCricket, 2, 0, false);
   low.play("b1 b1 b1 b1 n n");
-  for (int t = 2; t <= kTargets; ++t) low.play("b" + std::to_string(t) + " b" + std::to_string(t) +
-                                               " b" + std::to_string(t) + " n n");
+  for (int t = 2; t <= kTargets; ++t)
+    low.play("b" + std::to_string(t) + " b" + std::to_string(t) + " b" + std::to_string(t) +
+             " n n");
   EXPECT_FALSE(low.st().inPlay);
   EXPECT_EQ(low.st().thrower, 1);
   EXPECT_EQ(low.seat(2).score(), 20);
@@ -169,8 +170,9 @@ TEST(CutThroatCricket, LowestScoreWinsOnceAllAreClosed) {
   // Bob gives Ann 20 first: closing everything, she has the higher score and plays on.
   Session high(kCutThroatCricket, 2, 0, false);
   high.play("n b1 b1 b1 b1 n");
-  for (int t = 1; t <= kTargets; ++t) high.play("b" + std::to_string(t) + " b" + std::to_string(t) +
-                                                " b" + std::to_string(t) + " n n");
+  for (int t = 1; t <= kTargets; ++t)
+    high.play("b" + std::to_string(t) + " b" + std::to_string(t) + " b" + std::to_string(t) +
+              " n n");
   EXPECT_TRUE(high.st().inPlay);
   EXPECT_EQ(high.seat(1).score(), 20);
 }
@@ -210,7 +212,8 @@ TEST(MoreGames, ASharedLegCountsForNobody) {
   game.options = {kCountUp, 2, 0, true, true};
   match.options = {.legsToWin = 2, .setsToWin = 1};
   match.start();
-  for (const GameInput& input : scriptInputs(rounds(8, [](int, int) { return "S1 M M"; }, 2)))
+  for (const GameInput& input : scriptInputs(rounds(
+           8, [](int, int) { return "S1 M M"; }, 2)))
     match.apply(input);
   EXPECT_EQ(game.state().tiedSeats, 0b110);
   EXPECT_EQ(legWinner(game.state()), 0);

@@ -23,8 +23,8 @@ TEST_P(NewGame, StartsCleanWithSeatOneToThrow) {
   fresh.start(type, players, 2, useBoard);
   expectSameRecords(fresh.st(), used.st());
   GameState st = used.st();
-  st.players = fresh.st().players;                    // the mark history is not part of a game
-  st.bed = fresh.st().bed;                            // nor the bed the pointer names
+  st.players = fresh.st().players;  // the mark history is not part of a game
+  st.bed = fresh.st().bed;          // nor the bed the pointer names
   const ScoringKind scoring = rulesFor(type).scoring();
   if (scoring != ScoringKind::Marks) st.targets = fresh.st().targets;  // hidden without targets
   EXPECT_EQ(st, fresh.st());
@@ -126,8 +126,15 @@ TEST(NewGame, ATypeNoGameHasPlaysAsTheGameNearestIt) {
 // The captions as the new-game dialog, the journal and the Statistics show them, in the
 // order the dialog lists the games.
 TEST(NewGame, EveryGameHasItsCaptionInItsPlace) {
-  const char* const captions[] = {"Cricket", "Random Cricket", "301", "501", "Random Countdown",
-                                  "701", "Cut-Throat Cricket", "Around the Clock", "Shanghai",
+  const char* const captions[] = {"Cricket",
+                                  "Random Cricket",
+                                  "301",
+                                  "501",
+                                  "Random Countdown",
+                                  "701",
+                                  "Cut-Throat Cricket",
+                                  "Around the Clock",
+                                  "Shanghai",
                                   "Count-Up"};
   for (int16_t type = 0; type < static_cast<int16_t>(kGameKinds); ++type) {
     EXPECT_EQ(gameCaption(type), captions[type]) << type;

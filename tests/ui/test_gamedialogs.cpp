@@ -81,6 +81,12 @@ class TestGameDialogs : public QObject {
         {"optbull_2", [](GameOptions& w) { w.doubleBull = false; }},
         {"optgame_4", [](GameOptions& w) { w.gameType = kRandomCountdown; }},
         {"optgame_0", [](GameOptions& w) { w.gameType = kCricket; }},
+        {"optgame_5", [](GameOptions& w) { w.gameType = k701; }},
+        {"optgame_6", [](GameOptions& w) { w.gameType = kCutThroatCricket; }},
+        {"optgame_7", [](GameOptions& w) { w.gameType = kAroundTheClock; }},
+        {"optgame_8", [](GameOptions& w) { w.gameType = kShanghai; }},
+        {"optgame_9", [](GameOptions& w) { w.gameType = kCountUp; }},
+        {"optgame_0", [](GameOptions& w) { w.gameType = kCricket; }},
         {"optplay_1", [](GameOptions& w) { w.playerCount = 1; }},
         {"optplay_4", [](GameOptions& w) { w.playerCount = 4; }},
     };
@@ -88,8 +94,11 @@ class TestGameDialogs : public QObject {
       click(name);
       change(want);
       QVERIFY2(options_ == want, name);
-      QCOMPARE(opt("optctop_1")->isEnabled(), options_.gameType >= k301);
-      QCOMPARE(opt("optboard_2")->isEnabled(), options_.gameType < k301);
+      // In/out for the games counted down, board or buttons for those with targets; the
+      // others are played on the board with neither.
+      const int16_t type = options_.gameType;
+      QCOMPARE(opt("optctop_1")->isEnabled(), type >= k301 && type <= k701);
+      QCOMPARE(opt("optboard_2")->isEnabled(), type <= kRandomCricket || type == kCutThroatCricket);
       for (int i = 1; i <= 4; ++i) QCOMPARE(box(i)->isEnabled(), i <= options_.playerCount);
     }
     QVERIFY(opt("optboard_2")->isChecked());

@@ -48,6 +48,13 @@ class GameViewTest : public QObject {
          .board = false, .buttons = true, .compact = true},
         {.type = k301, .onBoard = false, .board = true, .buttons = false, .compact = false},
         {.type = kRandomCountdown, .board = true, .buttons = false, .compact = false},
+        {.type = kCutThroatCricket, .onBoard = false,
+         .board = false, .buttons = true, .compact = true},
+        // games without targets are played on the board whatever the Cricket choice says
+        {.type = kAroundTheClock, .onBoard = false,
+         .board = true, .buttons = false, .compact = false},
+        {.type = kShanghai, .onBoard = false, .board = true, .buttons = false, .compact = false},
+        {.type = kCountUp, .board = true, .buttons = false, .compact = false},
     };
     // clang-format on
     for (const auto& row : rows) {
@@ -63,6 +70,23 @@ class GameViewTest : public QObject {
       QCOMPARE(gameview::scorePointSize(game, 2), row.compact ? 14 : 20);
       QCOMPARE(gameview::throwerText(game), std::string(row.start ? "Ann" : ""));
       QCOMPARE(gameview::roundText(game), std::string(row.start ? "1" : ""));
+    }
+  }
+
+  // Around the Clock shows the number to hit next, and "Bull" after the 20; every other game
+  // its score as a number, 25 included.
+  void scoreTextNamesTheBullInAroundTheClock() {
+    for (const int16_t type : {kAroundTheClock, kCountUp, kCricket}) {
+      Game game;
+      game.options = {.gameType = type, .playerCount = 2};
+      game.startGame();
+      GameState state = game.state();
+      state.players[1].setScore(25);
+      state.players[2].setScore(20);
+      const gameview::Screen screen(game.options, state);
+      QCOMPARE(gameview::scoreText(screen, 1),
+               std::string(type == kAroundTheClock ? "Bull" : "25"));
+      QCOMPARE(gameview::scoreText(screen, 2), std::string("20"));
     }
   }
 
