@@ -66,11 +66,13 @@ void Game::throwDart(float xTwips, float yTwips) {
   const board::Hit hit = board::hitAt(xTwips, yTwips, options.doubleBull);
   state_.bed = hit.name;
   if (!state_.inPlay) return;
+  const int16_t seat = state_.thrower;
   state_.dartsThrown = static_cast<int16_t>(state_.dartsThrown + 1);
   state_.lastMultiplier = hit.multiplier;
   GameTable table(*this);
   rules().scoreDart(table, hit.number, hit.multiplier);
   if (state_.inPlay && state_.dartsThrown >= 3) passTurn();
+  if (isComputer(seat)) state_.undoEnabled = false;
 }
 
 // ---------------------------------------------------------------- turn cycle

@@ -47,6 +47,8 @@ struct GameOptions {
   int16_t inOutRule = 0;    // the multiplier a dart needs: 0 any, 2 double, 3 triple
   bool doubleBull = true;
   bool useBoard = true;
+  // Seats 1..4: 0 for a person, 1..10 for the computer playing at that level.
+  std::array<int16_t, kSeats + 1> computerLevels{};
   bool operator==(const GameOptions&) const = default;
 };
 
@@ -141,7 +143,8 @@ class Game {
   bool takesKey(char32_t ch) const;
   // A character typed into the window; true when it pressed a button.
   bool keyTyped(char32_t ch);
-  // Undo Hit (Cricket): takes back the latest entry, or refuses.
+  // Undo Hit (Cricket): takes back the latest entry, or refuses. The computer's entries
+  // are never taken back, so that its turn is never left half thrown.
   UndoResult undoLatestEntry();
   // Edit Score (301): adds or subtracts points on one seat's score.
   void editScore(int seat, int points, bool add);
@@ -156,6 +159,9 @@ class Game {
  private:
   friend class GameTable;
   int lastSeat() const { return std::clamp<int>(options.playerCount, 1, kSeats); }
+  bool isComputer(int seat) const {
+    return options.computerLevels[static_cast<std::size_t>(seat)] > 0;
+  }
   void announce(Clip clip) {
     if (soundOn) clips_.push_back({clip, state_});
   }
