@@ -182,8 +182,8 @@ std::optional<int64_t> Journal::beginGame(const GameSetup& setup, const QString&
   q.prepare(
       "INSERT INTO games (started, owner, game_type, num_players, in_out_rule, double_bull,"
       " use_board, name1, name2, name3, name4, draws, match, set_number, leg_number,"
-      " first_thrower, outcome)"
-      " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'playing')");
+      " first_thrower, computer_levels, outcome)"
+      " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'playing')");
   q.addBindValue(QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
   q.addBindValue(owner);
   const GameOptions& o = setup.options;
@@ -197,6 +197,7 @@ std::optional<int64_t> Journal::beginGame(const GameSetup& setup, const QString&
   q.addBindValue(drawsText(setup.draws));
   q.addBindValue(static_cast<qlonglong>(*match));
   for (int value : {int{setup.set}, int{setup.leg}, int{setup.firstThrower}}) q.addBindValue(value);
+  q.addBindValue(levelsText(o.computerLevels));
   if (!q.exec()) {
     fail(q.lastError(), "beginning a game");
     return std::nullopt;
@@ -290,7 +291,8 @@ std::vector<RecordedGame> Journal::load(const QString& where, const QVariantList
       " name1, name2, name3, name4, draws, outcome, match, set_number, leg_number,"
       " first_thrower,"
       " (SELECT legs_to_win FROM matches WHERE matches.id = games.match),"
-      " (SELECT sets_to_win FROM matches WHERE matches.id = games.match) FROM games " +
+      " (SELECT sets_to_win FROM matches WHERE matches.id = games.match), computer_levels"
+      " FROM games " +
       where + " ORDER BY id");
   for (const QVariant& v : values) q.addBindValue(v);
   if (!q.exec()) {
@@ -324,6 +326,7 @@ std::vector<RecordedGame> Journal::load(const QString& where, const QVariantList
     g.setup.firstThrower = within(16, kSeats);
     g.setup.match = {.legsToWin = within(17, MatchOptions::kMostLegs),
                      .setsToWin = within(18, MatchOptions::kMostSets)};
+    o.computerLevels = levelsFrom(q.value(19).toString());
     index[g.id] = games.size();
     games.push_back(std::move(g));
   }

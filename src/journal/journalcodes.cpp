@@ -1,6 +1,7 @@
 #include "journal/journalcodes.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -21,6 +22,24 @@ std::vector<float> drawsFrom(const QString& text) {
     draws.push_back(std::strtof(part.toLatin1().constData(), nullptr));
   }
   return draws;
+}
+
+QString levelsText(const std::array<int16_t, kSeats + 1>& levels) {
+  QStringList parts;
+  for (int seat = 1; seat <= kSeats; ++seat)
+    parts << QString::number(levels[static_cast<std::size_t>(seat)]);
+  return parts.join(' ');
+}
+
+std::array<int16_t, kSeats + 1> levelsFrom(const QString& text) {
+  std::array<int16_t, kSeats + 1> levels{};
+  const QStringList parts = text.split(' ', Qt::SkipEmptyParts);
+  for (int seat = 1; seat <= kSeats && seat <= parts.size(); ++seat) {
+    const int level = parts[seat - 1].toInt();
+    levels[static_cast<std::size_t>(seat)] =
+        static_cast<int16_t>(level <= 0 ? 0 : std::min(level, 10));
+  }
+  return levels;
 }
 
 const char* kindName(GameInput::Kind kind) {

@@ -91,6 +91,12 @@ const std::vector<SchemaStep>& schemaSteps() {
            "UPDATE games SET match = id",
            "CREATE INDEX games_match ON games(match)",
        }},
+      {4,
+       {
+           // The seats the computer plays, with its level: "0 6 0 0"; every game before
+           // the computer played was played by people.
+           "ALTER TABLE games ADD COLUMN computer_levels TEXT NOT NULL DEFAULT '0 0 0 0'",
+       }},
   };
   return kSteps;
 }

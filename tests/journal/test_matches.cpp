@@ -3,6 +3,7 @@
 // forward with each of their games a match of one leg.
 #include <gtest/gtest.h>
 
+#include "journal/journalcodes.h"
 #include "journalfiles.h"
 
 namespace {
@@ -86,8 +87,9 @@ TEST(JournalMatches, AMatchLeftInTheMiddleIsResumedAtTheSameLeg) {
 
 class OldJournal : public testing::TestWithParam<int> {};
 
-// Files of versions 1 and 2 open as version 3 with every game kept, each a match of one leg
-// whose first thrower was seat 1, and new matches are numbered after them.
+// Files of versions 1 to 3 open as the latest version with every game kept, each a match of
+// one leg whose first thrower was seat 1 and played by people, and new matches are numbered
+// after them.
 TEST_P(OldJournal, EveryEarlierGameBecomesAMatchOfOneLeg) {
   JournalFolder folder;
   std::vector<RecordedGame> before;
@@ -105,7 +107,7 @@ TEST_P(OldJournal, EveryEarlierGameBecomesAMatchOfOneLeg) {
   {
     Journal journal(old);
     ASSERT_TRUE(journal.available()) << journal.unavailableReason().toStdString();
-    EXPECT_EQ(3, peek(old, "PRAGMA user_version").toInt());
+    EXPECT_EQ(Journal::latestVersion(), peek(old, "PRAGMA user_version").toInt());
     const std::vector<RecordedGame> after = journal.games();
     ASSERT_EQ(before.size(), after.size());
     for (std::size_t i = 0; i < after.size(); ++i) {
@@ -113,6 +115,7 @@ TEST_P(OldJournal, EveryEarlierGameBecomesAMatchOfOneLeg) {
       EXPECT_EQ(before[i].entries, after[i].entries) << i;
       EXPECT_EQ(after[i].id, after[i].match) << i;
       EXPECT_EQ(after[i].setup.match, MatchOptions{}) << i;
+      EXPECT_EQ(after[i].setup.options.computerLevels, (std::array<int16_t, kSeats + 1>{})) << i;
       EXPECT_EQ(ReplayedGame(before[i]).game().state(), ReplayedGame(after[i]).game().state());
     }
   }
@@ -123,6 +126,24 @@ TEST_P(OldJournal, EveryEarlierGameBecomesAMatchOfOneLeg) {
   EXPECT_EQ(3, peek(old, "SELECT legs_to_win FROM matches WHERE id = 3").toInt());
 }
 
-INSTANTIATE_TEST_SUITE_P(Versions, OldJournal, testing::Values(1, 2));
+INSTANTIATE_TEST_SUITE_P(Versions, OldJournal, testing::Values(1, 2, 3));
+
+// The seats the computer plays come back with its level; a damaged text reads as the
+// nearest the program plays.
+TEST(JournalComputer, TheComputersSeatsAreKept) {
+  JournalFolder folder;
+  JournalSession session(folder.path());
+  RecordedPlay play(session);
+  GameOptions options{.gameType = k501, .playerCount = 3};
+  options.computerLevels = {0, 0, 7, 10, 0};
+  play.start(options);
+  play.play("T20");
+  const std::vector<RecordedGame> games = session.journal()->games();
+  ASSERT_EQ(1u, games.size());
+  EXPECT_EQ(options.computerLevels, games[0].setup.options.computerLevels);
+  EXPECT_EQ("0 7 10 0", peek(folder.path(), "SELECT computer_levels FROM games").toString());
+  EXPECT_EQ((std::array<int16_t, kSeats + 1>{0, 0, 10, 0, 0}), levelsFrom("0 99 -3"));
+  EXPECT_EQ((std::array<int16_t, kSeats + 1>{0, 3, 0, 0, 0}), levelsFrom("3 x"));
+}
 
 }  // namespace
