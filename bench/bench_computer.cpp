@@ -3,6 +3,7 @@
 // one, with its darts per leg and its checkout share. With --fit, the scatter of each level
 // found again by bisection, as the table in src/game/computer.cpp has it.
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -41,8 +42,10 @@ int main(int argc, char** argv) {
   std::printf("%-6s %8s %9s %10s %10s\n", "level", "nominal", "measured", "darts/leg", "checkout%");
   for (int level = computer::kLowestLevel; level <= computer::kHighestLevel; ++level) {
     const LegFigures f = playLegs(computer::scatterOf(level), kLegs, kSeed + level);
-    std::printf("%-6d %8.1f %9.1f %10.1f %9.1f%%\n", level, computer::nominalAverage(level),
-                f.average, f.dartsPerLeg, 100 * f.checkoutShare);
+    const double nominal = computer::nominalAverage(level);
+    const bool within = std::fabs(f.average - nominal) <= 0.05 * nominal;
+    std::printf("%-6d %8.1f %9.1f %10.1f %9.1f%%  %s\n", level, nominal, f.average, f.dartsPerLeg,
+                100 * f.checkoutShare, within ? "met" : "MISSED");
   }
   return 0;
 }

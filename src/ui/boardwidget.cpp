@@ -30,6 +30,11 @@ QPointF BoardWidget::toTwips(QPointF pixels, qreal ratio) {
 
 void BoardWidget::paintEvent(QPaintEvent* event) {
   QPainter p(this);
+  paintPicture(p, event->rect() & rect());
+  paintLandings(p);
+}
+
+void BoardWidget::paintPicture(QPainter& p, const QRect& area) {
   const qreal ratio = devicePixelRatioF();
   if (ratio != shownRatio_) {
     shown_ = ratio == 1.0 ? picture_ : pictures::boardImageAt(ratio);
@@ -39,7 +44,6 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
     p.drawImage(rect(), shown_);
     return;
   }
-  const QRect area = event->rect() & rect();
   if (shown_.format() != QImage::Format_Indexed8) {
     // Scaled for this ratio, in screen pixels already.
     p.setClipRect(area);
@@ -57,6 +61,27 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
                       .convertToFormat(QImage::Format_RGB32);
     part.setDevicePixelRatio(scale);
     p.drawImage(band.topLeft(), part);
+  }
+}
+
+void BoardWidget::showLandings(const std::vector<QPointF>& twips) {
+  if (twips == landings_) return;
+  landings_ = twips;
+  update();
+}
+
+// A small yellow ring with a dark edge at each landing point, seen on every bed colour.
+void BoardWidget::paintLandings(QPainter& p) {
+  if (landings_.empty()) return;
+  p.setRenderHint(QPainter::Antialiasing);
+  const double perPixel = static_cast<double>(width()) / board::kPictureTwips;
+  for (const QPointF& at : landings_) {
+    const QPointF centre = at * perPixel;
+    p.setPen(QPen(Qt::black, 3));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(centre, 5, 5);
+    p.setPen(QPen(QColor(255, 221, 0), 1.5));
+    p.drawEllipse(centre, 5, 5);
   }
 }
 

@@ -86,7 +86,9 @@ MainWindow::MainWindow(QWidget* parent)
 
   // Created in start-up order: mark cells, buttons, labels; the board lies over the buttons.
   scoreboard_ = new Scoreboard(area_, [this](int index) {
-    submitGameChange([this, index] { applyInput(GameInput::targetPress(index)); });
+    submitGameChange([this, index] {
+      if (!refusedWhileComputerThrows()) applyInput(GameInput::targetPress(index));
+    });
   });
   matchPanel_ = new MatchPanel(area_);
   checkoutLabel_ = new CheckoutLabel(area_);
@@ -98,6 +100,8 @@ MainWindow::MainWindow(QWidget* parent)
   });
   connect(board_, &BoardWidget::clicked, this, [this](QPointF t) {
     submitGameChange([this, t] {
+      if (refusedWhileComputerThrows()) return;
+      computerLandings_.clear();
       applyInput(GameInput::boardDart(static_cast<float>(t.x()), static_cast<float>(t.y())));
     });
   });
@@ -192,6 +196,8 @@ void MainWindow::draw(const GameState& s) {
   if (board_->accessibleName() != boardName) board_->setAccessibleName(boardName);
   menu_->undo->setEnabled(s.undoEnabled);
   menu_->scoreEdit->setEnabled(s.scoreEditEnabled);
+  board_->showLandings(computerLandings_);
+  scheduleComputerDart();
 }
 
 void MainWindow::newGame() {
@@ -210,6 +216,7 @@ void MainWindow::startNewGame() {
   journal_->aboutToSetUp();
   match_.start();
   journal_->beginLeg(match_);
+  computerLandings_.clear();
   playRaisedClips();
   refresh();
 }
@@ -275,7 +282,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (!game_.takesKey(ch)) return false;
   // Taken now; pressed once the inputs before it have run, if the game still takes it.
   submitGameChange([this, ch] {
-    if (game_.takesKey(ch)) applyInput(GameInput::targetPress(keytable::targetForKey(ch)));
+    if (game_.takesKey(ch) && !refusedWhileComputerThrows())
+      applyInput(GameInput::targetPress(keytable::targetForKey(ch)));
   });
   return true;
 }

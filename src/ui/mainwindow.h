@@ -3,11 +3,13 @@
 // Game, forwards every input to it and redraws itself from the game's state.
 
 #include <QMainWindow>
+#include <QPointF>
 #include <functional>
 #include <future>
 #include <memory>
 #include <vector>
 
+#include "game/computer.h"
 #include "game/game.h"
 #include "game/match.h"
 #include "journal/journalsession.h"
@@ -25,6 +27,7 @@ class TrayIcon;
 class StatusPanels;
 class NewGameDialog;
 class QAction;
+class QTimer;
 struct MainMenu;
 
 class MainWindow : public QMainWindow {
@@ -102,6 +105,11 @@ class MainWindow : public QMainWindow {
   void takeBackLatestEntry();
   void askScoreEdit();
   void writeHistory();
+  // The computer's turn: its next dart about 0.7 s after the window last changed, while
+  // it is to throw; a person's dart or target press meanwhile is refused.
+  void scheduleComputerDart();
+  void throwComputerDart();
+  bool refusedWhileComputerThrows();
 
   InputGate gate_;
   std::unique_ptr<JournalSession> journal_;
@@ -121,4 +129,7 @@ class MainWindow : public QMainWindow {
   StatusPanels* statusPanels_ = nullptr;
   NewGameDialog* newGameDialog_ = nullptr;
   std::unique_ptr<MainMenu> menu_;
+  std::unique_ptr<ComputerThrower> computer_;
+  QTimer* computerTimer_ = nullptr;
+  std::vector<QPointF> computerLandings_;  // the darts of the computer's latest turn
 };

@@ -1,6 +1,7 @@
 #include "ui/newgamedialog.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <span>
 
+#include "game/computer.h"
 #include "ui/fixedwindow.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
@@ -154,6 +156,8 @@ NewGameDialog::NewGameDialog(GameOptions& options, MatchOptions& match, QWidget*
   boardOptions_[2] =
       option(frame5, "optboard_2", "Use Buttons Instead", twipsRect(240, 660, 1935, 195));
 
+  makeComputerSeats();
+
   // The counts, their captions under the frame captions, come before "Lets Begin" on the
   // way round with the Tab key.
   makeCount("spinlegs", "Legs to win", 60, 2295, MatchOptions::kMostLegs, match_.legsToWin);
@@ -191,9 +195,64 @@ NewGameDialog::NewGameDialog(GameOptions& options, MatchOptions& match, QWidget*
   options_.gameType = kCricket;
   options_.doubleBull = true;
   options_.inOutRule = 0;
+  options_.computerLevels = {};
   choosePlayerCount(2);
   chooseGameType(0);
   fitOptionCaptions(this);
+}
+
+void NewGameDialog::makeComputerSeats() {
+  auto* frame7 = frame(this, "Frame7", "Computer Opponents", twipsRect(5100, 2400, 2235, 1815));
+  constexpr int kDefaultLevel = 5;
+  auto* heading = new QLabel("Level", frame7);
+  heading->setObjectName("lbllevel");
+  heading->setGeometry(twipsRect(1380, 240, 735, 255));
+  for (int seat = 2; seat <= kSeats; ++seat) {
+    const int top = 540 + 420 * (seat - 2);
+    auto* computer = new QCheckBox(QString("Player %1").arg(seat), frame7);
+    computer->setObjectName(QString("chkcomputer_%1").arg(seat));
+    computer->setAccessibleName(QString("Computer plays player %1").arg(seat));
+    computer->setGeometry(twipsRect(180, top, 1155, 315));
+    auto* level = new QSpinBox(frame7);
+    level->setObjectName(QString("spinlevel_%1").arg(seat));
+    level->setAccessibleName(QString("Computer level for player %1").arg(seat));
+    level->setRange(computer::kLowestLevel, computer::kHighestLevel);
+    level->setValue(kDefaultLevel);
+    level->setGeometry(twipsRect(1380, top, 735, 315));
+    computerOptions_[static_cast<std::size_t>(seat)] = computer;
+    levelBoxes_[static_cast<std::size_t>(seat)] = level;
+    connect(computer, &QCheckBox::toggled, this,
+            [this, seat](bool on) { chooseComputer(seat, on); });
+    connect(level, &QSpinBox::valueChanged, this,
+            [this, seat](int value) { chooseLevel(seat, value); });
+  }
+}
+
+void NewGameDialog::chooseComputer(int seat, bool computer) {
+  const auto i = static_cast<std::size_t>(seat);
+  options_.computerLevels[i] = computer ? static_cast<int16_t>(levelBoxes_[i]->value()) : 0;
+  enableForSeats();
+}
+
+void NewGameDialog::chooseLevel(int seat, int level) {
+  const auto i = static_cast<std::size_t>(seat);
+  if (computerOptions_[i]->isChecked()) options_.computerLevels[i] = static_cast<int16_t>(level);
+}
+
+void NewGameDialog::enableForSeats() {
+  bool computerPlays = false;
+  for (int seat = 2; seat <= kSeats; ++seat) {
+    const auto i = static_cast<std::size_t>(seat);
+    const bool inPlay = seat <= options_.playerCount;
+    computerOptions_[i]->setEnabled(inPlay);
+    levelBoxes_[i]->setEnabled(inPlay && computerOptions_[i]->isChecked());
+    computerPlays = computerPlays || (inPlay && computerOptions_[i]->isChecked());
+  }
+  // The computer throws at the board picture: a game with targets is played on it.
+  const bool targets = rulesFor(options_.gameType).scoring() == ScoringKind::Marks;
+  if (computerPlays && targets) boardOptions_[1]->setChecked(true);
+  boardOptions_[1]->setEnabled(targets);
+  boardOptions_[2]->setEnabled(targets && !computerPlays);
 }
 
 QButtonGroup* NewGameDialog::makeGroup(void (NewGameDialog::*handler)(int)) {
@@ -228,14 +287,15 @@ void NewGameDialog::choosePlayerCount(int index) {
   // A disabled box keeps its text: seats beyond the players still get their names.
   for (int k = 2; k <= kSeats; ++k) nameBoxes_[k]->setEnabled(k <= index);
   options_.playerCount = static_cast<int16_t>(index);
+  enableForSeats();
 }
 
 void NewGameDialog::chooseGameType(int index) {
   // The selection inside the group being disabled stays as it is, and so does its value.
   const ScoringKind scoring = rulesFor(static_cast<int16_t>(index)).scoring();
   for (QRadioButton* opt : inOutOptions_) opt->setEnabled(scoring == ScoringKind::Countdown);
-  for (int i = 1; i <= 2; ++i) boardOptions_[i]->setEnabled(scoring == ScoringKind::Marks);
   options_.gameType = static_cast<int16_t>(index);
+  enableForSeats();
 }
 
 void NewGameDialog::chooseInOutRule(int index) {
@@ -259,6 +319,12 @@ void NewGameDialog::showEvent(QShowEvent* event) {
 
 std::array<std::string, kSeats + 1> NewGameDialog::names() const {
   std::array<std::string, kSeats + 1> n;
-  for (int i = 1; i <= kSeats; ++i) n[i] = capitaliseName(nameBoxes_[i]->text()).toStdString();
+  for (int i = 1; i <= kSeats; ++i) {
+    // The computer's seat is named for it unless the players named it.
+    const bool computer = i >= 2 && computerOptions_[i]->isChecked();
+    const bool named = nameBoxes_[i]->text() != QString("Player %1").arg(i);
+    n[i] = computer && !named ? "Computer (level " + std::to_string(levelBoxes_[i]->value()) + ")"
+                              : capitaliseName(nameBoxes_[i]->text()).toStdString();
+  }
   return n;
 }

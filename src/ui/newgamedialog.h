@@ -11,6 +11,8 @@
 #include "game/match.h"
 
 class QButtonGroup;
+class QCheckBox;
+class QSpinBox;
 class QLineEdit;
 class QRadioButton;
 
@@ -45,6 +47,9 @@ class NewGameDialog : public QDialog {
   void chooseInOutRule(int index);
   void chooseBull(int index);
   void chooseBoard(int index);
+  // The computer takes seat (2..4) or gives it back; its level there, 1..10.
+  void chooseComputer(int seat, bool computer);
+  void chooseLevel(int seat, int level);
   void begin();
 
  protected:
@@ -52,6 +57,10 @@ class NewGameDialog : public QDialog {
 
  private:
   QButtonGroup* makeGroup(void (NewGameDialog::*handler)(int));
+  void makeComputerSeats();
+  // What the players and the game allow: the computer's seats among those in play, its
+  // level where it plays, and the board picture whenever it plays a game with targets.
+  void enableForSeats();
   // A count on the row below the frames: its caption from left, the spin box ending at
   // right (the frame's edge above it); stored as it changes. The caption is named "lbl"
   // and the spin box's name.
@@ -67,5 +76,7 @@ class NewGameDialog : public QDialog {
   std::array<QRadioButton*, 3> inOutOptions_{};
   std::array<QRadioButton*, 3> bullOptions_{};
   std::array<QRadioButton*, 3> boardOptions_{};
+  std::array<QCheckBox*, kSeats + 1> computerOptions_{};
+  std::array<QSpinBox*, kSeats + 1> levelBoxes_{};
   bool begun_ = false;
 };

@@ -427,6 +427,48 @@ def more_games(s, out):
           "the game ended after the eighth round")
 
 
+def against_computer(s, out):
+    """501 against the computer at level 10: it throws its three darts by itself, each
+    marked on the board where it landed; a click during its turn enters nothing; Ann, who
+    throws first, finishes in nine darts before it can."""
+    s.new_game(players=2, names=["Ann"], game=3, computer={2: 10})
+    reader = Screen_reader(s)
+    names = reader.names()
+    check("Computer (level 10)" in names, f"the computer's seat is named for it: {names}")
+    t20 = (20, "triple")
+
+    def computer_turn():
+        """Waits until the computer has thrown its turn and Ann is to throw again."""
+        deadline = time.time() + 8
+        while reader.panel("Player:") != "Ann":
+            check(time.time() < deadline, "the computer did not finish its turn")
+            time.sleep(0.1)
+
+    for _ in range(3):
+        s.dart(*t20)
+    check(score(reader, 1, "large") == "321", "Ann's 180")
+    check(reader.panel("Player:") == "Computer (level 10)", "the computer is to throw")
+    s.dart(*t20)  # refused: it is the computer's turn
+    computer_turn()
+    check(score(reader, 1, "large") == "321", "Ann's click in the computer's turn entered nothing")
+    computer_score = int(score(reader, 2, "large"))
+    check(computer_score < 501, f"the computer scored: {computer_score}")
+    shot = s.client_shot()
+    yellow = shot.count(twips(2400), 0, twips(7200), twips(7200),
+                        lambda c: c[0] > 200 and c[1] > 180 and c[2] < 80)
+    check(yellow > 20, f"the computer's darts are marked on the board ({yellow} pixels)")
+    s.screenshot("e2e-computer-turn")
+    check(reader.panel("Round:") == "2", "the computer threw exactly three darts")
+    for _ in range(3):
+        s.dart(*t20)
+    computer_turn()
+    for dart in (t20, (19, "triple"), (12, "double")):
+        s.dart(*dart)
+    check(score(reader, 1, "large") == "0", "Ann finished 141")
+    time.sleep(1.5)
+    check(reader.panel("Round:") == "3", "the game is over: the computer throws no more")
+
+
 def starts(s, out):
     """The program starts to an empty scoreboard with the board drawn and the status bar
     read out with its captions."""
@@ -448,6 +490,7 @@ SCENARIOS = {
     "cricket-overlapping-input": cricket_overlapping_input,
     "match-301": match_301,
     "more-games": more_games,
+    "computer": against_computer,
 }
 # Preferences saved before a scenario's run.
 SETTINGS = {"match-301": "[Brindlemark]\nSplashOn=False\nLegsToWin=2\n"}

@@ -333,8 +333,9 @@ class Session:
 
     # ---- dialogs ---------------------------------------------------------------------
     def new_game(self, players=2, names=None, game=0, inout=None, bull=None, board=None,
-                 confirm=False):
-        """File > New Game, then the choices in the dialog by clicking its options."""
+                 confirm=False, computer=None):
+        """File > New Game, then the choices in the dialog by clicking its options;
+        computer maps seats the computer takes to its level there."""
         self.menu(0, 0)
         if confirm:
             box = self.find_window("^Start New Game$")
@@ -365,6 +366,13 @@ class Session:
             option((2460, 2880), ((180, 1260)[bull - 1], 360, 900, 255))
         if board is not None:
             option((2460, 120), (240, (300, 660)[board - 1], 1900, 195))
+        for seat, level in (computer or {}).items():
+            row = 540 + 420 * (seat - 2)
+            option((5100, 2400), (180, row, 1155, 315))
+            # The level box: its text chosen whole and typed over.
+            self.click_at(left + twips(5100 + 1380) + 12, top + twips(2400 + row) + 10)
+            self.xdotool("key", "ctrl+a")
+            self.xdotool("type", "--delay", "5", str(level))
         self.click_at(left + twips(2520 + 2415 // 2), top + twips(3840 + 375 // 2))
         deadline = time.time() + 5
         while not self.window_gone("^Choose Your Game...$"):

@@ -82,6 +82,21 @@ def more_games(exe, out, rng):
             kill_and_compare(s, kills, rng)
             # The game goes on after it came back.
             s.dart(rng.choice(range(1, 21)), rng.choice(RINGS))
+        # Against the computer, killed in the middle of its turn: it goes on throwing.
+        s.new_game(players=2, names=["Ann"], game=3, computer={2: 6}, confirm=True)
+        for _ in range(3):
+            s.dart(20, "triple")
+        time.sleep(1.0)  # one of its darts thrown, most likely, and the next to come
+        s.app.send_signal(signal.SIGKILL)
+        s.app.wait()
+        kills += 1
+        restart(s, f"program-{kills}")
+        reader = Screen_reader(s)
+        deadline = time.time() + 8
+        while reader.panel("Player:") != "Ann":
+            check(time.time() < deadline, "the computer did not go on throwing after the restart")
+            time.sleep(0.1)
+        check(reader.panel("Round:") == "2", "the computer finished the turn it had begun")
     print(f"kill more-games: passed, {kills} kills")
 
 

@@ -105,6 +105,40 @@ class TestGameDialogs : public QObject {
     QVERIFY(opt("optctop_1")->isChecked());
   }
 
+  // Any seat but the first can be the computer's, at a level 1..10 stored as it changes;
+  // its seat is named for it unless the players named it, and it plays on the board.
+  void newGameComputerSeats() {
+    QCOMPARE(options_.computerLevels, (std::array<int16_t, kSeats + 1>{}));
+    QVERIFY(!newGame_->findChild<QAbstractButton*>("chkcomputer_1"));
+    auto* level2 = spin("spinlevel_2");
+    QVERIFY(newGame_->findChild<QAbstractButton*>("chkcomputer_2")
+                ->accessibleName()
+                .contains("Computer"));
+    QVERIFY(level2->accessibleName().contains("level"));
+    QVERIFY(!level2->isEnabled());
+    QVERIFY(!newGame_->findChild<QAbstractButton*>("chkcomputer_3")->isEnabled());  // 2 players
+    click("chkcomputer_2");
+    QCOMPARE(options_.computerLevels[2], 5);
+    QVERIFY(level2->isEnabled());
+    level2->setValue(8);
+    QCOMPARE(options_.computerLevels[2], 8);
+    level2->setValue(11);
+    QCOMPARE(options_.computerLevels[2], 10);
+    QCOMPARE(newGame_->names()[2], std::string("Computer (level 10)"));
+    QVERIFY(!opt("optboard_2")->isEnabled());  // Cricket: the computer throws at the board
+    QVERIFY(opt("optboard_1")->isChecked());
+    box(2)->setText("hal");
+    QCOMPARE(newGame_->names()[2], std::string("Hal"));
+    click("optplay_4");
+    click("chkcomputer_4");
+    QCOMPARE(options_.computerLevels, (std::array<int16_t, kSeats + 1>{0, 0, 10, 0, 5}));
+    click("chkcomputer_2");
+    QCOMPARE(options_.computerLevels[2], 0);
+    QCOMPARE(newGame_->names()[2], std::string("Hal"));
+    click("chkcomputer_4");
+    QVERIFY(opt("optboard_2")->isEnabled());  // people alone may play on the buttons
+  }
+
   void newGameShownAgainKeepsTheChoices() {
     const QStringList clicks{"optplay_3", "optgame_3", "optctop_2", "optbull_2"};
     for (const QString& n : clicks) click(n);
