@@ -28,6 +28,8 @@ std::string_view clipName(Clip clip) {
       return "WELLDONE";
     case Clip::WINS:
       return "WINS";
+    case Clip::CALL:
+      return "CALL";
   }
   return "";
 }

@@ -20,6 +20,7 @@ enum class Clip {
   WAVHIT,
   WELLDONE,
   WINS,
+  CALL,  // the caller's words, spoken on the machine: not one of the clips
 };
 
 inline constexpr std::array<Clip, 13> kAllClips = {
@@ -27,7 +28,7 @@ inline constexpr std::array<Clip, 13> kAllClips = {
     Clip::ONLYONE, Clip::PLAYER,   Clip::SCORPION, Clip::THREE, Clip::TWO,
     Clip::WAVHIT,  Clip::WELLDONE, Clip::WINS};
 
-// The clip's resource name in upper case, "BREAK" .. "WINS".
+// The clip's resource name in upper case, "BREAK" .. "WINS" (and "CALL" for a call).
 std::string_view clipName(Clip clip);
 
 class ClipPlayer {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/callwords.h"
 #include "game/game.h"
 #include "game/int16.h"
 
@@ -37,5 +38,8 @@ void CountdownRules::settleTurn(GameTable& table, int16_t /*darts*/) const {
     table.declareWin();
   } else if (!accepted) {
     table.announce(Clip::BREAK);
+    table.call(callwords::kBust);
+  } else {
+    table.call(callwords::turnScore(table.state.turnTotal));
   }
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "game/callwords.h"
 #include "game/gamecatalogue.h"
 #include "game/int16.h"
 #include "input/board.h"
@@ -44,6 +45,7 @@ void Game::startGame(int firstSeat) {
   state_.thrower = state_.firstThrower;
   state_.turnTotal = 0;
   state_.tiedSeats = 0;
+  turnMarks_ = 0;
   state_.scoreEditEnabled = rules().editsScores();
   state_.undoEnabled = false;
   GameTable table(*this);
@@ -70,7 +72,9 @@ void Game::throwDart(float xTwips, float yTwips) {
   state_.dartsThrown = static_cast<int16_t>(state_.dartsThrown + 1);
   state_.lastMultiplier = hit.multiplier;
   GameTable table(*this);
+  const int16_t marksBefore = thrownMarks();
   rules().scoreDart(table, hit.number, hit.multiplier);
+  turnMarks_ += thrownMarks() - marksBefore;
   if (state_.inPlay && state_.dartsThrown >= 3) passTurn();
   if (isComputer(seat)) state_.undoEnabled = false;
 }
@@ -84,6 +88,8 @@ void Game::passTurn() {
   state_.throwerMarked = false;  // unmarked while the turn is settled; a countdown winner stays so
   GameTable table(*this);
   rules().settleTurn(table, darts);
+  if (turnMarks_ >= 5 && state_.inPlay) call(callwords::marks(turnMarks_));
+  turnMarks_ = 0;
   if (!state_.inPlay) return;  // the turn won the game
   // The throw never passes beyond the last seat in play; the round is counted when it
   // comes back to the seat that threw first.
@@ -92,9 +98,30 @@ void Game::passTurn() {
   state_.turnTotal = 0;
   state_.throwerMarked = true;
   announce(Clip::CHANGE);
+  // The next thrower hears what finishes the game, when this turn can.
+  const CheckoutRoute route = checkoutRouteOf(options, state_);
+  if (!route.empty()) call(callwords::youRequire(player(state_.thrower).score()));
+}
+
+int16_t Game::thrownMarks() const {
+  if (rules().scoring() != ScoringKind::Marks) return 0;
+  const PlayerRecord& p = player(state_.thrower);
+  int marks = 0;
+  for (std::size_t i = 1; i <= kTargets; ++i) marks += p.marks(state_.targets[i]);
+  return static_cast<int16_t>(marks);
+}
+
+void Game::callMatchWon() {
+  for (auto cue = clips_.rbegin(); cue != clips_.rend(); ++cue) {
+    if (cue->clip == Clip::CALL && cue->call == callwords::gameShot(false)) {
+      cue->call = callwords::gameShot(true);
+      return;
+    }
+  }
 }
 
 void Game::declareWin() {
+  call(callwords::gameShot(false));
   if (soundOn) {
     static constexpr std::array<Clip, 5> kSeatClip = {Clip::ONE, Clip::ONE, Clip::TWO, Clip::THREE,
                                                       Clip::FOUR};
@@ -158,7 +185,9 @@ void Game::pressTarget(int target) {
     return;
   }
   GameTable table(*this);
+  const int16_t marksBefore = thrownMarks();
   rules().markTarget(table, target);
+  turnMarks_ += thrownMarks() - marksBefore;
 }
 
 bool Game::takesKey(char32_t ch) const {
@@ -211,7 +240,10 @@ UndoResult Game::undoLatestEntry() {
     state_.dartsThrown = static_cast<int16_t>(state_.dartsThrown - 1);
   }
   GameTable table(*this);
+  const int16_t marksBefore = thrownMarks();
   rules().takeBack(table);
+  // Back in a turn already settled, its marks before the undone one are not counted again.
+  turnMarks_ = std::max(0, turnMarks_ + thrownMarks() - marksBefore);
   state_.undoEnabled = false;
   return UndoResult::Done;
 }

@@ -85,6 +85,7 @@ struct GameState {
 struct ClipCue {
   Clip clip;
   GameState screen;
+  std::string call = {};  // the words of a CALL
 };
 
 enum class UndoResult {
@@ -108,6 +109,9 @@ class Game {
   bool soundOn = true;
   bool autoWin = true;
   bool soundAvailable = true;
+  // The caller: a countdown turn's score, what the next thrower requires, a Cricket turn
+  // of five marks or more and every leg won are called in words, heard with the clips.
+  bool callerOn = false;
   // Filled in by the high-score table: a Cricket win with the winner's name and rounds.
   std::function<void(const std::string& name, int16_t rounds)> onCricketWin;
 
@@ -155,6 +159,8 @@ class Game {
 
   // Exposed for tests of the turn cycle.
   void passTurn();
+  // The leg just won also won its match: its call says so.
+  void callMatchWon();
 
  private:
   friend class GameTable;
@@ -165,6 +171,10 @@ class Game {
   void announce(Clip clip) {
     if (soundOn) clips_.push_back({clip, state_});
   }
+  void call(std::string words) {
+    if (soundOn && callerOn) clips_.push_back({Clip::CALL, state_, std::move(words)});
+  }
+  int16_t thrownMarks() const;
   float drawUniform();
   void seedFromClock();
   void declareWin();
@@ -174,6 +184,7 @@ class Game {
   mutable const GameRules* rules_ = nullptr;
   mutable int rulesType_ = -1000000;
   std::vector<ClipCue> clips_;
+  int turnMarks_ = 0;  // marks the thrower has made in this turn, for the caller
   std::function<float()> uniform_;
   std::mt19937 engine_;
   GameState state_;
@@ -197,6 +208,8 @@ class GameTable {
   int lastSeat() const { return game_.lastSeat(); }
   // Raises a clip, heard with the state as it is now.
   void announce(Clip clip) { game_.announce(clip); }
+  // The caller's words, heard in their place among the clips when the caller is on.
+  void call(std::string words) { game_.call(std::move(words)); }
   // The thrower has won.
   void declareWin() { game_.declareWin(); }
   // The last turn of a game of rounds: whoever has the highest score wins, and a tie on

@@ -15,7 +15,10 @@ void Match::start() {
 UndoResult Match::apply(const GameInput& input) {
   const bool inPlay = game_.state().inPlay;
   const UndoResult result = game_.apply(input);
-  if (inPlay && !game_.state().inPlay && !options.singleGame()) countLeg(legWinner(game_.state()));
+  if (inPlay && !game_.state().inPlay && !options.singleGame()) {
+    countLeg(legWinner(game_.state()));
+    if (score_.winner != 0) game_.callMatchWon();
+  }
   return result;
 }
 
