@@ -4,8 +4,10 @@
 #include <QEventLoop>
 #include <QMetaObject>
 #include <QThread>
+#include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <future>
 #include <mutex>
 #include <optional>
 #include <system_error>
@@ -13,6 +15,7 @@
 
 #include "sound/clipdata.h"
 #include "sound/pulseoutput.h"
+#include "sound/speaker.h"
 
 namespace {
 
@@ -20,6 +23,9 @@ using namespace std::chrono_literals;
 
 // Waiting for a server that does not answer when counting the outputs.
 constexpr auto kCountTimeout = 1500ms;
+
+// The rate of a call heard without clips around it; with them it takes theirs.
+constexpr int kCallRate = 22050;
 
 // Only one sequence sounds at a time, even if one is asked for while another plays.
 std::mutex& playing() {
@@ -45,23 +51,62 @@ void SoundClipPlayer::play(Clip clip) {
 }
 
 void SoundClipPlayer::playSequence(const std::vector<Clip>& clips,
-                                   const std::function<void(std::size_t)>& onClipStart) {
-  std::vector<std::optional<ClipSamples>> decoded;
-  std::vector<const ClipSamples*> samples;
-  decoded.reserve(clips.size());
-  for (Clip clip : clips) {
-    decoded.push_back(decodeClip(clipName(clip)));
-    samples.push_back(decoded.back() ? &*decoded.back() : nullptr);
+                                   const std::function<void(std::size_t)>& onClipStart,
+                                   const std::vector<std::string>& calls) {
+  std::vector<std::optional<ClipSamples>> decoded(clips.size());
+  std::vector<const ClipSamples*> samples(clips.size(), nullptr);
+  int rate = kCallRate;
+  std::size_t firstCall = clips.size();
+  for (std::size_t i = 0; i < clips.size(); ++i) {
+    if (clips[i] == Clip::CALL) {
+      firstCall = std::min(firstCall, i);
+      continue;
+    }
+    decoded[i] = decodeClip(clipName(clips[i]));
+    if (decoded[i]) {
+      samples[i] = &*decoded[i];
+      rate = decoded[i]->rate;  // the calls join the clips' stream at their rate
+    }
+  }
+  // The calls are spoken while the clips before them play.
+  std::vector<std::future<std::optional<ClipSamples>>> spoken(clips.size());
+  for (std::size_t i = firstCall; i < clips.size(); ++i) {
+    if (clips[i] != Clip::CALL) continue;
+    const std::string words = i < calls.size() ? calls[i] : std::string();
+    try {
+      spoken[i] =
+          std::async(std::launch::async, [words, rate] { return speech::speak(words, rate); });
+    } catch (const std::system_error&) {
+      spoken[i] =
+          std::async(std::launch::deferred, [words, rate] { return speech::speak(words, rate); });
+    }
   }
   const auto announce = [&onClipStart](std::size_t i) {
     if (onClipStart) onClipStart(i);
+  };
+  // The clips from..to on one stream, their starts counted from the whole sequence.
+  const auto playPart = [&](std::size_t from, std::size_t to,
+                            const std::function<void(std::size_t)>& starting) {
+    const std::vector<const ClipSamples*> part(samples.begin() + static_cast<long>(from),
+                                               samples.begin() + static_cast<long>(to));
+    return output_->play(part, [&](std::size_t i) { starting(from + i); });
+  };
+  const auto playAll = [&](const std::function<void(std::size_t)>& starting) {
+    const bool whole = playPart(0, firstCall, starting);
+    if (firstCall == clips.size()) return;
+    for (std::size_t i = firstCall; i < clips.size(); ++i) {
+      if (!spoken[i].valid()) continue;
+      decoded[i] = spoken[i].get();
+      if (decoded[i]) samples[i] = &*decoded[i];
+    }
+    if (whole) playPart(firstCall, clips.size(), starting);
   };
 
   std::size_t announced = 0;
   if (!onEventThread()) {
     // Without an event loop there is nothing to keep painted: play right here.
     const std::lock_guard lock(playing());
-    output_->play(samples, [&](std::size_t i) {
+    playAll([&](std::size_t i) {
       announce(i);
       announced = i + 1;
     });
@@ -73,7 +118,7 @@ void SoundClipPlayer::playSequence(const std::vector<Clip>& clips,
     const auto work = [&] {
       {
         const std::lock_guard lock(playing());
-        output_->play(samples, [&](std::size_t i) {
+        playAll([&](std::size_t i) {
           QMetaObject::invokeMethod(
               &loop, [&announce, i] { announce(i); }, Qt::QueuedConnection);
           posted = i + 1;
@@ -92,6 +137,10 @@ void SoundClipPlayer::playSequence(const std::vector<Clip>& clips,
   }
   // Clips not reached (no server, no output, a failure) are announced all the same.
   for (; announced < clips.size(); ++announced) announce(announced);
+  // A call not reached is not waited for beyond its speaking.
+  for (auto& call : spoken) {
+    if (call.valid()) call.wait();
+  }
 }
 
 int SoundClipPlayer::countOutputs() {

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "game/clip.h"
@@ -29,9 +30,11 @@ class SoundClipPlayer : public ClipPlayer {
   // once the last one has been heard to its end. onClipStart(i) runs on the calling thread
   // just before clip i starts to be heard, so that the window can show clip i's screen.
   // Without a sound server or output it returns at once, after calling onClipStart for
-  // each clip in order.
+  // each clip in order. calls[i] holds the words of a Clip::CALL at i: they are spoken
+  // while the clips before them play, and heard in their place.
   void playSequence(const std::vector<Clip>& clips,
-                    const std::function<void(std::size_t)>& onClipStart);
+                    const std::function<void(std::size_t)>& onClipStart,
+                    const std::vector<std::string>& calls = {});
 
   // The audio outputs that can be heard; 0 without a sound server, and on a machine whose
   // only output is the server's dummy.

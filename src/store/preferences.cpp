@@ -49,6 +49,13 @@ void Preferences::checkSound(int outputCount) {
   if (soundAvailable) soundOn = readFlag(kSoundOn);
 }
 
+void Preferences::readCaller() {
+  std::string value = store_.readOr(kCaller, kFirstRun);
+  std::transform(value.begin(), value.end(), value.begin(),
+                 [](char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; });
+  callerOn = value == "TRUE";
+}
+
 bool Preferences::toggle(const char* key, bool& flag) {
   flag = !flag;
   writeFlag(key, flag);

@@ -16,6 +16,7 @@ class Preferences {
   static constexpr const char* kAutoWin = "AutoWin";
   static constexpr const char* kSplashOn = "SplashOn";
   static constexpr const char* kCheckoutHints = "CheckoutHints";
+  static constexpr const char* kCaller = "Caller";
   static constexpr const char* kLegsToWin = "LegsToWin";
   static constexpr const char* kSetsToWin = "SetsToWin";
 
@@ -33,12 +34,15 @@ class Preferences {
   void readAutoWin() { autoWin = readFlag(kAutoWin); }
   void readSplash() { splashOn = readFlag(kSplashOn); }
   void readCheckoutHints() { checkoutHints = readFlag(kCheckoutHints); }
+  // The caller is off until it is turned on: an absent key reads as off and is not written.
+  void readCaller();
 
   // The menu handlers: flip the flag and write it; the new value is returned.
   bool toggleSound() { return toggle(kSoundOn, soundOn); }
   bool toggleAutoWin() { return toggle(kAutoWin, autoWin); }
   bool toggleSplash() { return toggle(kSplashOn, splashOn); }
   bool toggleCheckoutHints() { return toggle(kCheckoutHints, checkoutHints); }
+  bool toggleCaller() { return toggle(kCaller, callerOn); }
 
   // Start-up: the legs to win (1..11) and the sets to win (1..7) into matchOptions. An
   // absent key, or a value that is not a whole number, reads as 1; a number beyond the
@@ -58,6 +62,7 @@ class Preferences {
   bool autoWin = false;
   bool splashOn = false;
   bool checkoutHints = false;
+  bool callerOn = false;
   MatchOptions matchOptions;
 
  private:

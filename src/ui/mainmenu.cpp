@@ -41,6 +41,7 @@ MainMenu::MainMenu(QMenuBar* bar) {
   autoWin = addPreference(options, "mnuautowin", "&Auto Detect Win");
   splash = addPreference(options, "mnusplash", "S&plash On");
   checkoutHints = addPreference(options, "mnucheckout", "Checkout &Hints");
+  caller = addPreference(options, "mnucaller", "&Caller");
 
   QMenu* score = addMenu(bar, "mnuscore", "&Score");
   undo = addItem(score, "mnuundo", "&Undo Hit (Cricket)");

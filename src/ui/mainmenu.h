@@ -18,6 +18,7 @@ struct MainMenu {
   QAction* autoWin;
   QAction* splash;
   QAction* checkoutHints;
+  QAction* caller;
   QAction* undo;
   QAction* scoreEdit;
   QAction* contents;

@@ -147,6 +147,7 @@ void MainWindow::buildMenus() {
   toggle(menu_->autoWin, &Preferences::toggleAutoWin);
   toggle(menu_->splash, &Preferences::toggleSplash);
   toggle(menu_->checkoutHints, &Preferences::toggleCheckoutHints);
+  toggle(menu_->caller, &Preferences::toggleCaller);
 }
 
 UndoResult MainWindow::applyInput(const GameInput& input) {
@@ -173,9 +174,14 @@ void MainWindow::playRaisedClips() {
   const std::vector<ClipCue> cues = game_.takeClips();
   if (cues.empty() || !playClips) return;
   std::vector<Clip> clips;
+  std::vector<std::string> calls;
   clips.reserve(cues.size());
-  for (const ClipCue& cue : cues) clips.push_back(cue.clip);
-  playClips(clips, [this, &cues](std::size_t i) {
+  calls.reserve(cues.size());
+  for (const ClipCue& cue : cues) {
+    clips.push_back(cue.clip);
+    calls.push_back(cue.call);
+  }
+  playClips(clips, calls, [this, &cues](std::size_t i) {
     draw(cues[i].screen);
     repaint();
   });

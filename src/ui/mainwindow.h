@@ -62,8 +62,9 @@ class MainWindow : public QMainWindow {
   std::function<bool(const QString& text, const QString& title)> askYesNo;
   std::function<void(const QString& text, const QString& title)> tellOk;
   // Plays clips back to back, each to its end, and calls onClipStart(i) just before clip i
-  // is heard; set by start-up when the machine has an audio output.
-  std::function<void(const std::vector<Clip>& clips,
+  // is heard; calls[i] holds the words of a Clip::CALL. Set by start-up when the machine
+  // has an audio output.
+  std::function<void(const std::vector<Clip>& clips, const std::vector<std::string>& calls,
                      const std::function<void(std::size_t)>& onClipStart)>
       playClips;
   // Counts the audio outputs at start-up; tests replace it.

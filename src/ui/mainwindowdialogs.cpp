@@ -11,7 +11,7 @@
 
 void MainWindow::playHidden(Clip clip) {
   // The hidden clips need only a sound device, whatever the sound preference says.
-  if (game_.soundAvailable && playClips) playClips({clip}, [](std::size_t) {});
+  if (game_.soundAvailable && playClips) playClips({clip}, {}, [](std::size_t) {});
 }
 
 void MainWindow::showHighScores() {

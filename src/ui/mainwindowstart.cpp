@@ -45,13 +45,14 @@ void MainWindow::finishStart() {
   prefs_->checkSound(outputCount_.valid() ? outputCount_.get() : 0);
   if (prefs_->soundAvailable && !playClips) {
     playClips = [player = std::make_shared<SoundClipPlayer>()](
-                    const std::vector<Clip>& clips,
+                    const std::vector<Clip>& clips, const std::vector<std::string>& calls,
                     const std::function<void(std::size_t)>& onClipStart) {
-      player->playSequence(clips, onClipStart);
+      player->playSequence(clips, onClipStart, calls);
     };
   }
   prefs_->readAutoWin();
   prefs_->readCheckoutHints();
+  prefs_->readCaller();
   applyPreferences();
   game_.onCricketWin = [this](const std::string& name, int16_t rounds) {
     scores_->offerWin(name, rounds);
@@ -82,9 +83,11 @@ void MainWindow::applyPreferences() {
   game_.soundAvailable = prefs_->soundAvailable;
   game_.soundOn = prefs_->soundOn;
   game_.autoWin = prefs_->autoWin;
+  game_.callerOn = prefs_->callerOn;
   menu_->sound->setEnabled(prefs_->soundAvailable);
   menu_->sound->setChecked(prefs_->soundChecked());
   menu_->autoWin->setChecked(prefs_->autoWin);
   menu_->splash->setChecked(prefs_->splashOn);
   menu_->checkoutHints->setChecked(prefs_->checkoutHints);
+  menu_->caller->setChecked(prefs_->callerOn);
 }

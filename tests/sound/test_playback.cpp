@@ -1,13 +1,16 @@
 // Played through a private sound server (scripts/with-pulse): what its null sink
 // received is recorded and the clips are looked for in the recording.
 #include <QAction>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <chrono>
 
 #include "game/clip.h"
 #include "sound/clipdata.h"
 #include "sound/soundclipplayer.h"
+#include "sound/speaker.h"
 #include "soundcheck.h"
 
 namespace {
@@ -109,11 +112,74 @@ class SoundPlayback : public QObject {
     const soundcheck::StartedWindow started;
     MainWindow& window = *started.window;
     QVERIFY(window.playClips);
-    window.playClips({Clip::WAVHIT}, [](std::size_t) {});
+    window.playClips({Clip::WAVHIT}, {}, [](std::size_t) {});
     const QStringList connected = clientsNamed("Brindlemark");
     QCOMPARE(connected.size(), 1);
-    window.playClips({Clip::CHALK}, [](std::size_t) {});
+    window.playClips({Clip::CHALK}, {}, [](std::size_t) {});
     QCOMPARE(clientsNamed("Brindlemark"), connected);
+  }
+
+  // The caller's words are heard between the last dart's clip and "CHANGE": whole, in that
+  // order, overlapping neither, and as the words they are (speech recognition hears them).
+  void aCallIsHeardBetweenItsClips() {
+    const std::string words = "one hundred and eighty";
+    const std::vector<Clip> clips{Clip::WAVHIT, Clip::CALL, Clip::CHANGE};
+    const std::optional<ClipSamples> call = speech::speak(words, 22050);
+    QVERIFY2(call, "no voice: libflite1 is missing");
+    SoundClipPlayer player;
+    std::vector<std::chrono::steady_clock::time_point> at;
+    const auto begun = std::chrono::steady_clock::now();
+    const auto rec = soundcheck::recordWhile([&] {
+      player.playSequence(clips,
+                          [&](std::size_t) { at.push_back(std::chrono::steady_clock::now()); },
+                          {"", words, ""});
+    });
+    QVERIFY2(!rec.empty(), "no recording of the null sink");
+    QCOMPARE(at.size(), clips.size());
+    const ClipSamples hit = decodeClip("WAVHIT").value();
+    const ClipSamples change = decodeClip("CHANGE").value();
+    const auto hitAt = soundcheck::locate(rec, hit.samples, 0);
+    QVERIFY(hitAt);
+    const auto callAt = soundcheck::locate(rec, call->samples, *hitAt + hit.frames());
+    QVERIFY2(callAt, "the call is not in the recording after the dart's clip");
+    const auto changeAt = soundcheck::locate(rec, change.samples, *callAt + call->frames());
+    QVERIFY2(changeAt, "CHANGE is not in the recording after the call");
+    // Taken out where they were found, nothing is left: none cut, none mixed with another.
+    std::vector<int32_t> rest(rec.begin(), rec.end());
+    for (const auto& [start, samples] :
+         {std::pair{*hitAt, &hit.samples}, std::pair{*callAt, &call->samples},
+          std::pair{*changeAt, &change.samples}}) {
+      for (std::size_t i = 0; i < samples->size(); ++i) rest[start + i] -= (*samples)[i];
+    }
+    int32_t leftover = 0;
+    for (int32_t r : rest) leftover = std::max(leftover, std::abs(r));
+    QVERIFY2(leftover < 512, qPrintable(QString::number(leftover)));
+    const double afterHitMs = double(*callAt - (*hitAt + hit.frames())) * 1000 / 22050;
+    const double beforeChangeMs = double(*changeAt - (*callAt + call->frames())) * 1000 / 22050;
+    qInfo(
+        "call heard %.1f ms after the dart's clip ended, CHANGE %.1f ms after the call; "
+        "the call announced %.0f ms after the sequence began",
+        afterHitMs, beforeChangeMs,
+        std::chrono::duration<double, std::milli>(at[1] - begun).count());
+    QVERIFY2(afterHitMs < 150, qPrintable(QString::number(afterHitMs)));
+    QVERIFY2(beforeChangeMs < 1, qPrintable(QString::number(beforeChangeMs)));
+
+    // What was heard there, resampled for the recogniser, is the words.
+    QTemporaryDir dir;
+    const QString raw = dir.filePath("call.raw");
+    QFile out(raw);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(reinterpret_cast<const char*>(rec.data() + *callAt),
+              static_cast<qint64>(call->frames() * sizeof(int16_t)));
+    out.close();
+    const QString wav = dir.filePath("call.wav");
+    QCOMPARE(QProcess::execute("sox", {"-t", "raw", "-r", "22050", "-e", "signed", "-b", "16", "-c",
+                                       "1", raw, "-r", "16000", wav}),
+             0);
+    QProcess recogniser;
+    recogniser.start("pocketsphinx_continuous", {"-infile", wav, "-logfn", "/dev/null"});
+    QVERIFY2(recogniser.waitForFinished(60000), "pocketsphinx_continuous did not run");
+    QCOMPARE(recogniser.readAllStandardOutput().simplified(), QByteArray(words.c_str()));
   }
 
   // The window is painted while a clip plays, showing the state of that moment.

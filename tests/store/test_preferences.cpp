@@ -58,6 +58,29 @@ TEST(PreferencesTest, FirstRunWritesTrueForEachKeyAndTogglesAtOnce) {
   }
 }
 
+// The caller is off until the user turns it on: nothing stored reads as off and is not
+// written, so that a first run sounds as it always did; a toggle is written at once.
+TEST(PreferencesTest, TheCallerIsOffUntilTurnedOn) {
+  const std::pair<const char*, bool> rows[] = {
+      {nullptr, false}, {"True", true}, {"tRUE", true}, {"False", false}, {"none", false}};
+  for (const auto& [stored, on] : rows) {
+    StoreFolder folder;
+    if (stored) folder.put("[Brindlemark]\nCaller=" + std::string(stored) + "\n");
+    const std::string before = folder.bytes();
+    SettingsStore store(folder.path());
+    Preferences prefs(store);
+    prefs.readCaller();
+    EXPECT_EQ(prefs.callerOn, on) << (stored ? stored : "absent");
+    EXPECT_EQ(folder.bytes(), before) << (stored ? stored : "absent");
+  }
+  StoreFolder folder;
+  SettingsStore store(folder.path());
+  Preferences prefs(store);
+  prefs.readCaller();
+  EXPECT_TRUE(prefs.toggleCaller());
+  EXPECT_EQ(folder.bytes(), "[Brindlemark]\nCaller=True\n");
+}
+
 // The stored match counts (nullptr: no such line) and what they read as.
 struct MatchCase {
   const char* legs;

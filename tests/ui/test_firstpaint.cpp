@@ -67,7 +67,7 @@ class TestFirstPaint : public QObject {
     std::thread::id askedOn;
     MainWindow w;
     w.showSplash = nullptr;
-    w.playClips = [](auto&, auto&) {};
+    w.playClips = [](auto&, auto&, auto&) {};
     w.countAudioOutputs = [&] {
       askedOn = std::this_thread::get_id();
       answered.wait_for(std::chrono::seconds(10));

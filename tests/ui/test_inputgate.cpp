@@ -49,7 +49,7 @@ class TestInputGate : public QObject {
     heard_.clear();
     said_.lines.clear();
     w_ = startWindow(said_, 1);
-    w_->playClips = [this](const std::vector<Clip>& clips, const auto& onClipStart) {
+    w_->playClips = [this](const std::vector<Clip>& clips, auto&, const auto& onClipStart) {
       for (std::size_t i = 0; i < clips.size(); ++i) {
         onClipStart(i);
         slowClip(QString::fromLatin1(clipName(clips[i])));

@@ -18,7 +18,9 @@ class TestJournalWindow : public QObject {
 
   std::unique_ptr<MainWindow> startWindow() {
     return ::startWindow(said_, 1, [this](MainWindow& w) {
-      w.playClips = [this](const std::vector<Clip>& clips, auto&) { clips_ += int(clips.size()); };
+      w.playClips = [this](const std::vector<Clip>& clips, auto&, auto&) {
+        clips_ += int(clips.size());
+      };
     });
   }
   // A 501 for two, with three treble 19s by seat 1.

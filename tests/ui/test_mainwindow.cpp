@@ -114,7 +114,7 @@ class TestMainWindow : public QObject {
     w_->newGame();
     QCOMPARE(label("lblplayer_1")->text() + "|" + label("lblplayer_2")->text() + "|" + panel(2),
              QString("Player|Player|Player"));
-    w_->playClips = [](auto&, auto&) { QFAIL("a clip played with the sound off"); };
+    w_->playClips = [](auto&, auto&, auto&) { QFAIL("a clip played with the sound off"); };
     QLockFile otherCopy(home_->settingsPath() + ".lock");
     QVERIFY(otherCopy.lock());
     QElapsedTimer clicks;

@@ -39,7 +39,7 @@ inline std::unique_ptr<MainWindow> startWindow(
   auto w = std::make_unique<MainWindow>();
   w->countAudioOutputs = [outputs] { return outputs; };
   w->showSplash = nullptr;
-  w->playClips = [](auto&, auto&) {};
+  w->playClips = [](auto&, auto&, auto&) {};
   w->askYesNo = [&said](auto text, auto title) {
     return said.lines << title + ": " + text, said.yes;
   };
