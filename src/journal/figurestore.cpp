@@ -52,6 +52,12 @@ QString figureSums() {
   return sums.join(", ");
 }
 
+QString figureColumnNames() {
+  QStringList names;
+  for (const FigureColumn& c : figureColumns()) names << c.column;
+  return names.join(", ");
+}
+
 void readFigureSums(const QSqlQuery& query, int first, PlayerFigures& figures) {
   int column = first;
   for (const FigureColumn& c : figureColumns()) c.field(figures) = query.value(column++).toInt();
@@ -64,10 +70,9 @@ QSqlError keepFigures(QSqlDatabase& db, const RecordedGame& game) {
   q.prepare("DELETE FROM figures WHERE game = ?");
   q.addBindValue(id);
   if (!q.exec()) return q.lastError();
-  QStringList columns{"game", "seat", "name", "first_seat"};
-  for (const FigureColumn& c : figureColumns()) columns << c.column;
-  q.prepare("INSERT INTO figures (" + columns.join(", ") + ") VALUES (?" +
-            QString(", ?").repeated(static_cast<int>(columns.size()) - 1) + ")");
+  q.prepare("INSERT INTO figures (game, seat, name, first_seat, " + figureColumnNames() +
+            ") VALUES (?, ?, ?, ?" +
+            QString(", ?").repeated(static_cast<int>(figureColumns().size())) + ")");
   for (std::size_t i = 0; i < tally.seats.size(); ++i) {
     PlayerFigures& seat = tally.seats[i];
     q.addBindValue(id);

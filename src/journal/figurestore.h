@@ -25,7 +25,10 @@ const std::vector<FigureColumn>& figureColumns();
 
 // "sum(darts), max(highest_turn), ...": the sums of every figure column, in their order.
 QString figureSums();
-// Reads the sums from a query's columns from `first` on (a missing sum reads as 0).
+// "darts, highest_turn, ...": the figure columns themselves, in the same order.
+QString figureColumnNames();
+// Reads the sums (or the columns) from a query's columns from `first` on (a missing sum
+// reads as 0).
 void readFigureSums(const QSqlQuery& query, int first, PlayerFigures& figures);
 
 // Replays the game and keeps its figures and throwers, in place of any kept before; the

@@ -100,9 +100,10 @@ std::vector<PlayerGame> HistoryFigures::gamesOf(const std::string& name) const {
   std::vector<PlayerGame> played;
   QSqlQuery q(db_);
   q.setForwardOnly(true);
-  q.prepare("SELECT f.game, g.started, g.game_type, g.outcome, " + figureSums() +
+  // One row a game: the player's first seat.
+  q.prepare("SELECT f.game, g.started, g.game_type, g.outcome, " + figureColumnNames() +
             " FROM figures AS f JOIN games AS g ON g.id = f.game WHERE " + kPlayerRows +
-            " GROUP BY f.game ORDER BY f.game");
+            " ORDER BY f.game");
   q.addBindValue(text(name));
   if (!q.exec()) return played;
   while (q.next()) {

@@ -10,6 +10,7 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolTip>
@@ -79,7 +80,7 @@ class TestFormAndHeatmap : public QObject {
     QCOMPARE(pointsOf(window, "3-Dart Average"), (QList<QPointF>{{1, 180}, {3, 80}}));
     QCOMPARE(pointsOf(window, "3-Dart Average, Last Five").at(1).y(), (180 + 80) / 2.0);
     QCOMPARE(pointsOf(window, "Marks per Round"), (QList<QPointF>{{2, 3}}));
-    QCOMPARE(window.findChild<QTableWidget*>("Form by game")->rowCount(), 3);
+    QCOMPARE(window.findChild<QTableView*>("Form by game")->model()->rowCount(), 3);
     // Her darts of all four games, drawn once the heatmap is shown.
     window.findChild<QTabWidget*>("tabstats")->setCurrentIndex(4);
     QCOMPARE(window.findChild<QLabel*>("lblbeds")->text(), QString("T20 60%, Miss 30%, 20 10%"));
