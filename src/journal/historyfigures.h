@@ -34,9 +34,10 @@ class HistoryFigures {
   PlayerFigures ofPlayer(const std::string& name, GameScope scope, int64_t shown) const;
   // The games the player took part in, oldest first, with the player's figures of each.
   std::vector<PlayerGame> gamesOf(const std::string& name) const;
-  // The landing points of the player's board darts in the games of a scope, in the order
-  // thrown. Darts without a point are left out.
-  std::vector<Landing> landingsOf(const std::string& name, GameScope scope, int64_t shown) const;
+  // The player's board darts in the games of a scope, counted by the cells of grid they
+  // landed in and by bed. Darts without a landing point are left out.
+  LandingCounts landingsOf(const std::string& name, GameScope scope, int64_t shown,
+                           const DensityGrid& grid = DensityGrid()) const;
 
  private:
   // The condition on figures (as f) that picks the scope's games, and its values.

@@ -152,7 +152,7 @@ TEST(KeptFigures, FilledInForEveryGameOfAnOlderFile) {
   EXPECT_EQ(1, ann.cricket.games);
   EXPECT_EQ(1, ann.cricket.marks);  // her S19, from seat 2
   EXPECT_EQ(6, history.ofPlayer("Bob", GameScope::All, 0).cricket.marks);
-  EXPECT_EQ(12u + 3u + 3u, history.landingsOf("Ann", GameScope::All, 0).size());
+  EXPECT_EQ(12 + 3 + 3, history.landingsOf("Ann", GameScope::All, 0).darts);
 }
 
 }  // namespace

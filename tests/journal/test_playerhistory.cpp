@@ -100,11 +100,7 @@ TEST(PlayerHistory, LandingsAreThePlayersOwnDartsInTheChosenGames) {
     return history.landingsOf("Ann", scope, shown);
   };
 
-  const auto beds = [](const std::vector<Landing>& landings) {
-    std::map<std::string, int> count;
-    for (const Landing& l : landings) ++count[l.bed];
-    return count;
-  };
+  const auto beds = [](const LandingCounts& landings) { return landings.beds; };
   using Beds = std::map<std::string, int>;
   EXPECT_EQ((Beds{{"T20", 1 + 2 + 3 * 10}, {"Miss", 3}}), beds(ann(GameScope::All)));
   EXPECT_EQ((Beds{{"T20", 3 * 8}}), beds(ann(GameScope::LastTen)));
@@ -112,10 +108,16 @@ TEST(PlayerHistory, LandingsAreThePlayersOwnDartsInTheChosenGames) {
   EXPECT_EQ((Beds{{"T20", 2}, {"Miss", 1}}), beds(ann(GameScope::ThisGame, h.ids[1])));
   EXPECT_EQ((Beds{{"D20", 2}, {"20", 1}}),
             beds(history.landingsOf("Bob", GameScope::ThisGame, h.ids.back())));
-  const std::vector<Landing> one = ann(GameScope::ThisGame, h.ids[0]);
-  ASSERT_EQ(3u, one.size());
-  EXPECT_EQ(bedPoint("T20").x, one[0].x);
-  EXPECT_EQ(bedPoint("T20").y, one[0].y);
+  // The three darts of the first game, counted in the cells they landed in.
+  const DensityGrid grid;
+  const LandingCounts one = ann(GameScope::ThisGame, h.ids[0]);
+  EXPECT_EQ(3, one.darts);
+  using Cells = std::vector<std::array<int, 3>>;
+  const int column = grid.cellOf(bedPoint("T20").x);
+  EXPECT_EQ(column, grid.cellOf(bedPoint("M").x));
+  EXPECT_EQ((Cells{{column, grid.cellOf(bedPoint("M").y), 2},
+                   {column, grid.cellOf(bedPoint("T20").y), 1}}),
+            one.cells);
 }
 
 }  // namespace
