@@ -15,6 +15,8 @@ const GameOptions kDoubleOut{.gameType = k301, .playerCount = 2, .inOutRule = 2}
 // D10 M M.
 constexpr const char* kAnnWins =
     "D20 T20 T20  S1 S1 S1  T20 T20 S1  S1 S1 S1  S10 S9 M  S1 S1 S1  D10 M M";
+// The same without the bust: the leg in seven darts.
+constexpr const char* kAnnWinsSooner = "D20 T20 T20  S1 S1 S1  T20 T20 S1  S1 S1 S1  D10 M M";
 
 CountdownFigures tallied(const RecordedGame& game, std::size_t seat) {
   return seatFigures(game)[seat].countdown;
@@ -37,9 +39,11 @@ TEST(KeptFigures, KeptWhenAGameEndsAndForAGameInProgressWhenAskedFor) {
   play.start(kDoubleOut, {"", "Ann", "Bob", "", ""});
   play.play("D20 M M  S1");
   EXPECT_EQ(2, rows());
-  const HistoryFigures history(*session.journal());
+  play.start(kDoubleOut, {"", "Ann", "Bob", "", ""});  // the game before is left unfinished
   EXPECT_EQ(4, rows());
-  // The game in progress counts as it stands: Ann's three darts, Bob's one.
+  const HistoryFigures history(*session.journal());
+  EXPECT_EQ(6, rows());
+  // The game in progress counts as it stands; the one before it as it was left.
   EXPECT_EQ(15, history.ofPlayer("Ann", GameScope::All, 0).countdown.darts);
   EXPECT_EQ(10, history.ofPlayer("Bob", GameScope::All, 0).countdown.darts);
 }
@@ -48,12 +52,12 @@ TEST(KeptFigures, SummedOverTheGamesOfEachScope) {
   JournalFolder folder;
   JournalSession session(folder.path());
   std::vector<RecordedGame> games;
-  // Eleven single games: Ann wins the first and every third, the others stop after her
-  // first turn; then a match of two legs that Ann wins.
+  // Eleven single games: Ann wins the first and every third (the fourth game sooner), the
+  // others stop after her first turn; then a match of two legs that Ann wins.
   for (int g = 0; g < 11; ++g) {
     RecordedPlay play(session);
     play.start(kDoubleOut, {"", "Ann", "Bob", "", ""});
-    play.play(g % 3 == 0 ? kAnnWins : "D20 T20 T20");
+    play.play(g == 3 ? kAnnWinsSooner : g % 3 == 0 ? kAnnWins : "D20 T20 T20");
     games.push_back(*session.journal()->game(*session.currentGame()));
   }
   RecordedMatch match(session);
