@@ -104,7 +104,7 @@ QSqlError keepFiguresOf(QSqlDatabase& db, const QString& condition) {
   qlonglong after = 0;
   for (;;) {
     std::vector<RecordedGame> games;
-    const QSqlError read = readGames(
+    QSqlError read = readGames(
         db,
         QString("WHERE id IN (SELECT id FROM games WHERE (%1) AND id > ? ORDER BY id LIMIT %2)")
             .arg(condition.isEmpty() ? QString("1") : condition)
@@ -113,7 +113,7 @@ QSqlError keepFiguresOf(QSqlDatabase& db, const QString& condition) {
     if (read.isValid()) return read;
     if (games.empty()) return {};
     for (const RecordedGame& game : games) {
-      const QSqlError kept = keepFigures(db, game);
+      QSqlError kept = keepFigures(db, game);
       if (kept.isValid()) return kept;
     }
     after = games.back().id;
