@@ -95,7 +95,7 @@ StatisticsWindow::StatisticsWindow(JournalSession& journal, QWidget* parent) : Q
   figures_ = figuresTable("Figures of the player");
   tabs_->addTab(figures_, "Player's Figures");
 
-  // The form chart and the heatmap are of one player, chosen here.
+  // The player's figures, the form chart and the heatmap are of one player, chosen here.
   auto* chooser = new QHBoxLayout;
   auto* playerLabel = new QLabel("&Player:", this);
   player_ = new QComboBox(this);
