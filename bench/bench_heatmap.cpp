@@ -49,7 +49,7 @@ int main(int argc, char* argv[]) {
   std::vector<double> ms;
   for (int run = 0; run < runs; ++run) {
     const auto start = std::chrono::steady_clock::now();
-    view.showLandings(darts);
+    view.showLandings(countLandings(darts));
     view.repaint();
     ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                      .count());

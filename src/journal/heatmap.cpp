@@ -23,9 +23,11 @@ int DensityGrid::cellOf(float twips) const {
   return std::clamp(static_cast<int>(std::floor(twips / cellTwips_)), 0, cells_ - 1);
 }
 
-void DensityGrid::add(float xTwips, float yTwips) {
-  const int column = cellOf(xTwips);
-  const int row = cellOf(yTwips);
+void DensityGrid::add(float xTwips, float yTwips) { add(cellOf(xTwips), cellOf(yTwips), 1); }
+
+void DensityGrid::add(int column, int row, double darts) {
+  column = std::clamp(column, 0, cells_ - 1);
+  row = std::clamp(row, 0, cells_ - 1);
   const int left = std::max(column - reach_, 0);
   const int right = std::min(column + reach_, cells_ - 1);
   const int top = std::max(row - reach_, 0);
@@ -37,7 +39,7 @@ void DensityGrid::add(float xTwips, float yTwips) {
     across += bell_[static_cast<std::size_t>(std::abs(c - column))];
   double down = 0;
   for (int r = top; r <= bottom; ++r) down += bell_[static_cast<std::size_t>(std::abs(r - row))];
-  const double scale = 1.0 / (across * down);
+  const double scale = darts / (across * down);
   for (int r = top; r <= bottom; ++r) {
     const double rowWeight = scale * bell_[static_cast<std::size_t>(std::abs(r - row))];
     double* line = &weights_[static_cast<std::size_t>(r) * static_cast<std::size_t>(cells_)];
@@ -49,22 +51,32 @@ void DensityGrid::add(float xTwips, float yTwips) {
   }
 }
 
-void DensityGrid::add(const std::vector<Landing>& landings) {
-  for (const Landing& landing : landings) add(landing.x, landing.y);
+void DensityGrid::add(const LandingCounts& counts) {
+  for (const auto& [column, row, darts] : counts.cells) add(column, row, darts);
+}
+
+LandingCounts countLandings(const std::vector<Landing>& landings, const DensityGrid& grid) {
+  LandingCounts counts;
+  std::map<std::pair<int, int>, int> cells;
+  for (const Landing& landing : landings) {
+    ++cells[{grid.cellOf(landing.x), grid.cellOf(landing.y)}];
+    ++counts.beds[landing.bed];
+  }
+  for (const auto& [cell, darts] : cells) counts.cells.push_back({cell.first, cell.second, darts});
+  counts.darts = static_cast<int>(landings.size());
+  return counts;
 }
 
 double DensityGrid::total() const { return std::accumulate(weights_.begin(), weights_.end(), 0.0); }
 
-std::vector<BedShare> mostHitBeds(const std::vector<Landing>& landings, std::size_t count) {
-  std::map<std::string, int> hits;
-  for (const Landing& landing : landings) ++hits[landing.bed];
+std::vector<BedShare> mostHitBeds(const LandingCounts& counts, std::size_t count) {
   std::vector<BedShare> shares;
-  shares.reserve(hits.size());
-  for (const auto& [bed, darts] : hits) shares.push_back({bed, darts, 0});
+  shares.reserve(counts.beds.size());
+  for (const auto& [bed, darts] : counts.beds) shares.push_back({bed, darts, 0});
   std::stable_sort(shares.begin(), shares.end(),
                    [](const BedShare& a, const BedShare& b) { return a.darts > b.darts; });
   if (shares.size() > count) shares.resize(count);
-  const double all = static_cast<double>(landings.size());
+  const double all = counts.darts;
   for (BedShare& share : shares) {
     share.percent = static_cast<int>(std::lround(100.0 * share.darts / all));
   }

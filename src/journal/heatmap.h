@@ -7,7 +7,9 @@
 // rest of the bell is shared out over the part inside). So the density is highest where
 // darts cluster, exactly 0 wherever no dart came near, and adds up to the number of darts.
 
+#include <array>
 #include <cstddef>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,14 @@ struct Landing {
   std::string bed{};
 };
 
+// Darts counted by where they landed: in each cell of a density grid (column, row, darts)
+// and in each bed. All a heatmap needs, however many darts it shows.
+struct LandingCounts {
+  std::vector<std::array<int, 3>> cells;
+  std::map<std::string, int> beds;
+  int darts = 0;
+};
+
 class DensityGrid {
  public:
   // cells x cells square cells over the whole board picture; the bell's standard
@@ -25,9 +35,12 @@ class DensityGrid {
   explicit DensityGrid(int cells = 160, double sigmaTwips = 120);
 
   void add(float xTwips, float yTwips);
-  void add(const std::vector<Landing>& landings);
+  // darts darts at the middle of a cell: the same as each dart there added on its own.
+  void add(int column, int row, double darts);
+  void add(const LandingCounts& counts);
 
   int cells() const { return cells_; }
+  double cellTwips() const { return cellTwips_; }
   // The weight of the cell in column, row (0 at the top left).
   double at(int column, int row) const {
     return weights_[static_cast<std::size_t>(row) * static_cast<std::size_t>(cells_) +
@@ -54,7 +67,10 @@ struct BedShare {
   int percent = 0;  // of all the darts given, rounded
 };
 
+LandingCounts countLandings(const std::vector<Landing>& landings,
+                            const DensityGrid& grid = DensityGrid());
+
 // The beds hit most, most first (beds hit as often in the order of their names).
-std::vector<BedShare> mostHitBeds(const std::vector<Landing>& landings, std::size_t count = 5);
+std::vector<BedShare> mostHitBeds(const LandingCounts& counts, std::size_t count = 5);
 // "T20 23%, 20 18%, 5 9%"; empty when there are none.
 std::string bedSharesText(const std::vector<BedShare>& shares);

@@ -44,7 +44,10 @@ class Journal {
   std::optional<int64_t> beginGame(const GameSetup& setup, const QString& owner,
                                    std::optional<int64_t> match = std::nullopt);
   bool record(int64_t game, int sequence, const JournalEntry& entry);
+  // A game that ends has its figures kept (figurestore.h).
   bool setOutcome(int64_t game, Outcome outcome);
+  // Brings the figures of the games still in progress up to date.
+  bool keepFiguresInProgress();
   bool setOwner(int64_t game, const QString& owner);
 
   // Every game with its entries, oldest first.
@@ -54,6 +57,9 @@ class Journal {
   std::vector<RecordedGame> legsOf(int64_t match);
   // The games still in progress, with the session that plays them.
   std::vector<std::pair<int64_t, QString>> gamesInProgress();
+  // The open database, for reading the kept figures (historyfigures.h); an invalid one
+  // while the journal is unavailable.
+  QSqlDatabase database() const;
   // Waits until every committed write is on the disk.
   void waitUntilOnDisk();
 

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "journal/bed.h"
+#include "journal/figurestore.h"
 
 namespace {
 
@@ -35,6 +36,9 @@ QSqlError fillBeds(QSqlDatabase& db) {
   }
   return {};
 }
+
+// Every game recorded so far gets its figures and the throwers of its darts.
+QSqlError fillFigures(QSqlDatabase& db) { return keepFiguresOf(db, {}); }
 
 }  // namespace
 
@@ -97,6 +101,33 @@ const std::vector<SchemaStep>& schemaSteps() {
            // the computer played was played by people.
            "ALTER TABLE games ADD COLUMN computer_levels TEXT NOT NULL DEFAULT '0 0 0 0'",
        }},
+      {5,
+       {
+           // Each game's figures, one row per seat, kept so that the statistics are sums
+           // the database works out. first_seat is the seat of the first name like this
+           // one in the game (a player's history reads that one); best_leg is 0 when the
+           // seat did not win.
+           ("CREATE TABLE figures ("
+            " game INTEGER NOT NULL REFERENCES games(id),"
+            " seat INTEGER NOT NULL,"
+            " name TEXT NOT NULL,"
+            " first_seat INTEGER NOT NULL,"
+            " countdown_games INTEGER NOT NULL, countdown_won INTEGER NOT NULL,"
+            " darts INTEGER NOT NULL, settled_darts INTEGER NOT NULL, points INTEGER NOT NULL,"
+            " first_nine_darts INTEGER NOT NULL, first_nine_points INTEGER NOT NULL,"
+            " highest_turn INTEGER NOT NULL,"
+            " turns100 INTEGER NOT NULL, turns140 INTEGER NOT NULL, turns180 INTEGER NOT NULL,"
+            " finish_darts INTEGER NOT NULL, checkouts INTEGER NOT NULL,"
+            " highest_checkout INTEGER NOT NULL, best_leg INTEGER NOT NULL,"
+            " cricket_games INTEGER NOT NULL, cricket_won INTEGER NOT NULL,"
+            " marks INTEGER NOT NULL, cricket_turns INTEGER NOT NULL,"
+            " PRIMARY KEY (game, seat))"),
+           "CREATE INDEX figures_player ON figures(name, game)",
+           // The seat whose dart a board dart was, so that a player's darts are read
+           // without replaying their games; empty for a dart thrown after the game ended.
+           "ALTER TABLE entries ADD COLUMN thrower INTEGER",
+       },
+       fillFigures},
   };
   return kSteps;
 }

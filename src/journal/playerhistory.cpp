@@ -3,16 +3,10 @@
 #include <algorithm>
 
 #include "journal/historycsv.h"
-#include "journal/replay.h"
 
 namespace {
 
 constexpr std::size_t kMovingWindow = 5;
-constexpr std::size_t kLastGames = 10;
-
-int seatsInPlay(const RecordedGame& game) {
-  return std::clamp<int>(game.setup.options.playerCount, 1, kSeats);
-}
 
 void addPoint(std::vector<FormPoint>& series, std::vector<double>& values, int order,
               std::optional<double> value, std::string label) {
@@ -27,43 +21,17 @@ void addPoint(std::vector<FormPoint>& series, std::vector<double>& values, int o
                     .label = std::move(label)});
 }
 
-std::string dateOf(const RecordedGame& game) {
-  std::string date = game.started.substr(0, 16);  // 2026-12-08T05:11
+std::string dateOf(const std::string& started) {
+  std::string date = started.substr(0, 16);  // 2026-12-08T05:11
   std::replace(date.begin(), date.end(), 'T', ' ');
   return date;
 }
 
 }  // namespace
 
-std::vector<std::string> playerNames(const std::vector<RecordedGame>& games) {
-  std::vector<std::string> names;
-  for (const RecordedGame& game : games) {
-    for (int seat = 1; seat <= seatsInPlay(game); ++seat) {
-      const std::string& name = game.setup.names[static_cast<std::size_t>(seat)];
-      if (std::ranges::find(names, name) == names.end()) names.push_back(name);
-    }
-  }
-  return names;
-}
-
-std::vector<PlayerGame> gamesOf(const std::vector<RecordedGame>& games, const std::string& player) {
-  std::vector<PlayerGame> played;
-  for (const RecordedGame& game : games) {
-    const auto& names = game.setup.names;
-    const auto end = names.begin() + 1 + seatsInPlay(game);
-    const auto found = std::find(names.begin() + 1, end, player);
-    if (found == end) continue;
-    const int seat = static_cast<int>(found - names.begin());
-    PlayerFigures figures = seatFigures(game)[static_cast<std::size_t>(seat - 1)];
-    const bool won = figures.countdown.won + figures.cricket.won > 0;
-    played.push_back({.game = &game, .seat = seat, .figures = std::move(figures), .won = won});
-  }
-  return played;
-}
-
 std::string resultFor(const PlayerGame& game) {
   if (game.won) return "won";
-  switch (game.game->outcome) {
+  switch (game.outcome) {
     case Outcome::Won:
       return "lost";
     case Outcome::Playing:
@@ -81,8 +49,8 @@ PlayerForm playerForm(const std::vector<PlayerGame>& games) {
   int order = 0;
   for (const PlayerGame& g : games) {
     ++order;
-    const int16_t type = g.game->setup.options.gameType;
-    std::string label = dateOf(*g.game) + ", " + gameTypeName(type) + ", " + resultFor(g);
+    const int16_t type = g.gameType;
+    std::string label = dateOf(g.started) + ", " + gameTypeName(type) + ", " + resultFor(g);
     if (rulesFor(type).scoring() == ScoringKind::Marks) {
       addPoint(form.cricket, cricketValues, order, g.figures.cricket.marksPerRound(),
                std::move(label));
@@ -92,23 +60,4 @@ PlayerForm playerForm(const std::vector<PlayerGame>& games) {
     }
   }
   return form;
-}
-
-std::vector<Landing> landingsOf(const std::vector<PlayerGame>& games, GameScope scope,
-                                std::optional<int64_t> thisGame) {
-  std::size_t first = 0;
-  if (scope == GameScope::LastTen && games.size() > kLastGames) first = games.size() - kLastGames;
-  std::vector<Landing> landings;
-  for (std::size_t i = first; i < games.size(); ++i) {
-    const PlayerGame& g = games[i];
-    if (scope == GameScope::ThisGame && g.game->id != thisGame) continue;
-    // Whose dart it was is known only from the game as it stood: replay it.
-    const ReplayedGame replayed(
-        *g.game, [&](const JournalEntry& entry, const GameState& before, const Game&) {
-          if (before.inPlay && before.thrower == g.seat && entry.hasLandingPoint()) {
-            landings.push_back({entry.input.x, entry.input.y, entry.bed});
-          }
-        });
-  }
-  return landings;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "input/board.h"
 #include "journal/replay.h"
 
 namespace {
@@ -50,56 +51,91 @@ std::optional<double> CountdownFigures::firstNineAverage() const {
   return ratio(firstNinePoints, firstNineDarts, 3);
 }
 
-void CountdownFigures::add(const CountdownFigures& o) {
-  games += o.games;
-  won += o.won;
-  darts += o.darts;
-  settledDarts += o.settledDarts;
-  points += o.points;
-  firstNineDarts += o.firstNineDarts;
-  firstNinePoints += o.firstNinePoints;
-  highestTurn = std::max(highestTurn, o.highestTurn);
-  turns100 += o.turns100;
-  turns140 += o.turns140;
-  turns180 += o.turns180;
+std::optional<double> CountdownFigures::checkoutPercent() const {
+  return ratio(checkouts, finishDarts, 100);
+}
+
+bool finishesInOne(int score, const GameOptions& options) {
+  switch (options.inOutRule) {
+    case 2:
+      return (score >= 2 && score <= 40 && score % 2 == 0) || (score == 50 && options.doubleBull);
+    case 3:
+      return score >= 3 && score <= 60 && score % 3 == 0;
+    default:
+      return false;
+  }
 }
 
 std::optional<double> CricketFigures::marksPerRound() const { return ratio(marks, turns, 1); }
 
-void CricketFigures::add(const CricketFigures& o) {
-  games += o.games;
-  won += o.won;
-  marks += o.marks;
-  turns += o.turns;
+std::vector<PlayerFigures> seatFigures(const RecordedGame& record) {
+  return tallyGame(record).seats;
 }
 
-std::vector<PlayerFigures> seatFigures(const RecordedGame& record) {
-  const int seats = seatsInPlay(record.setup.options);
-  std::vector<PlayerFigures> rows(static_cast<std::size_t>(seats));
-  auto row = [&rows](int seat) -> PlayerFigures& {
-    return rows[static_cast<std::size_t>(seat - 1)];
+GameTally tallyGame(const RecordedGame& record) {
+  const GameOptions& options = record.setup.options;
+  const int seats = seatsInPlay(options);
+  GameTally tally;
+  tally.seats.resize(static_cast<std::size_t>(seats));
+  tally.throwers.reserve(record.entries.size());
+  auto row = [&tally](int seat) -> PlayerFigures& {
+    return tally.seats[static_cast<std::size_t>(seat - 1)];
   };
-  const bool cricket = rulesFor(record.setup.options.gameType).scoring() == ScoringKind::Marks;
+  const ScoringKind scoring = rulesFor(options.gameType).scoring();
+  const bool cricket = scoring == ScoringKind::Marks;
+  // Darts and points count in the games counted down and in Count-Up, where every dart
+  // scores its points; finishes only where a game is finished on 0. Around the Clock and
+  // Shanghai count their games and wins.
+  const bool countsDown = scoring == ScoringKind::Countdown;
+  const bool countsPoints = countsDown || options.gameType == kCountUp;
 
-  std::array<int, kSeats + 1> turnDarts{};
+  // The thrower's turn so far: its darts, and those up to the one that reached 0.
+  struct Turn {
+    int darts = 0;
+    int dartsToZero = 0;
+    bool finishedAtFinish = false;
+  };
+  std::array<Turn, kSeats + 1> turns{};
   std::array<int, kSeats + 1> settledTurns{};
   auto observe = [&](const JournalEntry& entry, const GameState& before, const Game& after) {
-    if (cricket || !before.inPlay) return;
     const int seat = before.thrower;
-    if (seat < 1 || seat > seats) return;
+    const bool seated = before.inPlay && seat >= 1 && seat <= seats;
+    tally.throwers.push_back(seated ? seat : 0);
+    if (cricket || !seated || !countsPoints) return;
+    CountdownFigures& f = row(seat).countdown;
+    Turn& turn = turns[static_cast<std::size_t>(seat)];
+    const PlayerRecord& thrower = before.players[static_cast<std::size_t>(seat)];
     if (entry.input.kind == GameInput::Kind::BoardDart) {
-      ++row(seat).countdown.darts;
-      ++turnDarts[static_cast<std::size_t>(seat)];
+      ++f.darts;
+      ++turn.darts;
+      const int left = thrower.score() - before.turnTotal;
+      const board::Hit hit = board::hitAt(entry.input.x, entry.input.y, options.doubleBull);
+      // The in rule asks for the multiplier the out rule asks for, so a dart at a finish
+      // always counts.
+      const bool counts =
+          thrower.isIn() || options.inOutRule == 0 || hit.multiplier == options.inOutRule;
+      const bool atFinish = countsDown && finishesInOne(left, options);
+      if (atFinish) ++f.finishDarts;
+      if (countsDown && left > 0 && counts && hit.points() == left) {
+        turn.dartsToZero = turn.darts;
+        turn.finishedAtFinish = atFinish;
+      }
     }
     const GameState& now = after.state();
     const bool settled = now.thrower != seat || now.round != before.round || !now.inPlay;
     if (!settled) return;
-    const int points =
-        before.players[static_cast<std::size_t>(seat)].score() - after.player(seat).score();
-    auto& darts = turnDarts[static_cast<std::size_t>(seat)];
+    const int scored = after.player(seat).score() - thrower.score();
+    const int points = countsDown ? -scored : scored;
+    const int darts = turn.darts;
     auto& settledBefore = settledTurns[static_cast<std::size_t>(seat)];
-    settleTurn(row(seat).countdown, std::max(points, 0), darts, settledBefore);
-    darts = 0;
+    if (!now.inPlay && countsDown) {
+      // The winning turn: whatever the score was, this turn brought it to 0.
+      if (turn.finishedAtFinish) ++f.checkouts;
+      f.highestCheckout = std::max(f.highestCheckout, std::max(points, 0));
+      f.bestLeg = f.settledDarts + (turn.dartsToZero > 0 ? turn.dartsToZero : darts);
+    }
+    settleTurn(f, std::max(points, 0), darts, settledBefore);
+    turn = {};
     ++settledBefore;
   };
   const ReplayedGame replayed(record, observe);
@@ -109,7 +145,10 @@ std::vector<PlayerFigures> seatFigures(const RecordedGame& record) {
   for (int seat = 1; seat <= seats; ++seat) {
     PlayerFigures& f = row(seat);
     f.name = end.names[static_cast<std::size_t>(seat)];
-    const int wins = won && end.thrower == seat ? 1 : 0;
+    // A win shared by a tie is a win for each seat that shares it.
+    const bool winner =
+        end.tiedSeats != 0 ? (end.tiedSeats & (1 << seat)) != 0 : end.thrower == seat;
+    const int wins = won && winner ? 1 : 0;
     if (cricket) {
       f.cricket.games = 1;
       f.cricket.won = wins;
@@ -122,20 +161,5 @@ std::vector<PlayerFigures> seatFigures(const RecordedGame& record) {
       f.countdown.won = wins;
     }
   }
-  return rows;
-}
-
-std::vector<PlayerFigures> figuresByName(const std::vector<RecordedGame>& games) {
-  std::vector<PlayerFigures> rows;
-  for (const RecordedGame& game : games) {
-    for (const PlayerFigures& seat : seatFigures(game)) {
-      auto it = std::ranges::find(rows, seat.name, &PlayerFigures::name);
-      if (it == rows.end())
-        it = rows.insert(rows.end(),
-                         PlayerFigures{.name = seat.name, .countdown = {}, .cricket = {}});
-      it->countdown.add(seat.countdown);
-      it->cricket.add(seat.cricket);
-    }
-  }
-  return rows;
+  return tally;
 }

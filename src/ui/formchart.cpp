@@ -6,15 +6,15 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
-#include <map>
 
 #include "journal/statistics.h"
+#include "ui/formtablemodel.h"
 
 namespace {
 
@@ -52,8 +52,6 @@ void fitRange(QValueAxis* axis, const std::vector<FormPoint>& points, double lea
   axis->setTickCount(6);
   axis->setVisible(!points.empty());
 }
-
-QString cell(std::optional<double> value) { return QString::fromStdString(twoDecimals(value)); }
 
 }  // namespace
 
@@ -93,11 +91,11 @@ FormChart::FormChart(QWidget* parent) : QWidget(parent), chart_(new QChart) {
   view_->setMinimumSize(560, 300);
   empty_ = new QLabel(this);
   empty_->setObjectName("lblnoform");
-  table_ = new QTableWidget(0, 7, this);
+  table_ = new QTableView(this);
   table_->setObjectName("Form by game");
   table_->setAccessibleName("Form by game");
-  table_->setHorizontalHeaderLabels({"Game", "Started (UTC)", "Type", "Result", "3-Dart Average",
-                                     "Marks per Round", "Mean of Last Five"});
+  rows_ = new FormTableModel(table_);
+  table_->setModel(rows_);
   table_->verticalHeader()->hide();
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setTabKeyNavigation(false);
@@ -125,29 +123,7 @@ void FormChart::showForm(const PlayerForm& form) {
   empty_->setText("No games to chart yet.");
   empty_->setVisible(games == 0);
 
-  // One row per point, in the order played.
-  std::map<int, std::pair<const FormPoint*, bool>> rows;  // order -> point, is Cricket
-  for (const FormPoint& p : form.countdown) rows[p.order] = {&p, false};
-  for (const FormPoint& p : form.cricket) rows[p.order] = {&p, true};
-  table_->setRowCount(static_cast<int>(rows.size()));
-  int row = 0;
-  for (const auto& [order, entry] : rows) {
-    const auto& [point, cricket] = entry;
-    const QStringList about = QString::fromStdString(point->label).split(", ");
-    const QStringList cells = {QString::number(order),
-                               about.value(0),
-                               about.value(1),
-                               about.value(2),
-                               cricket ? QString() : cell(point->value),
-                               cricket ? cell(point->value) : QString(),
-                               cell(point->movingAverage)};
-    for (int c = 0; c < cells.size(); ++c) {
-      auto* item = new QTableWidgetItem(cells[c]);
-      if (c == 0 || c >= 4) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      table_->setItem(row, c, item);
-    }
-    ++row;
-  }
+  rows_->showForm(form_);
   table_->resizeColumnsToContents();
 }
 

@@ -17,7 +17,8 @@ class QChart;
 class QChartView;
 class QLabel;
 class QLineSeries;
-class QTableWidget;
+class QTableView;
+class FormTableModel;
 class QValueAxis;
 class QXYSeries;
 
@@ -47,5 +48,6 @@ class FormChart : public QWidget, public FormView {
   QLineSeries* marks_;
   QLineSeries* marksMean_;
   QLabel* empty_;
-  QTableWidget* table_;
+  QTableView* table_;
+  FormTableModel* rows_;
 };

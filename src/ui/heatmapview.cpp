@@ -33,11 +33,11 @@ QRgb heatColour(double t) {
 
 }  // namespace
 
-QImage heatmapImage(const std::vector<Landing>& landings, qreal ratio) {
+QImage heatmapImage(const LandingCounts& landings, qreal ratio) {
   QImage picture =
       pictures::boardImageAt(ratio).convertToFormat(QImage::Format_ARGB32_Premultiplied);
   picture.setDevicePixelRatio(ratio);
-  if (landings.empty()) return picture;
+  if (landings.darts == 0) return picture;
   DensityGrid density;
   density.add(landings);
   const int cells = density.cells();
@@ -82,11 +82,11 @@ HeatmapView::HeatmapView(QWidget* parent) : QWidget(parent) {
   showLandings({});
 }
 
-void HeatmapView::showLandings(const std::vector<Landing>& landings) {
+void HeatmapView::showLandings(const LandingCounts& landings) {
   picture_ = heatmapImage(landings, devicePixelRatioF());
   board_->setPixmap(QPixmap::fromImage(picture_));
   beds_->setText(QString::fromStdString(bedSharesText(mostHitBeds(landings))));
-  darts_->setText(landings.empty()       ? QString("No darts landed on the board in these games.")
-                  : landings.size() == 1 ? QString("1 dart on the board.")
-                                         : QString("%1 darts on the board.").arg(landings.size()));
+  darts_->setText(landings.darts == 0   ? QString("No darts landed on the board in these games.")
+                  : landings.darts == 1 ? QString("1 dart on the board.")
+                                        : QString("%1 darts on the board.").arg(landings.darts));
 }

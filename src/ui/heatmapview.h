@@ -14,14 +14,14 @@ class QLabel;
 // The board picture with the density drawn over it; the plain board when there are no
 // darts. Where no dart came near the board shows through unchanged.
 // On a screen of `ratio` device pixels to a pixel it is drawn in that screen's pixels.
-QImage heatmapImage(const std::vector<Landing>& landings, qreal ratio = 1);
+QImage heatmapImage(const LandingCounts& landings, qreal ratio = 1);
 
 class HeatmapView : public QWidget {
   Q_OBJECT
  public:
   explicit HeatmapView(QWidget* parent = nullptr);
 
-  void showLandings(const std::vector<Landing>& landings);
+  void showLandings(const LandingCounts& landings);
   const QImage& picture() const { return picture_; }
 
  private:

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -14,49 +13,14 @@
 #include <QVBoxLayout>
 
 #include "journal/historycsv.h"
+#include "journal/historyfigures.h"
 #include "journal/journalsession.h"
-#include "journal/playerhistory.h"
+#include "ui/figuretables.h"
 #include "ui/formview.h"
 #include "ui/heatmapview.h"
 #include "ui/usertextlabel.h"
 
 namespace {
-
-// The widest the player column grows; a longer name is cut short with an ellipsis.
-constexpr int kNameColumnWidth = 180;
-
-QTableWidget* table(const QStringList& headers, const std::vector<QStringList>& rows,
-                    const QString& name) {
-  auto* t = new QTableWidget(static_cast<int>(rows.size()), static_cast<int>(headers.size()));
-  t->setObjectName(name);
-  t->setAccessibleName(name);
-  t->setHorizontalHeaderLabels(headers);
-  t->verticalHeader()->hide();
-  t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  t->setSelectionBehavior(QAbstractItemView::SelectItems);
-  t->setTabKeyNavigation(false);
-  for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-    const QStringList& cells = rows[static_cast<std::size_t>(r)];
-    for (int c = 0; c < cells.size(); ++c) {
-      auto* item = new QTableWidgetItem(cells[c]);  // plain text, whatever a name holds
-      if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      if (c == 0) {
-        // A player's name, on one line, whole in its tooltip and for screen readers.
-        item->setText(visibleText(cells[c]));
-        item->setToolTip(plainToolTip(cells[c]));
-        item->setData(Qt::AccessibleTextRole, visibleText(cells[c]));
-      }
-      t->setItem(r, c, item);
-    }
-  }
-  t->setWordWrap(false);
-  t->resizeColumnsToContents();
-  if (t->columnWidth(0) > kNameColumnWidth) t->setColumnWidth(0, kNameColumnWidth);
-  return t;
-}
-
-QString number(int value) { return QString::number(value); }
-QString decimals(std::optional<double> value) { return QString::fromStdString(twoDecimals(value)); }
 
 const char* outcomeText(Outcome outcome) {
   switch (outcome) {
@@ -70,31 +34,23 @@ const char* outcomeText(Outcome outcome) {
   return "";
 }
 
+QString scopeCaption(GameScope scope) {
+  switch (scope) {
+    case GameScope::ThisGame:
+      return "This Game";
+    case GameScope::ThisMatch:
+      return "This Match";
+    case GameScope::LastTen:
+      return "Last Ten Games";
+    case GameScope::All:
+      break;
+  }
+  return "All Games";
+}
+
 }  // namespace
 
-QTableWidget* countdownTable(const std::vector<PlayerFigures>& rows, const QString& name) {
-  std::vector<QStringList> cells;
-  for (const PlayerFigures& p : rows) {
-    const CountdownFigures& f = p.countdown;
-    cells.push_back({QString::fromStdString(p.name), number(f.games), number(f.won),
-                     number(f.darts), decimals(f.average()), decimals(f.firstNineAverage()),
-                     number(f.highestTurn), number(f.turns100), number(f.turns140),
-                     number(f.turns180)});
-  }
-  return table({"Player", "Games", "Won", "Darts", "3-Dart Average", "First-Nine Average",
-                "Highest Turn", "100+", "140+", "180"},
-               cells, name);
-}
-
-QTableWidget* cricketTable(const std::vector<PlayerFigures>& rows, const QString& name) {
-  std::vector<QStringList> cells;
-  for (const PlayerFigures& p : rows) {
-    const CricketFigures& f = p.cricket;
-    cells.push_back({QString::fromStdString(p.name), number(f.games), number(f.won),
-                     number(f.marks), number(f.turns), decimals(f.marksPerRound())});
-  }
-  return table({"Player", "Games", "Won", "Marks", "Turns", "Marks per Round"}, cells, name);
-}
+StatisticsWindow::~StatisticsWindow() = default;
 
 StatisticsWindow::StatisticsWindow(JournalSession& journal, QWidget* parent) : QDialog(parent) {
   setObjectName("frmstats");
@@ -113,38 +69,45 @@ StatisticsWindow::StatisticsWindow(JournalSession& journal, QWidget* parent) : Q
     resize(760, 360);
     return;
   }
-  games_ = journal.journal()->games();
+  history_ = std::make_unique<HistoryFigures>(*journal.journal());
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName("tabstats");
-  if (games_.empty()) {
+  // This run's game, or the latest one in the history.
+  std::optional<RecordedGame> shown;
+  if (journal.currentGame()) shown = journal.journal()->game(*journal.currentGame());
+  if (!shown) {
+    if (const std::optional<int64_t> latest = history_->latestGame())
+      shown = journal.journal()->game(*latest);
+  }
+  scopes_ = {GameScope::ThisGame, GameScope::LastTen, GameScope::All};
+  if (!shown) {
     auto* none = new QLabel("No games have been played yet.", this);
     none->setObjectName("lblnogames");
     layout->addWidget(none);
   } else {
-    // This run's game, or the latest one in the history.
-    const auto current =
-        std::ranges::find(games_, journal.currentGame().value_or(-1), &RecordedGame::id);
-    const RecordedGame& shown = current != games_.end() ? *current : games_.back();
-    thisGame_ = shown.id;
-    tabs_->addTab(thisGamePage(shown), "This Game");
-    tabs_->addTab(playersPage(games_), "All Games by Player");
+    thisGame_ = shown->id;
+    const MatchOptions& match = shown->setup.match;
+    if (match.legsToWin > 1 || match.setsToWin > 1)
+      scopes_.insert(scopes_.begin() + 1, GameScope::ThisMatch);
+    tabs_->addTab(thisGamePage(*shown), scopeCaption(GameScope::ThisGame));
+    tabs_->addTab(playersPage(), "All Games by Player");
   }
+  figures_ = figuresTable("Figures of the player");
+  tabs_->addTab(figures_, "Player's Figures");
 
-  // The form chart and the heatmap are of one player, chosen here.
+  // The player's figures, the form chart and the heatmap are of one player, chosen here.
   auto* chooser = new QHBoxLayout;
   auto* playerLabel = new QLabel("&Player:", this);
   player_ = new QComboBox(this);
   player_->setObjectName("cboplayer");
   playerLabel->setBuddy(player_);
   // Each name shows on one line; the item keeps it as it was typed.
-  for (const std::string& name : playerNames(games_)) {
+  for (const std::string& name : history_->playerNames()) {
     const QString typed = QString::fromStdString(name);
     player_->addItem(visibleText(typed), typed);
   }
-  if (thisGame_) {
-    const auto& names = std::ranges::find(games_, thisGame_, &RecordedGame::id)->setup.names;
-    player_->setCurrentIndex(player_->findData(QString::fromStdString(names[1])));
-  }
+  if (shown)
+    player_->setCurrentIndex(player_->findData(QString::fromStdString(shown->setup.names[1])));
   chooser->addWidget(playerLabel);
   chooser->addWidget(player_);
   chooser->addStretch();
@@ -155,11 +118,13 @@ StatisticsWindow::StatisticsWindow(JournalSession& journal, QWidget* parent) : Q
 
   save_ = buttons->addButton("Save &Picture\u2026", QDialogButtonBox::ActionRole);
   save_->setObjectName("cmdsavepicture");
-  // The chooser and the button belong to the chart and the heatmap.
+  // The chooser belongs to the player's figures, the chart and the heatmap, the button to
+  // the chart and the heatmap, which is drawn once it is shown.
   const auto pictureShown = [this] {
+    if (tabs_->currentWidget() == heatmap_->parentWidget()) showHeatmap();
     const bool shown = !picture().isNull();
     save_->setEnabled(shown);
-    player_->setEnabled(shown && player_->count() > 0);
+    player_->setEnabled((shown || tabs_->currentWidget() == figures_) && player_->count() > 0);
   };
   connect(tabs_, &QTabWidget::currentChanged, this, pictureShown);
   connect(save_, &QPushButton::clicked, this, &StatisticsWindow::savePictureAs);
@@ -194,11 +159,12 @@ QWidget* StatisticsWindow::heatmapPage() {
   scope_ = new QComboBox(page);
   scope_->setObjectName("cboscope");
   label->setBuddy(scope_);
-  scope_->addItem("This Game", static_cast<int>(GameScope::ThisGame));
-  scope_->addItem("Last Ten Games", static_cast<int>(GameScope::LastTen));
-  scope_->addItem("All Games", static_cast<int>(GameScope::All));
-  scope_->setCurrentIndex(2);
-  connect(scope_, &QComboBox::currentIndexChanged, this, &StatisticsWindow::showPlayer);
+  for (GameScope scope : scopes_) scope_->addItem(scopeCaption(scope), static_cast<int>(scope));
+  scope_->setCurrentIndex(scope_->count() - 1);
+  connect(scope_, &QComboBox::currentIndexChanged, this, [this] {
+    heatmapShown_ = false;
+    showHeatmap();
+  });
   row->addWidget(label);
   row->addWidget(scope_);
   row->addStretch();
@@ -210,11 +176,24 @@ QWidget* StatisticsWindow::heatmapPage() {
 }
 
 void StatisticsWindow::showPlayer() {
-  const std::vector<PlayerGame> played =
-      gamesOf(games_, player_->currentData().toString().toStdString());
-  if (form_) form_->showForm(playerForm(played));
+  const std::string name = player_->currentData().toString().toStdString();
+  std::vector<FigureScope> scopes;
+  for (GameScope scope : scopes_) {
+    scopes.push_back({.header = scopeCaption(scope),
+                      .figures = history_->ofPlayer(name, scope, thisGame_.value_or(0))});
+  }
+  showFigures(figures_, scopes);
+  if (form_) form_->showForm(playerForm(history_->gamesOf(name)));
+  heatmapShown_ = false;
+  if (tabs_->currentWidget() == heatmap_->parentWidget()) showHeatmap();
+}
+
+void StatisticsWindow::showHeatmap() {
+  if (heatmapShown_) return;
+  heatmapShown_ = true;
   const auto scope = static_cast<GameScope>(scope_->currentData().toInt());
-  heatmap_->showLandings(landingsOf(played, scope, thisGame_));
+  heatmap_->showLandings(history_->landingsOf(player_->currentData().toString().toStdString(),
+                                              scope, thisGame_.value_or(0)));
 }
 
 QImage StatisticsWindow::picture() const {
@@ -256,13 +235,12 @@ QWidget* StatisticsWindow::thisGamePage(const RecordedGame& game) {
   return page;
 }
 
-QWidget* StatisticsWindow::playersPage(const std::vector<RecordedGame>& games) {
+QWidget* StatisticsWindow::playersPage() {
   auto* page = new QWidget;
   auto* layout = new QVBoxLayout(page);
-  const std::vector<PlayerFigures> players = figuresByName(games);
   std::vector<PlayerFigures> countdown;
   std::vector<PlayerFigures> cricket;
-  for (const PlayerFigures& p : players) {
+  for (const PlayerFigures& p : history_->byName()) {
     if (p.countdown.games > 0) countdown.push_back(p);
     if (p.cricket.games > 0) cricket.push_back(p);
   }

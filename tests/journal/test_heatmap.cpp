@@ -18,7 +18,8 @@ std::vector<Landing> at(std::initializer_list<std::pair<float, float>> points) {
 TEST(Heatmap, DensityPeaksWhereTheDartsClusterAndIsZeroWhereNoneCame) {
   // Five darts round the treble twenty, one lone dart low on the left.
   DensityGrid grid(160, 120);
-  grid.add(at({{3600, 2300}, {3615, 2310}, {3585, 2290}, {3630, 2285}, {3600, 2330}}));
+  grid.add(countLandings(at({{3600, 2300}, {3615, 2310}, {3585, 2290}, {3630, 2285}, {3600, 2330}}),
+                         grid));
   grid.add(1200, 5400);
 
   int peakColumn = 0;
@@ -61,9 +62,15 @@ TEST(Heatmap, TotalWeightIsTheNumberOfDartsAlsoAtThePicturesEdge) {
   };
   for (const auto& test : cases) {
     DensityGrid grid(test.cells, test.sigma);
-    grid.add(test.darts);
+    // Counted by cell, the darts weigh what they weigh added one by one.
+    DensityGrid oneByOne(test.cells, test.sigma);
+    for (const Landing& dart : test.darts) oneByOne.add(dart.x, dart.y);
+    grid.add(countLandings(test.darts, grid));
     EXPECT_NEAR(static_cast<double>(test.darts.size()), grid.total(), 1e-9)
         << test.darts.size() << " darts on " << test.cells << " cells";
+    for (int r = 0; r < grid.cells(); ++r) {
+      for (int c = 0; c < grid.cells(); ++c) ASSERT_NEAR(oneByOne.at(c, r), grid.at(c, r), 1e-12);
+    }
   }
 }
 
@@ -72,15 +79,16 @@ TEST(Heatmap, FiveBedsHitMostWithTheirShares) {
   for (const auto& [bed, n] :
        {std::pair{"20", 9}, {"T5", 2}, {"T20", 12}, {"Miss", 4}, {"5", 7}, {"Bull", 1}, {"1", 5}})
     darts.insert(darts.end(), std::size_t(n), Landing{0, 0, bed});
-  const std::vector<BedShare> top = mostHitBeds(darts);
+  const std::vector<BedShare> top = mostHitBeds(countLandings(darts));
   ASSERT_EQ(5u, top.size());
   EXPECT_EQ("T20 30%, 20 23%, 5 18%, 1 13%, Miss 10%", bedSharesText(top));
   EXPECT_EQ(12, top[0].darts);
 
   // Beds hit as often come in the order of their names; fewer beds than five are all shown.
-  EXPECT_EQ("19 33%, D16 33%, T19 33%",
-            bedSharesText(mostHitBeds({{0, 0, "T19"}, {0, 0, "D16"}, {0, 0, "19"}})));
-  EXPECT_EQ("", bedSharesText(mostHitBeds({})));
+  EXPECT_EQ(
+      "19 33%, D16 33%, T19 33%",
+      bedSharesText(mostHitBeds(countLandings({{0, 0, "T19"}, {0, 0, "D16"}, {0, 0, "19"}}))));
+  EXPECT_EQ("", bedSharesText(mostHitBeds(countLandings({}))));
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ TEST(Journal, EachEntryIsOnDiskWhenRecordReturns) {
     EXPECT_EQ(n, peek(folder.path(), "SELECT count(*) FROM entries").toInt());
   }
   EXPECT_EQ("wal", peek(folder.path(), "PRAGMA journal_mode").toString());
-  EXPECT_EQ(4, peek(folder.path(), "PRAGMA user_version").toInt());  // computer seats came with 4
+  EXPECT_EQ(5, peek(folder.path(), "PRAGMA user_version").toInt());  // kept figures came with 5
 }
 
 TEST(Journal, FileAndFolderAreWhereTheDataHomeSays) {

@@ -1,7 +1,9 @@
-// One player's history: the form chart's points against the figures of each game, and the
-// landing points of the heatmap for each choice of games.
+// One player's history as the database reads it from the figures kept for each game: the
+// form chart's points against the figures of each game, and the landing points of the
+// heatmap for each choice of games.
 #include <gtest/gtest.h>
 
+#include "journal/historyfigures.h"
 #include "journal/playerhistory.h"
 #include "journalfiles.h"
 
@@ -40,10 +42,11 @@ TEST(PlayerHistory, FormPointsAreEachGamesFigureWithTheMeanOfTheLastFive) {
   const std::vector<RecordedGame> games = h.session.journal()->games();
   ASSERT_EQ(11u, games.size());
 
-  EXPECT_EQ((std::vector<std::string>{"Ann", "Bob", "Cy", "Di"}), playerNames(games));
-  const std::vector<PlayerGame> ann = gamesOf(games, "Ann");
+  const HistoryFigures history(*h.session.journal());
+  EXPECT_EQ((std::vector<std::string>{"Ann", "Bob", "Cy", "Di"}), history.playerNames());
+  const std::vector<PlayerGame> ann = history.gamesOf("Ann");
   ASSERT_EQ(10u, ann.size());
-  EXPECT_EQ(2, ann.back().seat);
+  EXPECT_EQ(h.ids.back(), ann.back().game);
   const PlayerForm form = playerForm(ann);
 
   // Each countdown game's point is Ann's average in it, at its place among her games.
@@ -72,11 +75,11 @@ TEST(PlayerHistory, ResultNamesWinsAndLosses) {
   History h;
   h.play({k301, 2, 0, true, true}, "T20 T20 T20  S1 S1 S1  T20 T20 S1");
   h.play(k501Pair, "S1");
-  const std::vector<RecordedGame> games = h.session.journal()->games();
-  ASSERT_EQ(Outcome::Won, games[0].outcome);
-  EXPECT_EQ("won", resultFor(gamesOf(games, "Ann")[0]));
-  EXPECT_EQ("lost", resultFor(gamesOf(games, "Bob")[0]));
-  EXPECT_EQ("in progress", resultFor(gamesOf(games, "Bob")[1]));
+  const HistoryFigures history(*h.session.journal());
+  ASSERT_EQ(Outcome::Won, h.session.journal()->games()[0].outcome);
+  EXPECT_EQ("won", resultFor(history.gamesOf("Ann")[0]));
+  EXPECT_EQ("lost", resultFor(history.gamesOf("Bob")[0]));
+  EXPECT_EQ("in progress", resultFor(history.gamesOf("Bob")[1]));
 }
 
 TEST(PlayerHistory, LandingsAreThePlayersOwnDartsInTheChosenGames) {
@@ -91,27 +94,30 @@ TEST(PlayerHistory, LandingsAreThePlayersOwnDartsInTheChosenGames) {
   // A Cricket game on buttons has no landing points; the game that follows it is this game.
   h.play({kCricket, 2, 0, true, false}, "b1 b1 n b2");
   h.play(k501Pair, "D20 D20 S20", {"", "Bob", "Ann", "", ""});
-  const std::vector<RecordedGame> games = h.session.journal()->games();
-  const std::vector<PlayerGame> ann = gamesOf(games, "Ann");
-  ASSERT_EQ(14u, ann.size());
-
-  const auto beds = [](const std::vector<Landing>& landings) {
-    std::map<std::string, int> count;
-    for (const Landing& l : landings) ++count[l.bed];
-    return count;
+  const HistoryFigures history(*h.session.journal());
+  ASSERT_EQ(14u, history.gamesOf("Ann").size());
+  const auto ann = [&](GameScope scope, int64_t shown = 0) {
+    return history.landingsOf("Ann", scope, shown);
   };
+
+  const auto beds = [](const LandingCounts& landings) { return landings.beds; };
   using Beds = std::map<std::string, int>;
-  EXPECT_EQ((Beds{{"T20", 1 + 2 + 3 * 10}, {"Miss", 3}}),
-            beds(landingsOf(ann, GameScope::All, {})));
-  EXPECT_EQ((Beds{{"T20", 3 * 8}}), beds(landingsOf(ann, GameScope::LastTen, {})));
-  EXPECT_EQ((Beds{}), beds(landingsOf(ann, GameScope::ThisGame, h.ids.back())));
-  EXPECT_EQ((Beds{{"T20", 2}, {"Miss", 1}}), beds(landingsOf(ann, GameScope::ThisGame, h.ids[1])));
+  EXPECT_EQ((Beds{{"T20", 1 + 2 + 3 * 10}, {"Miss", 3}}), beds(ann(GameScope::All)));
+  EXPECT_EQ((Beds{{"T20", 3 * 8}}), beds(ann(GameScope::LastTen)));
+  EXPECT_EQ((Beds{}), beds(ann(GameScope::ThisGame, h.ids.back())));
+  EXPECT_EQ((Beds{{"T20", 2}, {"Miss", 1}}), beds(ann(GameScope::ThisGame, h.ids[1])));
   EXPECT_EQ((Beds{{"D20", 2}, {"20", 1}}),
-            beds(landingsOf(gamesOf(games, "Bob"), GameScope::ThisGame, h.ids.back())));
-  const std::vector<Landing> one = landingsOf(ann, GameScope::ThisGame, h.ids[0]);
-  ASSERT_EQ(3u, one.size());
-  EXPECT_EQ(bedPoint("T20").x, one[0].x);
-  EXPECT_EQ(bedPoint("T20").y, one[0].y);
+            beds(history.landingsOf("Bob", GameScope::ThisGame, h.ids.back())));
+  // The three darts of the first game, counted in the cells they landed in.
+  const DensityGrid grid;
+  const LandingCounts one = ann(GameScope::ThisGame, h.ids[0]);
+  EXPECT_EQ(3, one.darts);
+  using Cells = std::vector<std::array<int, 3>>;
+  const int column = grid.cellOf(bedPoint("T20").x);
+  EXPECT_EQ(column, grid.cellOf(bedPoint("M").x));
+  EXPECT_EQ((Cells{{column, grid.cellOf(bedPoint("M").y), 2},
+                   {column, grid.cellOf(bedPoint("T20").y), 1}}),
+            one.cells);
 }
 
 }  // namespace

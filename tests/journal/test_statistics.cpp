@@ -1,6 +1,7 @@
 // The statistics of scripted games against figures worked out by hand.
 #include <gtest/gtest.h>
 
+#include "journal/historyfigures.h"
 #include "journal/statistics.h"
 #include "journalfiles.h"
 
@@ -45,6 +46,10 @@ TEST(Statistics, CountdownGameWorkedOutByHand) {
   EXPECT_EQ(1, ann.turns100);  // 115
   EXPECT_EQ(1, ann.turns140);  // 140; the bust of 140 took off nothing
   EXPECT_EQ(1, ann.turns180);
+  EXPECT_EQ(115, ann.highestCheckout);
+  EXPECT_EQ(15, ann.bestLeg);     // the finishing dart was her fifteenth
+  EXPECT_EQ(0, ann.finishDarts);  // Any In/Out has no darts at a finish
+  EXPECT_FALSE(ann.checkoutPercent());
 
   const CountdownFigures& bob = seats[1].countdown;
   EXPECT_EQ(0, bob.won);
@@ -55,6 +60,102 @@ TEST(Statistics, CountdownGameWorkedOutByHand) {
   EXPECT_EQ(2, bob.turns100);
   EXPECT_EQ(0, bob.turns140);
   EXPECT_EQ(0, bob.turns180);
+  EXPECT_EQ(0, bob.highestCheckout);
+  EXPECT_EQ(0, bob.bestLeg);
+}
+
+// The games beyond the classic five: Count-Up counts its darts and points (and no finishes),
+// Around the Clock and Shanghai their games and wins; a tie is a win for each who shares it.
+TEST(Statistics, TheOtherGamesCountWhatMeansSomething) {
+  JournalFolder folder;
+  JournalSession session(folder.path());
+  std::string eightRounds;
+  for (int r = 0; r < 8; ++r) eightRounds += "T20 T20 T20 T20 T20 T20 ";
+  const RecordedGame countUp =
+      playedGame(session, {.gameType = kCountUp, .playerCount = 2}, eightRounds);
+  const std::vector<PlayerFigures> tied = seatFigures(countUp);
+  for (const PlayerFigures& seat : tied) {
+    const CountdownFigures& f = seat.countdown;
+    EXPECT_EQ(1, f.games) << seat.name;
+    EXPECT_EQ(1, f.won) << seat.name;  // 1440 each: a shared win
+    EXPECT_EQ(24, f.darts) << seat.name;
+    EXPECT_EQ(1440, f.points) << seat.name;
+    EXPECT_EQ(8, f.turns180) << seat.name;
+    EXPECT_EQ(0, f.highestCheckout) << seat.name;
+    EXPECT_EQ(0, f.bestLeg) << seat.name;
+  }
+  const RecordedGame clock = playedGame(session, {.gameType = kAroundTheClock, .playerCount = 2},
+                                        "T1 T4 T7 M M M T10 T13 T16 M M M T19 OB");
+  const std::vector<PlayerFigures> clockSeats = seatFigures(clock);
+  EXPECT_EQ(1, clockSeats[0].countdown.won);
+  EXPECT_EQ(0, clockSeats[1].countdown.won);
+  EXPECT_EQ(0, clockSeats[0].countdown.darts);  // its darts score no points to average
+  EXPECT_EQ(0, clockSeats[0].countdown.points);
+}
+
+// Ann's darts at a finish and her checkout, under each out rule. Each script brings her in
+// with her first dart (a double, or a triple in Triple In/Out), then sets her score with a
+// correction (e1-N) before her second turn.
+TEST(Statistics, CheckoutsCountTheDartsAtAFinish) {
+  JournalFolder folder;
+  JournalSession session(folder.path());
+  // clang-format off
+  const struct {
+    int16_t rule;
+    bool doubleBull;
+    std::string script;
+    int finishDarts, checkouts, highestCheckout, bestLeg;
+  } rows[] = {
+      // 40 left: D20 finishes with the first dart; the misses after it are not at a finish
+      {2, true, "D1 M M  M M M e1-459 D20 M M", 1, 1, 40, 4},
+      // 40, 20 and 10 are each a double away: one checkout in three darts
+      {2, true, "D1 M M  M M M e1-459 S20 S10 D5", 3, 1, 40, 6},
+      // 40 and 20 at a finish, then 1 left is not and the turn busts; D20 next time
+      {2, true, "D1 M M  M M M e1-459 S20 S19 M  M M M  D20 M M", 3, 1, 40, 7},
+      // an odd score is never at a finish, even when a single finishes it
+      {2, true, "D1 M M  M M M e1-474 OB M M", 0, 0, 25, 4},
+      // the inner bull is a double where it counts as one
+      {2, true, "D1 M M  M M M e1-449 IB M M", 1, 1, 50, 4},
+      {2, false, "D1 M M  M M M e1-449 IB IB M", 0, 0, 50, 5},
+      // Triple In/Out: 60 and 30 are a triple away, 40 is not
+      {3, true, "T1 M M  M M M e1-438 S20 S10 T10", 2, 1, 60, 6},
+      // Any In/Out: no dart is at a finish, but the leg still has its checkout and length
+      {0, true, "S1 M M  M M M e1-460 D20 M M", 0, 0, 40, 4},
+      // no leg won: nothing but the darts at a finish
+      {2, true, "D1 M M  M M M e1-459 S20 S19 M", 2, 0, 0, 0},
+  };
+  // clang-format on
+  for (const auto& row : rows) {
+    const RecordedGame game = playedGame(
+        session,
+        {.gameType = k501, .playerCount = 2, .inOutRule = row.rule, .doubleBull = row.doubleBull},
+        row.script);
+    const CountdownFigures ann = seatFigures(game)[0].countdown;
+    EXPECT_EQ(row.finishDarts, ann.finishDarts) << row.script;
+    EXPECT_EQ(row.checkouts, ann.checkouts) << row.script;
+    EXPECT_EQ(row.highestCheckout, ann.highestCheckout) << row.script;
+    EXPECT_EQ(row.bestLeg, ann.bestLeg) << row.script;
+  }
+}
+
+TEST(Statistics, FinishesInOneDartByOutRule) {
+  const GameOptions doubleOut{.gameType = k501, .inOutRule = 2, .doubleBull = true};
+  const GameOptions noDoubleBull{.gameType = k501, .inOutRule = 2, .doubleBull = false};
+  const GameOptions tripleOut{.gameType = k501, .inOutRule = 3};
+  const GameOptions anyOut{.gameType = k501, .inOutRule = 0};
+  const struct {
+    const GameOptions& options;
+    std::vector<int> finishes, others;
+  } rows[] = {
+      {doubleOut, {2, 4, 20, 38, 40, 50}, {0, 1, 3, 39, 41, 42, 48, -2}},
+      {noDoubleBull, {2, 40}, {50, 25}},
+      {tripleOut, {3, 6, 30, 57, 60}, {0, 1, 2, 4, 50, 63}},
+      {anyOut, {}, {1, 2, 20, 40, 50, 60}},
+  };
+  for (const auto& row : rows) {
+    for (int score : row.finishes) EXPECT_TRUE(finishesInOne(score, row.options)) << score;
+    for (int score : row.others) EXPECT_FALSE(finishesInOne(score, row.options)) << score;
+  }
 }
 
 // Cricket on the board, Ann against Bob:
@@ -98,7 +199,8 @@ TEST(Statistics, CricketMarksPerRoundWorkedOutByHand) {
 TEST(Statistics, PlayersAddUpOverGamesByName) {
   JournalFolder folder;
   JournalSession session(folder.path());
-  std::vector<RecordedGame> games = {
+  // Summed by the database from the figures kept for each game.
+  const std::vector<RecordedGame> games = {
       playedGame(session, {.gameType = k501, .playerCount = 2}, k501Game),
       // Bob in seat 1 this time: T20 x3 then Cy's S1 x3 then Bob's bust-free 60
       playedGame(session, {.gameType = k501, .playerCount = 2},
@@ -106,7 +208,7 @@ TEST(Statistics, PlayersAddUpOverGamesByName) {
       playedGame(session, {.gameType = kCricket, .playerCount = 2, .useBoard = false},
                  "b1 b1 b1 n b2 n b1", {"", "Ann", "Bob", "", ""}),
   };
-  const std::vector<PlayerFigures> players = figuresByName(games);
+  const std::vector<PlayerFigures> players = HistoryFigures(*session.journal()).byName();
   ASSERT_EQ(3u, players.size());
   EXPECT_EQ("Ann", players[0].name);
   EXPECT_EQ("Bob", players[1].name);

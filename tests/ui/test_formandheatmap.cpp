@@ -10,12 +10,14 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolTip>
 #include <QtTest>
 
 #include "journal/journalsession.h"
+#include "ui/figuretables.h"
 #include "ui/formview.h"
 #include "ui/pictures.h"
 #include "ui/statisticswindow.h"
@@ -78,8 +80,9 @@ class TestFormAndHeatmap : public QObject {
     QCOMPARE(pointsOf(window, "3-Dart Average"), (QList<QPointF>{{1, 180}, {3, 80}}));
     QCOMPARE(pointsOf(window, "3-Dart Average, Last Five").at(1).y(), (180 + 80) / 2.0);
     QCOMPARE(pointsOf(window, "Marks per Round"), (QList<QPointF>{{2, 3}}));
-    QCOMPARE(window.findChild<QTableWidget*>("Form by game")->rowCount(), 3);
-    // Her darts of all four games.
+    QCOMPARE(window.findChild<QTableView*>("Form by game")->model()->rowCount(), 3);
+    // Her darts of all four games, drawn once the heatmap is shown.
+    window.findChild<QTabWidget*>("tabstats")->setCurrentIndex(4);
     QCOMPARE(window.findChild<QLabel*>("lblbeds")->text(), QString("T20 60%, Miss 30%, 20 10%"));
     QCOMPARE(window.findChild<QLabel*>("lbldarts")->text(), QString("10 darts on the board."));
 
@@ -126,7 +129,7 @@ class TestFormAndHeatmap : public QObject {
     QVERIFY(!save->isEnabled());
     QVERIFY(!window.savePicture(home_->path() + "/none.png"));
 
-    tabs->setCurrentIndex(3);  // Heatmap
+    tabs->setCurrentIndex(4);  // Heatmap
     QVERIFY(save->isEnabled());
     const QImage heat = window.picture();
     const QImage board = pictures::boardImage();
@@ -139,10 +142,57 @@ class TestFormAndHeatmap : public QObject {
     QVERIFY(window.savePicture(file));
     QCOMPARE(QImage(file, "PNG").convertToFormat(heat.format()), heat);
     window.choosePictureFile = [this] { return home_->path() + "/chart.png"; };
-    tabs->setCurrentIndex(2);  // Form
+    tabs->setCurrentIndex(3);  // Form
     QVERIFY(!window.picture().isNull());
     save->click();
     QCOMPARE(QImage(home_->path() + "/chart.png").size(), window.picture().size());
+  }
+
+  // One row per figure, one column per choice of games; a figure without a value is "-".
+  void playersFiguresStandInARowEachForEveryChoiceOfGames() {
+    JournalSession session(path());
+    for (int g = 0; g < 11; ++g) play(session, k501, {kT20, kT20, kT20, kMiss, kMiss, kMiss});
+    play(session, k501, {kS20, kS20, kS20});
+    StatisticsWindow window(session);
+    auto* tabs = window.findChild<QTabWidget*>("tabstats");
+    auto* table = window.findChild<QTableWidget*>("Figures of the player");
+    QVERIFY(table);
+    tabs->setCurrentWidget(table);
+    QVERIFY(window.findChild<QComboBox*>("cboplayer")->isEnabled());
+    QStringList headers;
+    for (int c = 0; c < table->columnCount(); ++c)
+      headers << table->horizontalHeaderItem(c)->text();
+    QCOMPARE(headers, (QStringList{"Figure", "This Game", "Last Ten Games", "All Games"}));
+    QStringList rows;
+    for (int r = 0; r < table->rowCount(); ++r) {
+      QStringList cells;
+      for (int c = 0; c < table->columnCount(); ++c) cells << table->item(r, c)->text();
+      rows << cells.join(" | ");
+    }
+    // Ann: 180 in eleven games, 60 in the last; Any In/Out has no checkout, nobody won.
+    QCOMPARE(rows, (QStringList{
+                       "3-dart average | 60.00 | 168.00 | 170.00",
+                       "First-nine average | 60.00 | 168.00 | 170.00",
+                       "Checkout % | - | - | -",
+                       "Highest checkout | - | - | -",
+                       "Best leg | - | - | -",
+                       "180s | 0 | 9 | 11",
+                       "140+ | 0 | 0 | 0",
+                       "100+ | 0 | 0 | 0",
+                       "Marks per round | - | - | -",
+                   }));
+    window.findChild<QComboBox*>("cboplayer")->setCurrentText("Bob");
+    QCOMPARE(table->item(0, 3)->text(), QString("0.00"));
+  }
+
+  void checkoutIsAShareOfTheDartsAtAFinish() {
+    const auto text = [](int checkouts, int finishDarts) {
+      return checkoutText({.finishDarts = finishDarts, .checkouts = checkouts});
+    };
+    QCOMPARE(text(1, 3), QString("33.3% (1/3)"));
+    QCOMPARE(text(2, 2), QString("100.0% (2/2)"));
+    QCOMPARE(text(0, 7), QString("0.0% (0/7)"));
+    QCOMPARE(text(0, 0), QString("-"));
   }
 
   void aNameOnTwoLinesIsChosenOnOne() {
@@ -162,10 +212,10 @@ class TestFormAndHeatmap : public QObject {
     for (const char* series : {"3-Dart Average", "Marks per Round", "3-Dart Average, Last Five"})
       QVERIFY(pointsOf(window, series).isEmpty());
     QCOMPARE(window.findChild<QLabel*>("lblnoform")->text(), QString("No games to chart yet."));
+    window.findChild<QTabWidget*>("tabstats")->setCurrentIndex(2);
     QCOMPARE(window.findChild<QLabel*>("lbldarts")->text(),
              QString("No darts landed on the board in these games."));
     QCOMPARE(window.findChild<QLabel*>("lblbeds")->text(), QString());
-    window.findChild<QTabWidget*>("tabstats")->setCurrentIndex(1);
     QCOMPARE(window.picture(), pictures::boardImage().convertToFormat(window.picture().format()));
   }
 };
