@@ -39,7 +39,8 @@ int main(int argc, char** argv) {
       std::printf("level %2d: scatter %.0f\n", level, fit(level));
     return 0;
   }
-  std::printf("%-6s %8s %9s %10s %10s\n", "level", "nominal", "measured", "darts/leg", "checkout%");
+  std::printf("%-6s %8s %9s %10s %10s  %s\n", "level", "nominal", "measured", "darts/leg",
+              "checkout%", "within 5%");
   for (int level = computer::kLowestLevel; level <= computer::kHighestLevel; ++level) {
     const LegFigures f = playLegs(computer::scatterOf(level), kLegs, kSeed + level);
     const double nominal = computer::nominalAverage(level);

@@ -98,13 +98,14 @@ void Game::passTurn() {
   state_.turnTotal = 0;
   state_.throwerMarked = true;
   announce(Clip::CHANGE);
-  // The next thrower hears what finishes the game, when this turn can.
-  const CheckoutRoute route = checkoutRouteOf(options, state_);
-  if (!route.empty()) call(callwords::youRequire(player(state_.thrower).score()));
+  // The next thrower hears what finishes the game, when this turn can; the route is looked
+  // for only when a caller is heard.
+  if (calling() && !checkoutRouteOf(options, state_).empty())
+    call(callwords::youRequire(player(state_.thrower).score()));
 }
 
 int16_t Game::thrownMarks() const {
-  if (rules().scoring() != ScoringKind::Marks) return 0;
+  if (!calling() || rules().scoring() != ScoringKind::Marks) return 0;
   const PlayerRecord& p = player(state_.thrower);
   int marks = 0;
   for (std::size_t i = 1; i <= kTargets; ++i) marks += p.marks(state_.targets[i]);

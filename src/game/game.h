@@ -171,9 +171,11 @@ class Game {
   void announce(Clip clip) {
     if (soundOn) clips_.push_back({clip, state_});
   }
+  bool calling() const { return soundOn && callerOn; }
   void call(std::string words) {
-    if (soundOn && callerOn) clips_.push_back({Clip::CALL, state_, std::move(words)});
+    if (calling()) clips_.push_back({Clip::CALL, state_, std::move(words)});
   }
+  // The thrower's marks on the targets, counted only while a caller is heard.
   int16_t thrownMarks() const;
   float drawUniform();
   void seedFromClock();
