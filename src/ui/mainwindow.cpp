@@ -8,7 +8,9 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <optional>
 
+#include "game/spokentext.h"
 #include "input/keytable.h"
 #include "shell/centring.h"
 #include "shell/links.h"
@@ -17,8 +19,10 @@
 #include "store/highscores.h"
 #include "store/preferences.h"
 #include "store/settingsstore.h"
+#include "ui/announcer.h"
 #include "ui/boardwidget.h"
 #include "ui/checkoutlabel.h"
+#include "ui/dartkeys.h"
 #include "ui/fixedwindow.h"
 #include "ui/fonts.h"
 #include "ui/gameview.h"
@@ -102,6 +106,17 @@ MainWindow::MainWindow(QWidget* parent)
     });
   });
 
+  dartKeys_ = new DartKeys(
+      area_,
+      [this](board::Bed bed) {
+        // Entered once the inputs before it have run, if the game still takes it.
+        submitGameChange([this, bed] {
+          if (takesTypedDarts()) applyInput(GameInput::typedDart(bed.number, bed.multiplier));
+        });
+      },
+      [this](const QString& message) { announcer_->say(message); });
+  announcer_ = new Announcer(area_);
+
   statusPanels_ = new StatusPanels(area_);
   statusPanels_->setGeometry(0, twips(7200), twips(11895), twips(7620) - twips(7200));
 
@@ -147,7 +162,16 @@ void MainWindow::buildMenus() {
 
 UndoResult MainWindow::applyInput(const GameInput& input) {
   journal_->record(input, game_.autoWin);
+  // Told only when a screen reader listens; otherwise nothing is kept for it.
+  const std::optional<GameState> before =
+      Announcer::listening() ? std::optional(game_.state()) : std::nullopt;
   const UndoResult result = match_.apply(input);
+  if (before) {
+    const std::string result = matchResultText(match_);
+    announcer_->say(QString::fromStdString(
+        spoken::afterInput(game_.options, *before, game_.state(), input,
+                           {.singleGame = match_.options.singleGame(), .matchResult = result})));
+  }
   journal_->afterInput(game_);
   if (match_.score().legAwaitsStart) {
     journal_->aboutToSetUp();
@@ -179,6 +203,10 @@ void MainWindow::playRaisedClips() {
 
 void MainWindow::refresh() { draw(game_.state()); }
 
+bool MainWindow::takesTypedDarts() const {
+  return game_.state().inPlay && gameview::boardShown(game_);
+}
+
 void MainWindow::draw(const GameState& s) {
   const gameview::Screen screen(game_.options, s);
   scoreboard_->render(game_.options, s);
@@ -190,6 +218,7 @@ void MainWindow::draw(const GameState& s) {
   const QString bed = QString::fromStdString(s.bed);
   const QString boardName = bed.isEmpty() ? QString("Dartboard") : "Dartboard, " + bed;
   if (board_->accessibleName() != boardName) board_->setAccessibleName(boardName);
+  if (!takesTypedDarts()) dartKeys_->clear();
   menu_->undo->setEnabled(s.undoEnabled);
   menu_->scoreEdit->setEnabled(s.scoreEditEnabled);
 }
@@ -269,6 +298,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || widget->window() != this) return false;
   const auto* key = static_cast<QKeyEvent*>(event);
+  // The menu bar keeps its own keys (a menu's access key after Alt).
+  if (qobject_cast<QMenuBar*>(widget)) return false;
+  if (takesTypedDarts()) return dartKeys_->keyPressed(*key);
   const QString text = key->text();
   if (text.size() != 1) return false;
   const char32_t ch = text.at(0).unicode();
