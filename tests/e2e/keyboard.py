@@ -102,10 +102,10 @@ def screen_reader(exe, out):
             check(orca.lines() == heard, f"Orca said {orca.lines()}, not {heard}")
 
         def misses():
-            for _ in range(2):
-                s.dart(0, "miss")
+            for code in ("m", "0"):
+                s.typed_dart(code)
                 expect("Miss, 301 left.")
-            s.dart(0, "miss")
+            s.typed_dart("MISS")
             expect("Miss, 301 left. 0 scored. Player 1 to throw.")
 
         s.typed_dart("t20")
