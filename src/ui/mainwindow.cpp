@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QTimer>
 #include <optional>
 
 #include "game/spokentext.h"
@@ -291,6 +293,18 @@ void MainWindow::askScoreEdit() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // When one of this window's dialogs or questions closes the keys come back here,
+  // whatever the window manager makes of it.
+  if (event->type() == QEvent::Hide) {
+    const auto* dialog = qobject_cast<QDialog*>(watched);
+    if (dialog && dialog->isWindow() && dialog->parentWidget() &&
+        dialog->parentWidget()->window() == this) {
+      QTimer::singleShot(0, this, [this] {
+        if (!QApplication::activeModalWidget() && isVisible()) activateWindow();
+      });
+    }
+    return false;
+  }
   // Keys typed anywhere in this window reach the key table before any control sees them.
   if (event->type() != QEvent::KeyPress) return false;
   // The first widget a key reaches decides for the whole chain it would travel: a key for

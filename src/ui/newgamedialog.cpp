@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <QStyleOptionButton>
 #include <algorithm>
+#include <vector>
 
 #include "ui/fixedwindow.h"
 #include "ui/fonts.h"
@@ -187,6 +188,23 @@ NewGameDialog::NewGameDialog(GameOptions& options, MatchOptions& match, QWidget*
   choosePlayerCount(2);
   chooseGameType(0);
   fitOptionCaptions(this);
+  followLayoutWithTab();
+}
+
+void NewGameDialog::followLayoutWithTab() {
+  // Down the left column (players, names, game type), then down the right one (Cricket,
+  // countdown, Double Bull), the counts and "Lets Begin". Within a group of options the
+  // Tab key stops at the chosen one and the arrow keys choose.
+  std::vector<QWidget*> order;
+  for (int i = 1; i <= kSeats; ++i) order.push_back(playerCountOptions_[i]);
+  for (int i = 1; i <= kSeats; ++i) order.push_back(nameBoxes_[i]);
+  order.insert(order.end(), gameTypeOptions_.begin(), gameTypeOptions_.end());
+  order.insert(order.end(), {boardOptions_[1], boardOptions_[2]});
+  order.insert(order.end(), inOutOptions_.begin(), inOutOptions_.end());
+  order.insert(order.end(), {bullOptions_[1], bullOptions_[2]});
+  for (const char* name : {"spinlegs", "spinsets", "cmdstart"})
+    order.push_back(findChild<QWidget*>(name));
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 QButtonGroup* NewGameDialog::makeGroup(void (NewGameDialog::*handler)(int)) {
@@ -248,6 +266,10 @@ void NewGameDialog::begin() {
 void NewGameDialog::showEvent(QShowEvent* event) {
   begun_ = false;
   QDialog::showEvent(event);
+  // The keys start at the chosen number of players, wherever they were left.
+  for (QRadioButton* opt : playerCountOptions_) {
+    if (opt && opt->isChecked()) opt->setFocus(Qt::TabFocusReason);
+  }
 }
 
 std::array<std::string, kSeats + 1> NewGameDialog::names() const {

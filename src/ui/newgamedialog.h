@@ -52,6 +52,7 @@ class NewGameDialog : public QDialog {
 
  private:
   QButtonGroup* makeGroup(void (NewGameDialog::*handler)(int));
+  void followLayoutWithTab();
   // A count on the row below the frames: its caption from left, the spin box ending at
   // right (the frame's edge above it); stored as it changes. The caption is named "lbl"
   // and the spin box's name.
