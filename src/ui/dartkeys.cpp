@@ -46,29 +46,42 @@ void DartKeys::show(const QString& text) {
   label_->raise();
 }
 
-bool DartKeys::keyPressed(const QKeyEvent& key) {
+bool DartKeys::takes(const QKeyEvent& key) const {
   if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  switch (key.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return true;
+    case Qt::Key_Backspace:
+    case Qt::Key_Escape:
+      return !code_.isEmpty();
+    default: {
+      const QString text = key.text();
+      return text.size() == 1 && typeddart::isCodeCharacter(text.at(0).unicode());
+    }
+  }
+}
+
+bool DartKeys::keyPressed(const QKeyEvent& key) {
+  if (!takes(key)) return false;
   switch (key.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
       enter();
       return true;
     case Qt::Key_Backspace:
-      if (code_.isEmpty()) return false;
       code_.chop(1);
       show(code_);
       return true;
     case Qt::Key_Escape:
-      if (code_.isEmpty()) return false;
       clear();
       return true;
     default:
       break;
   }
-  const QString text = key.text();
-  if (text.size() != 1 || !typeddart::isCodeCharacter(text.at(0).unicode())) return false;
   messageTimer_->stop();
-  if (static_cast<std::size_t>(code_.size()) < typeddart::kLongestCode) code_ += text.toUpper();
+  if (static_cast<std::size_t>(code_.size()) < typeddart::kLongestCode)
+    code_ += key.text().toUpper();
   show(code_);
   return true;
 }

@@ -300,18 +300,29 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (dialog && dialog->isWindow() && dialog->parentWidget() &&
         dialog->parentWidget()->window() == this) {
       QTimer::singleShot(0, this, [this] {
-        if (!QApplication::activeModalWidget() && isVisible()) activateWindow();
+        if (QApplication::activeModalWidget() || !isVisible()) return;
+        activateWindow();
+        // The menu bar keeps the focus it took for the menu that opened the dialog, and
+        // with it Escape and the menus' letters; the keys go to the window instead.
+        if (qobject_cast<QMenuBar*>(focusWidget())) focusWidget()->clearFocus();
       });
     }
     return false;
   }
   // Keys typed anywhere in this window reach the key table before any control sees them.
-  if (event->type() != QEvent::KeyPress) return false;
+  const bool override = event->type() == QEvent::ShortcutOverride;
+  if (event->type() != QEvent::KeyPress && !override) return false;
   // The first widget a key reaches decides for the whole chain it would travel: a key for
   // the game is consumed there, any other key goes on as usual.
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || widget->window() != this) return false;
   const auto* key = static_cast<QKeyEvent*>(event);
+  if (override) {
+    // A key for the typed darts is no shortcut: it comes as a key press.
+    if (!takesTypedDarts() || !dartKeys_->takes(*key)) return false;
+    event->accept();
+    return true;
+  }
   // The menu bar keeps its own keys (a menu's access key after Alt).
   if (qobject_cast<QMenuBar*>(widget)) return false;
   if (takesTypedDarts()) return dartKeys_->keyPressed(*key);

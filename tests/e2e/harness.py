@@ -313,7 +313,7 @@ class Session:
         """Waits until the window of that title has the keyboard focus."""
         deadline = time.time() + timeout
         while time.time() < deadline:
-            if self.focused_title() == title:
+            if self.focused_title() == title.strip():
                 return
             time.sleep(0.05)
         raise Failure(f"the keys go to {self.focused_title()!r}, not to {title!r}")

@@ -144,7 +144,80 @@ def screen_reader(exe, out):
     return 0
 
 
-SCENARIOS = {"screen-reader": screen_reader}
+def open_by_keys(s, menu_key, item_key, title):
+    """A menu item by its access keys (Alt and the menu's, then the item's); the window it
+    opens has the keys."""
+    s.chord("alt", menu_key)
+    s.keys(item_key)
+    s.find_window(f"^{re.escape(title)}$")
+    s.wait_focus(title)
+
+
+def close_by_keys(s, title, *keys):
+    s.keys(*keys)
+    deadline = time.time() + 5
+    while not s.window_gone(f"^{re.escape(title)}$"):
+        check(time.time() < deadline, f"{title!r} stayed open")
+        time.sleep(0.05)
+    s.wait_focus("Brindlemark 1.4")
+
+
+def keyboard(exe, out):
+    with Session(exe, "keyboard", out) as s:
+        reader = Screen_reader(s)
+        s.wait_focus("Brindlemark 1.4")
+        open_by_keys(s, "f", "n", "Choose Your Game...")
+        # From the chosen number of players (2) the Tab key goes down the name boxes,
+        # each typed over, then to the game type, where the arrows choose 301.
+        s.keys("Tab", "a", "n", "n", "Tab", "B", "O", "B", "Tab", "Down", "Down")
+        close_by_keys(s, "Choose Your Game...", "Return")
+        check(score(reader, 1) == "301" and score(reader, 2) == "301", "a 301 game")
+        check(reader.panel("Player:") == "Ann", "the typed names, capitalised")
+
+        s.typed_dart("T20")
+        s.keys("KP_Multiply", "KP_1", "KP_9", "KP_Enter")  # the number pad's triple
+        s.typed_dart("t18")
+        check(score(reader, 1) == "130", "301 - 171 = 130")
+        check(reader.panel("Player:") == "Bob", "the third dart ends the turn")
+        s.keys("d", "1", "6")
+        check("Typed dart: D16" in reader.names(), "the code shows while it is typed")
+        s.keys("BackSpace")
+        check("Typed dart: D1" in reader.names(), "Backspace takes back a character")
+        s.keys("Escape")
+        s.keys("Return")
+        check(not any(n.startswith("Typed dart") for n in reader.names())
+              and reader.panel("Total Hit:") == "0", "Escape clears; Enter alone does nothing")
+        s.typed_dart("x99")
+        check("Typed dart: X99 is no bed" in reader.names(), "a code that is no bed says so")
+        s.typed_dart("m")
+        s.typed_dart("0")
+        s.keys("KP_Divide", "KP_2", "KP_0", "KP_Enter")  # the number pad's double
+        check(score(reader, 2) == "261", "Bob's double 20")
+        for code in ("T20", "T20", "D5"):
+            s.typed_dart(code)
+        check(score(reader, 1) == "0", "Ann wins on 0")
+
+        open_by_keys(s, "f", "h", "                Cricket High Scores")
+        close_by_keys(s, "                Cricket High Scores", "Return")
+        # Alt+F, N, Enter: the next game with the options and names of the last.
+        open_by_keys(s, "f", "n", "Choose Your Game...")
+        close_by_keys(s, "Choose Your Game...", "Return")
+        check(score(reader, 1) == "301" and reader.panel("Player:") == "Ann",
+              "a new 301 game for Ann and Bob")
+        s.typed_dart("T20")
+        check(reader.panel("Total Hit:") == "60", "the keys are the main window's again")
+        s.chord("alt", "f")
+        s.keys("n")
+        s.find_window("^Start New Game$")
+        close_by_keys(s, "Start New Game", "Escape")
+        check(reader.panel("Total Hit:") == "60", "No keeps the game in progress")
+        s.typed_dart("T20")
+        check(reader.panel("Total Hit:") == "120", "and the keys are back on it")
+        check(s.app.poll() is None, "the program is still running")
+    return 0
+
+
+SCENARIOS = {"keyboard": keyboard, "screen-reader": screen_reader}
 
 
 def main():
