@@ -64,6 +64,7 @@ TEST(SpokenText, CountdownDartsTurnsBustsAndWins) {
       {k301, 2, "S20", "D5", "Double 5, 291 left.", 2},
       {k301, 2, kAnnAt121 + " T20", "T20", "Triple 20, 1 left."},
       {k301, 2, kAnnAt121 + " T20", "M", "Miss, 61 left."},
+      {k301, 1, "D20 T20 T20 T20 M M T20", "S19", "Single 19, 2 left.", 2},
       // under Double In/Out 1 left can never finish
       {k301, 1, "D20 T20 T20 S20 M M T20", "T20", "Triple 20, bust.", 2},
       {k301, 2, kAnnAt121 + " T20 T20", "T20", "Triple 20. Bust. Bob to throw."},

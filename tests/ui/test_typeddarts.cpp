@@ -117,6 +117,8 @@ class TestTypedDarts : public QObject {
     type("t20");
     press(Qt::Key_Return);
     QCOMPARE(w_->game().state().turnTotal, int16_t{60});
+    type("t21");  // no bed: not said either
+    press(Qt::Key_Return);
     auto* announcer = w_->findChild<Announcer*>();
     QVERIFY(announcer);
     QCOMPARE(announcer->message(), QString());
