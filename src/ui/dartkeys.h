@@ -24,8 +24,7 @@ class DartKeys : public QObject {
   // A key typed into the window while a game on the board is in play; true when it was
   // one of the typed darts' keys, which then goes no further.
   bool keyPressed(const QKeyEvent& key);
-  // Whether it would take that key: a control that would otherwise see it as a shortcut
-  // (the menu bar takes Escape while it shows a menu title chosen) leaves it to the darts.
+  // Whether it takes that key.
   bool takes(const QKeyEvent& key) const;
   // The game no longer takes typed darts: what was typed is dropped.
   void clear();

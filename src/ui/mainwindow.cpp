@@ -310,19 +310,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   // Keys typed anywhere in this window reach the key table before any control sees them.
-  const bool override = event->type() == QEvent::ShortcutOverride;
-  if (event->type() != QEvent::KeyPress && !override) return false;
+  if (event->type() != QEvent::KeyPress) return false;
   // The first widget a key reaches decides for the whole chain it would travel: a key for
   // the game is consumed there, any other key goes on as usual.
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || widget->window() != this) return false;
   const auto* key = static_cast<QKeyEvent*>(event);
-  if (override) {
-    // A key for the typed darts is no shortcut: it comes as a key press.
-    if (!takesTypedDarts() || !dartKeys_->takes(*key)) return false;
-    event->accept();
-    return true;
-  }
   // The menu bar keeps its own keys (a menu's access key after Alt).
   if (qobject_cast<QMenuBar*>(widget)) return false;
   if (takesTypedDarts()) return dartKeys_->keyPressed(*key);
