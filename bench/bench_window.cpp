@@ -12,6 +12,7 @@
 //                      prints the time from each press until the window has repainted;
 //                      each dart is recorded in the game journal unless "off" is given
 #include <malloc.h>
+#include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
 #include <algorithm>
@@ -178,6 +179,8 @@ int clicks(MainWindow& w, const PaintCounter& counter, int count, bool triples) 
   std::printf("%s %d clicks: median %.3f ms, p99 %.3f ms, max %.3f ms\n", what, count, at(ms, 0.5),
               at(ms, 0.99), ms.back());
   std::printf("%s cpu: median %.3f ms, p99 %.3f ms\n", what, at(cpu, 0.5), at(cpu, 0.99));
+  // With an assistive technology listening every dart is also told to it.
+  std::printf("%s announcements: %s\n", what, QAccessible::isActive() ? "on" : "off");
   return 0;
 }
 

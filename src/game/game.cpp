@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "game/callwords.h"
+#include "game/dart.h"
 #include "game/gamecatalogue.h"
 #include "game/int16.h"
 #include "input/board.h"
@@ -65,7 +66,10 @@ void Game::pointAt(float xTwips, float yTwips) {
 void Game::throwDart(float xTwips, float yTwips) {
   // The dart lands where the click is, whatever movement came before it (a touch
   // screen has none), and the status bar names that spot.
-  const board::Hit hit = board::hitAt(xTwips, yTwips, options.doubleBull);
+  landDart(board::hitAt(xTwips, yTwips, options.doubleBull));
+}
+
+void Game::landDart(const board::Hit& hit) {
   state_.bed = hit.name;
   if (!state_.inPlay) return;
   const int16_t seat = state_.thrower;
@@ -204,7 +208,7 @@ bool Game::keyTyped(char32_t ch) {
 UndoResult Game::apply(const GameInput& input) {
   switch (input.kind) {
     case GameInput::Kind::BoardDart:
-      throwDart(input.x, input.y);
+      landDart(dart::hitOf(input, options.doubleBull));
       break;
     case GameInput::Kind::TargetPress:
       pressTarget(input.target);

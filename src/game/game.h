@@ -20,6 +20,7 @@
 #include "game/gameinput.h"
 #include "game/gamerules.h"
 #include "game/playerrecord.h"
+#include "input/board.h"
 
 inline constexpr int kSeats = 4;
 inline constexpr int kTargets = 7;
@@ -141,6 +142,8 @@ class Game {
   // The pointer over the board names the bed under it; a click there is one dart.
   void pointAt(float xTwips, float yTwips);
   void throwDart(float xTwips, float yTwips);
+  // A dart in a bed, clicked or typed: counted, named in the status bar and scored.
+  void landDart(const board::Hit& hit);
   // Target button 1..7 (one mark) or 0 (next player).
   void pressTarget(int target);
   // True when a character typed into the window presses a target of this game.

@@ -5,4 +5,12 @@
 
 #include <string>
 
+#include "journal/gamerecord.h"
+
 std::string bedAt(float xTwips, float yTwips);
+
+// The bed of a dart as the journal keeps it: where it landed, or the bed it was typed as.
+std::string bedOf(const GameInput& dart);
+// A dart read back without a landing point becomes the typed dart its bed names; one whose
+// bed names none is left a dart without a bed.
+void typedFrom(JournalEntry& entry);

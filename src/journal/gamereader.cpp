@@ -7,6 +7,7 @@
 #include <limits>
 #include <map>
 
+#include "journal/bed.h"
 #include "journal/journalcodes.h"
 
 QSqlError readGames(QSqlDatabase& db, const QString& where, const QVariantList& values,
@@ -74,9 +75,12 @@ QSqlError readGames(QSqlDatabase& db, const QString& where, const QVariantList& 
     in.points = e.value(6).toInt();
     in.add = e.value(7).isNull() || e.value(7).toInt() != 0;
     entry.autoWin = e.value(8).toInt() != 0;
-    // A dart with no landing point (written by hand, or damaged) still counts as thrown.
-    if (in.kind == GameInput::Kind::BoardDart && !e.value(2).isNull() && !e.value(3).isNull())
+    // A dart with no landing point was typed by its bed; one without a bed either
+    // (written by hand, or damaged) still counts as thrown.
+    if (in.kind == GameInput::Kind::BoardDart) {
       entry.bed = e.value(9).toString().toStdString();
+      if (e.value(2).isNull() || e.value(3).isNull()) typedFrom(entry);
+    }
     games[found->second].entries.push_back(entry);
   }
   return {};

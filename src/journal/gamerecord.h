@@ -32,12 +32,15 @@ struct GameSetup {
 
 // One input as it was applied, with the one preference that changes what it does. A board
 // dart read back from the journal also names the bed it landed in; the journal works that
-// out from the point when it records the dart, and leaves it empty for a dart without one.
+// out from the point when it records the dart, or keeps the bed a typed dart was typed as,
+// and leaves it empty for a dart without either.
 struct JournalEntry {
   GameInput input;
   bool autoWin = true;
   std::string bed{};
-  bool hasLandingPoint() const { return input.kind == GameInput::Kind::BoardDart && !bed.empty(); }
+  bool hasLandingPoint() const {
+    return input.kind == GameInput::Kind::BoardDart && !input.typed && !bed.empty();
+  }
   bool operator==(const JournalEntry&) const = default;
 };
 

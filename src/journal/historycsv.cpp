@@ -1,5 +1,6 @@
 #include "journal/historycsv.h"
 
+#include "game/dart.h"
 #include "game/gamecatalogue.h"
 #include "input/board.h"
 #include "journal/replay.h"
@@ -24,7 +25,7 @@ Row describe(const JournalEntry& entry, const GameState& before, const GameOptio
   row.player = before.names[static_cast<std::size_t>(before.thrower)];
   switch (in.kind) {
     case GameInput::Kind::BoardDart: {
-      const board::Hit hit = board::hitAt(in.x, in.y, options.doubleBull);
+      const board::Hit hit = dart::hitOf(in, options.doubleBull);
       row.input = "Dart";
       row.bed = hit.name;
       row.points = std::to_string(hit.points());

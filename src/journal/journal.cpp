@@ -217,13 +217,14 @@ bool Journal::record(int64_t game, int sequence, const JournalEntry& entry) {
   QSqlQuery& q = *insertEntry_;
   const GameInput& in = entry.input;
   const bool dart = in.kind == GameInput::Kind::BoardDart;
+  const bool landed = dart && !in.typed;  // a typed dart has its bed and no landing point
   const bool edit = in.kind == GameInput::Kind::EditScore;
   q.addBindValue(static_cast<qlonglong>(game));
   q.addBindValue(sequence);
   q.addBindValue(QString::fromLatin1(kindName(in.kind)));
-  q.addBindValue(dart ? QVariant(static_cast<double>(in.x)) : QVariant());
-  q.addBindValue(dart ? QVariant(static_cast<double>(in.y)) : QVariant());
-  q.addBindValue(dart ? QVariant(QString::fromStdString(bedAt(in.x, in.y))) : QVariant());
+  q.addBindValue(landed ? QVariant(static_cast<double>(in.x)) : QVariant());
+  q.addBindValue(landed ? QVariant(static_cast<double>(in.y)) : QVariant());
+  q.addBindValue(dart ? QVariant(QString::fromStdString(bedOf(in))) : QVariant());
   q.addBindValue(in.kind == GameInput::Kind::TargetPress ? QVariant(in.target) : QVariant());
   q.addBindValue(edit ? QVariant(in.seat) : QVariant());
   q.addBindValue(edit ? QVariant(in.points) : QVariant());

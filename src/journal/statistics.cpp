@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/dart.h"
 #include "input/board.h"
 #include "journal/replay.h"
 
@@ -109,7 +110,7 @@ GameTally tallyGame(const RecordedGame& record) {
       ++f.darts;
       ++turn.darts;
       const int left = thrower.score() - before.turnTotal;
-      const board::Hit hit = board::hitAt(entry.input.x, entry.input.y, options.doubleBull);
+      const board::Hit hit = dart::hitOf(entry.input, options.doubleBull);  // clicked or typed
       // The in rule asks for the multiplier the out rule asks for, so a dart at a finish
       // always counts.
       const bool counts =

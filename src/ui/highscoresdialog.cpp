@@ -65,6 +65,7 @@ HighScoresDialog::HighScoresDialog(HighScores& scores, QWidget* parent)
 
   auto* resetButton = button(this, "Command1", "Reset to Default", twipsRect(180, 3300, 1395, 375));
   auto* cmdok = button(this, "cmdok", "Back to the Game", twipsRect(1860, 3330, 1545, 375));
+  cmdok->setDefault(true);  // Enter goes back to the game; the reset wants a press of its own
   connect(resetButton, &QPushButton::clicked, this, &HighScoresDialog::resetToDefault);
   connect(cmdok, &QPushButton::clicked, this, &QDialog::accept);
 }

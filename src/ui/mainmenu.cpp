@@ -32,7 +32,7 @@ MainMenu::MainMenu(QMenuBar* bar) {
   newGame = addItem(file, "mnunew", "&New Game");
   highScores = addItem(file, "mnuhigh", "&High Scores");
   statistics = addItem(file, "mnustats", "&Statistics");
-  exportHistory = addItem(file, "mnuexport", "Export History\u2026");
+  exportHistory = addItem(file, "mnuexport", "Ex&port History\u2026");
   file->addSeparator()->setObjectName("mnuline1");
   exit = addItem(file, "mnuexit", "E&xit");
 

@@ -2,13 +2,17 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QTimer>
+#include <optional>
 
+#include "game/spokentext.h"
 #include "input/keytable.h"
 #include "shell/centring.h"
 #include "shell/links.h"
@@ -17,8 +21,10 @@
 #include "store/highscores.h"
 #include "store/preferences.h"
 #include "store/settingsstore.h"
+#include "ui/announcer.h"
 #include "ui/boardwidget.h"
 #include "ui/checkoutlabel.h"
+#include "ui/dartkeys.h"
 #include "ui/fixedwindow.h"
 #include "ui/fonts.h"
 #include "ui/gameview.h"
@@ -106,6 +112,20 @@ MainWindow::MainWindow(QWidget* parent)
     });
   });
 
+  dartKeys_ = new DartKeys(
+      area_,
+      [this](board::Bed bed) {
+        // Entered once the inputs before it have run, if the game still takes it.
+        submitGameChange([this, bed] {
+          if (takesTypedDarts() && !refusedWhileComputerThrows()) {
+            computerLandings_.clear();
+            applyInput(GameInput::typedDart(bed.number, bed.multiplier));
+          }
+        });
+      },
+      [this](const QString& message) { announcer_->say(message); });
+  announcer_ = new Announcer(area_);
+
   statusPanels_ = new StatusPanels(area_);
   statusPanels_->setGeometry(0, twips(7200), twips(11895), twips(7620) - twips(7200));
 
@@ -152,7 +172,16 @@ void MainWindow::buildMenus() {
 
 UndoResult MainWindow::applyInput(const GameInput& input) {
   journal_->record(input, game_.autoWin);
+  // Told only when a screen reader listens; otherwise nothing is kept for it.
+  const std::optional<GameState> before =
+      Announcer::listening() ? std::optional(game_.state()) : std::nullopt;
   const UndoResult result = match_.apply(input);
+  if (before) {
+    const std::string result = matchResultText(match_);
+    announcer_->say(QString::fromStdString(
+        spoken::afterInput(game_.options, *before, game_.state(), input,
+                           {.singleGame = match_.options.singleGame(), .matchResult = result})));
+  }
   journal_->afterInput(game_);
   if (match_.score().legAwaitsStart) {
     journal_->aboutToSetUp();
@@ -189,6 +218,10 @@ void MainWindow::playRaisedClips() {
 
 void MainWindow::refresh() { draw(game_.state()); }
 
+bool MainWindow::takesTypedDarts() const {
+  return game_.state().inPlay && gameview::boardShown(game_);
+}
+
 void MainWindow::draw(const GameState& s) {
   const gameview::Screen screen(game_.options, s);
   scoreboard_->render(game_.options, s);
@@ -200,6 +233,7 @@ void MainWindow::draw(const GameState& s) {
   const QString bed = QString::fromStdString(s.bed);
   const QString boardName = bed.isEmpty() ? QString("Dartboard") : "Dartboard, " + bed;
   if (board_->accessibleName() != boardName) board_->setAccessibleName(boardName);
+  if (!takesTypedDarts()) dartKeys_->clear();
   menu_->undo->setEnabled(s.undoEnabled);
   menu_->scoreEdit->setEnabled(s.scoreEditEnabled);
   board_->showLandings(computerLandings_);
@@ -275,6 +309,22 @@ void MainWindow::askScoreEdit() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // When one of this window's dialogs or questions closes the keys come back here,
+  // whatever the window manager makes of it.
+  if (event->type() == QEvent::Hide) {
+    const auto* dialog = qobject_cast<QDialog*>(watched);
+    if (dialog && dialog->isWindow() && dialog->parentWidget() &&
+        dialog->parentWidget()->window() == this) {
+      QTimer::singleShot(0, this, [this] {
+        if (QApplication::activeModalWidget() || !isVisible()) return;
+        activateWindow();
+        // The menu bar keeps the focus it took for the menu that opened the dialog, and
+        // with it Escape and the menus' letters; the keys go to the window instead.
+        if (qobject_cast<QMenuBar*>(focusWidget())) focusWidget()->clearFocus();
+      });
+    }
+    return false;
+  }
   // Keys typed anywhere in this window reach the key table before any control sees them.
   if (event->type() != QEvent::KeyPress) return false;
   // The first widget a key reaches decides for the whole chain it would travel: a key for
@@ -282,6 +332,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || widget->window() != this) return false;
   const auto* key = static_cast<QKeyEvent*>(event);
+  // The menu bar keeps its own keys (a menu's access key after Alt).
+  if (qobject_cast<QMenuBar*>(widget)) return false;
+  if (takesTypedDarts()) return dartKeys_->keyPressed(*key);
   const QString text = key->text();
   if (text.size() != 1) return false;
   const char32_t ch = text.at(0).unicode();

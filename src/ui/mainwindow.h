@@ -15,8 +15,10 @@
 #include "journal/journalsession.h"
 #include "ui/inputgate.h"
 
+class Announcer;
 class BoardWidget;
 class CheckoutLabel;
+class DartKeys;
 class HighScores;
 class LinkOpener;
 class MatchPanel;
@@ -54,9 +56,12 @@ class MainWindow : public QMainWindow {
   // The game journal: every new game and every input is recorded in it before the window
   // shows its effect.
   JournalSession& journal() { return *journal_; }
-  // One input to the game, from whatever source: recorded first, then applied. A leg it
-  // wins is followed by the next leg of the match, set up and recorded at once.
+  // One input to the game, from whatever source: recorded first, then applied, and told
+  // to a screen reader when one listens. A leg it wins is followed by the next leg of the
+  // match, set up and recorded at once.
   UndoResult applyInput(const GameInput& input);
+  // Darts typed from the keyboard are taken: a game played on the board is in play.
+  bool takesTypedDarts() const;
 
   // Questions and messages, replaceable so that tests can answer them.
   std::function<bool(const QString& text, const QString& title)> askYesNo;
@@ -129,6 +134,8 @@ class MainWindow : public QMainWindow {
   CheckoutLabel* checkoutLabel_ = nullptr;
   StatusPanels* statusPanels_ = nullptr;
   NewGameDialog* newGameDialog_ = nullptr;
+  DartKeys* dartKeys_ = nullptr;
+  Announcer* announcer_ = nullptr;
   std::unique_ptr<MainMenu> menu_;
   std::unique_ptr<ComputerThrower> computer_;
   QTimer* computerTimer_ = nullptr;

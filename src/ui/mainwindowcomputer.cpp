@@ -6,6 +6,8 @@
 #include <chrono>
 
 #include "game/computer.h"
+#include "game/spokentext.h"
+#include "ui/announcer.h"
 #include "ui/boardwidget.h"
 #include "ui/mainwindow.h"
 
@@ -40,4 +42,11 @@ void MainWindow::throwComputerDart() {
   });
 }
 
-bool MainWindow::refusedWhileComputerThrows() { return ComputerThrower::toThrow(game_); }
+bool MainWindow::refusedWhileComputerThrows() {
+  if (!ComputerThrower::toThrow(game_)) return false;
+  // A screen reader hears why nothing happened.
+  if (Announcer::listening()) {
+    announcer_->say(QString::fromStdString(spoken::computerThrows(game_.state())));
+  }
+  return true;
+}

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProxyStyle>
@@ -12,6 +13,7 @@
 #include <QStyleOptionButton>
 #include <algorithm>
 #include <span>
+#include <vector>
 
 #include "game/computer.h"
 #include "ui/fixedwindow.h"
@@ -181,8 +183,10 @@ NewGameDialog::NewGameDialog(GameOptions& options, MatchOptions& match, QWidget*
   QButtonGroup* bull = makeGroup(&NewGameDialog::chooseBull);
   QButtonGroup* board = makeGroup(&NewGameDialog::chooseBoard);
   for (int i = 1; i <= kSeats; ++i) play->addButton(playerCountOptions_[i], i);
-  for (std::size_t i = 0; i < gameTypeOptions_.size(); ++i)
+  for (std::size_t i = 0; i < gameTypeOptions_.size(); ++i) {
     game->addButton(gameTypeOptions_[i], static_cast<int>(i));
+    gameTypeOptions_[i]->installEventFilter(this);
+  }
   for (int i = 0; i < 3; ++i) ctop->addButton(inOutOptions_[i], i);
   for (int i = 1; i <= 2; ++i) {
     bull->addButton(bullOptions_[i], i);
@@ -199,6 +203,30 @@ NewGameDialog::NewGameDialog(GameOptions& options, MatchOptions& match, QWidget*
   choosePlayerCount(2);
   chooseGameType(0);
   fitOptionCaptions(this);
+  followLayoutWithTab();
+}
+
+void NewGameDialog::followLayoutWithTab() {
+  // Down the left column (players, names, game type), then down the middle one (Cricket,
+  // countdown, Double Bull), then the right one (more games, computer opponents), the
+  // counts and "Lets Begin". Within a group of options the Tab key stops at the chosen one
+  // and the arrow keys choose.
+  std::vector<QWidget*> order;
+  for (int i = 1; i <= kSeats; ++i) order.push_back(playerCountOptions_[i]);
+  for (int i = 1; i <= kSeats; ++i) order.push_back(nameBoxes_[i]);
+  const auto classicEnd = gameTypeOptions_.begin() + static_cast<long>(kClassicGames);
+  order.insert(order.end(), gameTypeOptions_.begin(), classicEnd);
+  order.insert(order.end(), {boardOptions_[1], boardOptions_[2]});
+  order.insert(order.end(), inOutOptions_.begin(), inOutOptions_.end());
+  order.insert(order.end(), {bullOptions_[1], bullOptions_[2]});
+  order.insert(order.end(), classicEnd, gameTypeOptions_.end());
+  for (int seat = 2; seat <= kSeats; ++seat) {
+    order.push_back(computerOptions_[static_cast<std::size_t>(seat)]);
+    order.push_back(levelBoxes_[static_cast<std::size_t>(seat)]);
+  }
+  for (const char* name : {"spinlegs", "spinsets", "cmdstart"})
+    order.push_back(findChild<QWidget*>(name));
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void NewGameDialog::makeComputerSeats() {
@@ -312,9 +340,28 @@ void NewGameDialog::begin() {
   accept();
 }
 
+bool NewGameDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+  const int key = static_cast<QKeyEvent*>(event)->key();
+  if (key != Qt::Key_Down && key != Qt::Key_Up) return QDialog::eventFilter(watched, event);
+  const auto at = std::find(gameTypeOptions_.begin(), gameTypeOptions_.end(), watched);
+  if (at == gameTypeOptions_.end()) return QDialog::eventFilter(watched, event);
+  const auto count = static_cast<long>(gameTypeOptions_.size());
+  const long next =
+      ((at - gameTypeOptions_.begin()) + (key == Qt::Key_Down ? 1 : count - 1)) % count;
+  QRadioButton* chosen = gameTypeOptions_[static_cast<std::size_t>(next)];
+  chosen->setFocus(Qt::TabFocusReason);
+  chosen->setChecked(true);
+  return true;
+}
+
 void NewGameDialog::showEvent(QShowEvent* event) {
   begun_ = false;
   QDialog::showEvent(event);
+  // The keys start at the chosen number of players, wherever they were left.
+  for (QRadioButton* opt : playerCountOptions_) {
+    if (opt && opt->isChecked()) opt->setFocus(Qt::TabFocusReason);
+  }
 }
 
 std::array<std::string, kSeats + 1> NewGameDialog::names() const {

@@ -54,6 +54,8 @@ class NewGameDialog : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  // Up and Down step through the games in their order, from one column to the next.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QButtonGroup* makeGroup(void (NewGameDialog::*handler)(int));
@@ -61,6 +63,7 @@ class NewGameDialog : public QDialog {
   // What the players and the game allow: the computer's seats among those in play, its
   // level where it plays, and the board picture whenever it plays a game with targets.
   void enableForSeats();
+  void followLayoutWithTab();
   // A count on the row below the frames: its caption from left, the spin box ending at
   // right (the frame's edge above it); stored as it changes. The caption is named "lbl"
   // and the spin box's name.

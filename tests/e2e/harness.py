@@ -96,7 +96,9 @@ class Image:
 
 class Session:
     def __init__(self, exe, name, outdir, settings="[Brindlemark]\nSplashOn=False\n",
-                 accessible=True, sound=False):
+                 accessible=True, sound=False, before_program=None):
+        """before_program(session), when given, runs once X and the window manager are up
+        and before the program starts (a screen reader that the program is to find)."""
         self.exe = exe
         self.name = name
         self.outdir = outdir
@@ -123,6 +125,8 @@ class Session:
         self._start_wm()
         if accessible:
             self._start_accessibility_bus()
+        if before_program:
+            before_program(self)
         self.app = self._spawn([exe], "program")
         self.window = self.find_window("^Brindlemark 1.4$")
         self.locate()
@@ -278,6 +282,41 @@ class Session:
     def key(self, *keys):
         self.xdotool("key", "--window", self.window, *keys)
         self.settle()
+
+    # ---- the keyboard, as a player presses it ------------------------------------------
+    def keys(self, *keys, pause=0.1):
+        """Real key events (XTEST) to whatever window has the keyboard focus, as keysyms:
+        "t", "2", "Return", "KP_Multiply", "Tab", "Down"."""
+        self.xdotool("key", "--delay", "30", *keys)
+        self.settle(pause)
+
+    def chord(self, modifier, key, pause=0.3):
+        """A modifier held down while one key is pressed (alt and f for Alt+F), with time
+        between the steps, as a person presses it."""
+        self.xdotool("keydown", modifier)
+        time.sleep(0.1)
+        self.xdotool("key", key)
+        time.sleep(0.1)
+        self.xdotool("keyup", modifier)
+        self.settle(pause)
+
+    def typed_dart(self, code):
+        """A dart typed by its code on the main keys, then Enter."""
+        names = {"*": "asterisk", "/": "slash"}
+        self.keys(*[names.get(c, c) for c in code], "Return")
+
+    def focused_title(self):
+        return run("xdotool", "getwindowfocus", "getwindowname", env=self.env,
+                   check_rc=False).strip()
+
+    def wait_focus(self, title, timeout=5):
+        """Waits until the window of that title has the keyboard focus."""
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            if self.focused_title() == title.strip():
+                return
+            time.sleep(0.05)
+        raise Failure(f"the keys go to {self.focused_title()!r}, not to {title!r}")
 
     # ---- menus -----------------------------------------------------------------------
     def menu(self, title_index, item_index):

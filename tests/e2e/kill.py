@@ -27,8 +27,9 @@ def shown(s):
     s.xdotool("mousemove", "1020", "760")  # the pointer off the window: no hover
     s.settle(0.1)
     reader = Screen_reader(s)
-    texts = sorted(n for n in reader.names()
-                   if not n.startswith("Mouse Over:") and not n.startswith("Dartboard"))
+    # The latest message to a screen reader is news of a moment, not part of the screen.
+    texts = sorted(n[1] for n in reader.nodes() if n[0] != "notification"
+                   and not n[1].startswith("Mouse Over:") and not n[1].startswith("Dartboard"))
     shot = s.client_shot()
     pixels = bytes(b for y in range(0, SCOREBOARD_H, 2) for x in range(0, CLIENT_W, 2)
                    for b in shot.at(x, y))
