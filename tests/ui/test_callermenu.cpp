@@ -14,13 +14,7 @@ class TestCallerMenu : public QObject {
   std::unique_ptr<MainWindow> w_;
   QStringList played_;  // each clip heard, a call by its words
 
-  QByteArray stored() {
-    QFile file(home_->settingsPath());
-    if (!file.open(QIODevice::ReadOnly)) return "<no file>";
-    for (const QByteArray& line : file.readAll().split('\n'))
-      if (line.startsWith("Caller=")) return line.mid(7);
-    return "<no key>";
-  }
+  QByteArray stored() { return home_->stored("Caller"); }
   QAction* item() { return w_->findChild<QAction*>("mnucaller"); }
   void turn() {
     for (int d = 0; d < 3; ++d) clickBoard(*w_, bedPixel(0, 1375));  // three treble 20s

@@ -15,13 +15,7 @@ class TestCheckoutHints : public QObject {
   Said said_;  // a new game over the running one
   std::unique_ptr<MainWindow> w_;
 
-  QByteArray storedHints() {
-    QFile file(home_->settingsPath());
-    if (!file.open(QIODevice::ReadOnly)) return "<no file>";
-    for (const QByteArray& line : file.readAll().split('\n'))
-      if (line.startsWith("CheckoutHints=")) return line.mid(14);
-    return "<no key>";
-  }
+  QByteArray storedHints() { return home_->stored("CheckoutHints"); }
   QAction* hintsItem() { return w_->findChild<QAction*>("mnucheckout"); }
   QLabel* hint() { return w_->findChild<QLabel*>("lblcheckout"); }
   QLabel* score(int seat) { return w_->findChild<QLabel*>(QString("lblpscore_%1").arg(seat)); }

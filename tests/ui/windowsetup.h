@@ -3,6 +3,7 @@
 // the game journal, the window started as the program starts it, a new game begun through
 // the new-game dialog, and darts on the board.
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,6 +23,14 @@ struct PrivateHome {
     qputenv("XDG_DATA_HOME", dir.path().toUtf8());
   }
   QString settingsPath() const { return dir.filePath("Vellander Software.conf"); }
+  // The value of key as the settings file holds it, "<no key>" or "<no file>".
+  QByteArray stored(const QByteArray& key) const {
+    QFile file(settingsPath());
+    if (!file.open(QIODevice::ReadOnly)) return "<no file>";
+    for (const QByteArray& line : file.readAll().split('\n'))
+      if (line.startsWith(key + "=")) return line.mid(key.size() + 1);
+    return "<no key>";
+  }
 };
 
 // The questions and messages the window shows ("title: text"); every question is answered
