@@ -117,12 +117,11 @@ int16_t Game::thrownMarks() const {
 }
 
 void Game::callMatchWon() {
-  for (auto cue = clips_.rbegin(); cue != clips_.rend(); ++cue) {
-    if (cue->clip == Clip::CALL && cue->call == callwords::gameShot(false)) {
-      cue->call = callwords::gameShot(true);
-      return;
-    }
-  }
+  // The latest "game shot": the one this leg raised.
+  const auto shot = std::find_if(clips_.rbegin(), clips_.rend(), [](const ClipCue& cue) {
+    return cue.clip == Clip::CALL && cue.call == callwords::gameShot(false);
+  });
+  if (shot != clips_.rend()) shot->call = callwords::gameShot(true);
 }
 
 void Game::declareWin() {
