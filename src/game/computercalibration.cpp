@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "game/checkout.h"
 #include "game/computer.h"
 
 LegFigures playLegs(double sigma, int legs, uint32_t seed) {
@@ -20,10 +21,9 @@ LegFigures playLegs(double sigma, int legs, uint32_t seed) {
       const ComputerAim aim = computer::aimFor(game.options, state);
       // The darts after a turn has reached 0 are thrown off the board and not counted.
       const bool counted = remaining > 0;
-      // One dart can finish: a single, double or triple of 1..20, 25 or the bull's 50.
-      const bool finishable =
-          remaining <= 60 && (remaining <= 20 || remaining == 25 || remaining == 50 ||
-                              remaining % 3 == 0 || (remaining % 2 == 0 && remaining <= 40));
+      // One dart can finish it.
+      const CheckoutSituation oneDart{.remaining = remaining, .dartsLeft = 1, .playerIn = true};
+      const bool finishable = remaining > 0 && !CheckoutRoute::find(oneDart).empty();
       const BoardPoint at = computer::landing(computer::aimPoint(aim), sigma, engine);
       game.throwDart(at.x, at.y);
       if (!counted) continue;
