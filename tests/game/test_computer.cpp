@@ -8,17 +8,9 @@
 
 namespace {
 
-std::string bedText(const ComputerAim& aim) {
-  if (aim.number == 0) return "Miss";
-  if (aim.number == 25) return aim.multiplier == 2 ? "Bull" : "25";
-  return std::string(aim.multiplier == 3   ? "T"
-                     : aim.multiplier == 2 ? "D"
-                                           : "S") +
-         std::to_string(aim.number);
-}
-
-// Each row: a game, a script from its start, an optional score set for seat 1 afterwards
-// and the darts then thrown in the turn; the aim of seat 1's next dart.
+// Each row (the aim as a checkout route writes it): a game, a script from its start, an optional
+// score set for seat 1 afterwards and the darts then thrown in the turn; the aim of seat 1's next
+// dart.
 struct AimCase {
   const char* what;
   int16_t type;
@@ -41,7 +33,8 @@ TEST_P(ComputerAims, AsAGoodPlayerWould) {
   if (c.score >= 0) s.setScore(1, c.score);
   s.play(c.dartsThen);
   ASSERT_EQ(s.st().thrower, 1);
-  EXPECT_EQ(bedText(computer::aimFor(s.game.options, s.st())), c.aim);
+  const ComputerAim aim = computer::aimFor(s.game.options, s.st());
+  EXPECT_EQ((CheckoutDart{aim.number, aim.multiplier}.text()), c.aim);
 }
 
 // clang-format off
@@ -62,7 +55,7 @@ const AimCase kAims[] = {
      .score = 61, .dartsThen = "M M", .aim = "T19"},
     // one dart left on 41: the trebles would bust, the biggest single leaves a finish
     {.what = "sets_up_a_finish", .type = k301, .players = 1, .rule = 2, .script = "D1 M M",
-     .score = 41, .dartsThen = "M M", .aim = "S20"},
+     .score = 41, .dartsThen = "M M", .aim = "20"},
     {.what = "cricket_highest_open", .type = kCricket, .players = 2, .rule = 0, .script = "",
      .aim = "T20"},
     {.what = "cricket_next_after_closing", .type = kCricket, .players = 2, .rule = 0,

@@ -156,23 +156,27 @@ TEST(CutThroatCricket, PointsGoToTheOpenOpponents) {
   }
 }
 
+// On the buttons, seat 1 closes targets from..7, a turn each, while seat 2 passes.
+std::string closing(int from) {
+  std::string script;
+  for (int t = from; t <= kTargets; ++t) {
+    const std::string b = "b" + std::to_string(t) + " ";
+    script += b + b + b + "n n ";
+  }
+  return script;
+}
+
 TEST(CutThroatCricket, LowestScoreWinsOnceAllAreClosed) {
   // Ann closes everything and gives Bob 20: she has the lower score and wins.
   Session low(kCutThroatCricket, 2, 0, false);
-  low.play("b1 b1 b1 b1 n n");
-  for (int t = 2; t <= kTargets; ++t)
-    low.play("b" + std::to_string(t) + " b" + std::to_string(t) + " b" + std::to_string(t) +
-             " n n");
+  low.play("b1 b1 b1 b1 n n " + closing(2));
   EXPECT_FALSE(low.st().inPlay);
   EXPECT_EQ(low.st().thrower, 1);
   EXPECT_EQ(low.seat(2).score(), 20);
 
   // Bob gives Ann 20 first: closing everything, she has the higher score and plays on.
   Session high(kCutThroatCricket, 2, 0, false);
-  high.play("n b1 b1 b1 b1 n");
-  for (int t = 1; t <= kTargets; ++t)
-    high.play("b" + std::to_string(t) + " b" + std::to_string(t) + " b" + std::to_string(t) +
-              " n n");
+  high.play("n b1 b1 b1 b1 n " + closing(1));
   EXPECT_TRUE(high.st().inPlay);
   EXPECT_EQ(high.seat(1).score(), 20);
 }
@@ -197,9 +201,7 @@ TEST(CutThroatCricket, KeysButNoHighScores) {
   s.game.onCricketWin = [&offered](const std::string&, int16_t) { offered = true; };
   EXPECT_TRUE(s.game.keyTyped(U'0'));
   EXPECT_EQ(s.seat(1).marks(20), 1);
-  s.play("b1 b1 n n");
-  for (int t = 2; t <= kTargets; ++t)
-    s.play("b" + std::to_string(t) + " b" + std::to_string(t) + " b" + std::to_string(t) + " n n");
+  s.play("b1 b1 n n " + closing(2));
   EXPECT_FALSE(s.st().inPlay);
   EXPECT_FALSE(offered);
 }
