@@ -161,7 +161,8 @@ std::string closing(int from) {
   std::string script;
   for (int t = from; t <= kTargets; ++t) {
     const std::string b = "b" + std::to_string(t) + " ";
-    script += b + b + b + "n n ";
+    for (int mark = 0; mark < 3; ++mark) script += b;
+    script += "n n ";
   }
   return script;
 }
