@@ -25,7 +25,7 @@ bench: build
 	@scripts/run-bench $(BUILD)
 
 mutate: deps
-	@scripts/mutate
+	@scripts/mutate $(FILES)
 
 lint: deps
 	@scripts/lint

@@ -1,10 +1,11 @@
 // Checkout routes: every situation a turn can be in, judged against a brute force that
-// throws every sequence of darts through the countdown rules, and a few chart rows for
-// which of the shortest routes is shown.
+// throws every sequence of darts through the countdown rules and picks among the shortest
+// the route a checkout chart gives, and a few chart rows for which route that is.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <string>
 #include <tuple>
@@ -42,6 +43,53 @@ std::string word(const Throw& t) {
   return (t.multiplier == 3 ? "T" : t.multiplier == 2 ? "D" : "") + std::to_string(t.number);
 }
 
+// How a checkout chart likes a route among the shortest, lower first: ending on a double;
+// the fewest doubles spent on setting it up; the better last dart (a favourite double,
+// else a single before a triple); then each setting-up dart in turn.
+using ChartKey = std::array<int, 5>;
+
+ChartKey chartKey(const std::vector<Throw>& darts) {
+  // The doubles players like to finish on, best first, the bull last.
+  static const std::vector<std::string> kFinishes = {
+      "D20", "D16", "D18", "D12", "D10", "D8", "D14", "D19", "D17", "D15", "D13",
+      "D11", "D9",  "D6",  "D4",  "D7",  "D5", "D3",  "D2",  "D1",  "Bull"};
+  // The setting-up darts, best first: the triples no single can match, the singles from
+  // 20 down, the outer bull, the small triples, and the doubles only when nothing else fits.
+  static const std::vector<std::string> kSetUps = [] {
+    std::vector<std::string> order;
+    for (int n = 20; n >= 7; --n) order.push_back("T" + std::to_string(n));
+    for (int n = 20; n >= 1; --n) order.push_back(std::to_string(n));
+    order.emplace_back("25");
+    for (int n = 6; n >= 1; --n) order.push_back("T" + std::to_string(n));
+    for (int n = 20; n >= 1; --n) order.push_back("D" + std::to_string(n));
+    order.emplace_back("Bull");
+    return order;
+  }();
+  // Each list's places by bed, looked up as [number][multiplier].
+  using Places = std::array<std::array<int, 4>, 26>;
+  const auto placesIn = [](const std::vector<std::string>& order) {
+    Places places{};
+    for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 25})
+      for (int m = 1; m <= 3; ++m)
+        places[static_cast<std::size_t>(n)][static_cast<std::size_t>(m)] =
+            static_cast<int>(std::ranges::find(order, word({n, m})) - order.begin());
+    return places;
+  };
+  static const Places kFinishPlaces = placesIn(kFinishes), kSetUpPlaces = placesIn(kSetUps);
+  const auto rank = [](const Places& places, const Throw& t) {
+    return places[static_cast<std::size_t>(t.number)][static_cast<std::size_t>(t.multiplier)];
+  };
+  const Throw& last = darts.back();
+  ChartKey key{};
+  key[0] = last.multiplier == 2 ? 0 : 1;
+  key[2] = last.multiplier == 2 ? rank(kFinishPlaces, last) : 100 + last.multiplier;
+  for (std::size_t i = 0; i + 1 < darts.size(); ++i) {
+    key[1] += darts[i].multiplier == 2 ? 1 : 0;
+    key[3 + i] = rank(kSetUpPlaces, darts[i]);
+  }
+  return key;
+}
+
 class CheckoutExhaustive : public ::testing::TestWithParam<std::tuple<int, bool, bool>> {};
 
 TEST_P(CheckoutExhaustive, ShortestRouteExactlyWhenOneExists) {
@@ -53,8 +101,11 @@ TEST_P(CheckoutExhaustive, ShortestRouteExactlyWhenOneExists) {
     for (int m = 1; m <= 3; ++m) beds.push_back({n, m});
   // For every total: the fewest darts that count it, and the fewest whose last is a
   // double; kNever when no three darts do. Every sequence of up to three darts is thrown.
+  // Of the fewest darts that count exactly the total, each of them counting (no miss, the
+  // first one bringing the player in), the route a chart gives.
   constexpr int kNever = 99;
   std::map<int, int> fewest, fewestDoubleFinish;
+  std::map<int, std::pair<ChartKey, std::vector<Throw>>> chart;
   for (std::size_t length = 1, sequences = beds.size(); length <= 3;
        ++length, sequences *= beds.size()) {
     for (std::size_t code = 0; code < sequences; ++code) {
@@ -64,6 +115,14 @@ TEST_P(CheckoutExhaustive, ShortestRouteExactlyWhenOneExists) {
       const int total = counted(rules, darts), n = static_cast<int>(length);
       fewest.try_emplace(total, n);
       if (darts.back().multiplier == 2) fewestDoubleFinish.try_emplace(total, n);
+      const bool eachCounts =
+          std::ranges::none_of(darts, [](const Throw& t) { return t.number == 0; }) &&
+          (startsIn || inRule == 0 || darts.front().multiplier == inRule);
+      if (eachCounts && fewest[total] == n) {
+        const ChartKey key = chartKey(darts);
+        const auto [it, first] = chart.try_emplace(total, key, darts);
+        if (!first && key < it->second.first) it->second = {key, darts};
+      }
     }
   }
   const auto lookup = [](const std::map<int, int>& fewestOf, int total) {
@@ -103,6 +162,8 @@ TEST_P(CheckoutExhaustive, ShortestRouteExactlyWhenOneExists) {
       } else if (exists && darts.back().multiplier != 2 &&
                  lookup(fewestDoubleFinish, remaining) == least) {
         wrong = "not ending on a double";
+      } else if (exists && darts != chart[remaining].second) {
+        wrong = "not the route a chart gives, which starts " + word(chart[remaining].second[0]);
       }
       if (!wrong.empty()) {
         ADD_FAILURE() << "remaining " << remaining << ", darts left " << dartsLeft << ": \"" << text

@@ -56,6 +56,15 @@ const AimCase kAims[] = {
     // one dart left on 41: the trebles would bust, the biggest single leaves a finish
     {.what = "sets_up_a_finish", .type = k301, .players = 1, .rule = 2, .script = "D1 M M",
      .score = 41, .dartsThen = "M M", .aim = "20"},
+    // both trebles leave a finish: the treble 20, which scores more
+    {.what = "treble_20_where_both_leave_a_finish", .type = k501, .players = 1, .rule = 0,
+     .script = "", .score = 200, .aim = "T20"},
+    // what the turn has scored counts: 161 less two treble 20s leaves 41, with one dart
+    {.what = "the_turn_so_far_counts", .type = k501, .players = 1, .rule = 0, .script = "",
+     .score = 161, .dartsThen = "T20 T20", .aim = "20"},
+    // under Triple In/Out a single 20 from 23 leaves 3, the least finish, which stands
+    {.what = "leaves_the_least_finish", .type = k301, .players = 1, .rule = 3, .script = "T1 M M",
+     .score = 23, .dartsThen = "M M", .aim = "20"},
     {.what = "cricket_highest_open", .type = kCricket, .players = 2, .rule = 0, .script = "",
      .aim = "T20"},
     {.what = "cricket_next_after_closing", .type = kCricket, .players = 2, .rule = 0,

@@ -108,6 +108,20 @@ TEST(RandomDraws, FromTheClock) {
   EXPECT_GT(starts.size(), 100u);
   EXPECT_GE(*starts.begin(), 301);
   EXPECT_LE(*starts.rbegin(), 900);
+  // The first game of a program just started is drawn from the clock too: five programs
+  // do not all open on the same start, nor on the same targets.
+  std::set<int> firstStarts;
+  std::set<std::array<int16_t, kTargets + 1>> firstTargets;
+  for (int program = 0; program < 5; ++program) {
+    Session countdown;
+    countdown.start(kRandomCountdown, 2);
+    firstStarts.insert(countdown.seat(1).score());
+    Session cricket;
+    cricket.start(kRandomCricket, 2);
+    firstTargets.insert(cricket.st().targets);
+  }
+  EXPECT_GT(firstStarts.size(), 1u);
+  EXPECT_GT(firstTargets.size(), 1u);
 }
 
 // A game type no game has, read from a damaged journal, plays as the games around it:
@@ -139,5 +153,33 @@ TEST(NewGame, EveryGameHasItsCaptionInItsPlace) {
   for (int16_t type = 0; type < static_cast<int16_t>(kGameKinds); ++type) {
     EXPECT_EQ(gameCaption(type), captions[type]) << type;
     EXPECT_EQ(gameKinds()[static_cast<std::size_t>(type)].type, type);
+  }
+}
+
+// A game started again at the same table forgets the last one: its state is that of a
+// table that never played, and the caller's words in its first turn are the same.
+TEST(NewGame, StartsAfreshAtATableThatHasPlayed) {
+  std::string shanghaiTie;
+  for (int turn = 0; turn < 2 * 7; ++turn) shanghaiTie += "M M M ";
+  const std::pair<int16_t, std::string> lastGames[] = {
+      {kShanghai, shanghaiTie},  // a shared win
+      // Ann closes the last numbers with the second dart of a five-mark turn
+      {kCricket, "T20 T19 T18 M M M T17 T16 OB M M M IB T15"},
+      {k501, "T20 D20 S5 M M M T1"},
+  };
+  for (const auto& [type, script] : lastGames) {
+    Session reused(type, 2);
+    reused.game.callerOn = true;
+    reused.play(script);
+    reused.start(kCricket, 2);
+    Session fresh(kCricket, 2);
+    fresh.game.callerOn = true;
+    // The bed under the pointer is where the pointer is, not a part of either game.
+    GameState started = reused.st();
+    started.bed = fresh.st().bed;
+    EXPECT_EQ(started, fresh.st()) << script;
+    reused.play("S20 S20 S20");
+    fresh.play("S20 S20 S20");
+    EXPECT_EQ(reused.clips.take(), fresh.clips.take()) << script;
   }
 }
