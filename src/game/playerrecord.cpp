@@ -39,6 +39,7 @@ void PlayerRecord::takeBackMark(bool scored) {
 void PlayerRecord::reset() {
   closed_.fill(false);
   marks_.fill(0);
+  history_.fill(0);  // no mark of the last game can be taken back in the next
   score_ = 0;
   in_ = false;
 }
