@@ -7,8 +7,7 @@
 #include "game/int16.h"
 
 void CricketRules::setUp(GameTable& table) const {
-  auto& n = table.state.targets;
-  n.fill(0);
+  auto& n = table.state.targets;  // all 0 as a new game leaves them
   if (variant_ == Variant::Random) {
     table.seedFromClock();
     for (std::size_t i = 1; i <= 6; ++i) {

@@ -45,6 +45,8 @@ void Game::startGame(int firstSeat) {
   state_.firstThrower = static_cast<int16_t>(std::clamp(firstSeat, 1, lastSeat()));
   state_.thrower = state_.firstThrower;
   state_.turnTotal = 0;
+  state_.turnRings = 0;
+  state_.targets.fill(0);
   state_.tiedSeats = 0;
   turnMarks_ = 0;
   state_.scoreEditEnabled = rules().editsScores();

@@ -3,10 +3,8 @@
 #include "game/game.h"
 #include "game/int16.h"
 
-void ShanghaiRules::setUp(GameTable& table) const {
-  for (int seat = 1; seat <= kSeats; ++seat) table.player(seat).setScore(0);
-  table.state.turnRings = 0;
-}
+// Every seat starts on 0 points, as a new game leaves it.
+void ShanghaiRules::setUp(GameTable& /*table*/) const {}
 
 void ShanghaiRules::scoreDart(GameTable& table, int16_t number, int16_t multiplier) const {
   table.announce(Clip::WAVHIT);

@@ -152,3 +152,18 @@ TEST(Cricket, KeysWorkOnlyInPlainCricketOnTheButtons) {
     }
   }
 }
+
+// Closing everything behind on points plays on, whichever seat does it: here the second,
+// while the first has scored 20.
+TEST(CricketWin, TheSecondSeatBehindOnPointsPlaysOn) {
+  Session s(kCricket, 2, 0, false);
+  std::string script = "b1 b1 b1 b1 n ";
+  for (int t = 1; t <= kTargets; ++t) {
+    const std::string b = "b" + std::to_string(t) + " ";
+    script += b + b + b + "n n ";
+  }
+  s.play(script);
+  EXPECT_EQ(s.seat(1).score(), 20);
+  EXPECT_TRUE(s.seat(2).isClosed(25));
+  EXPECT_TRUE(s.st().inPlay);
+}

@@ -20,6 +20,7 @@ struct GameCase {
   int round = 1;
   const char* lastCues = "";  // the end of what was heard
   bool doubleBull = true;
+  int turnTotal = 0;  // "Total Hit:" of the turn in play
 };
 
 void PrintTo(const GameCase& c, std::ostream* out) { *out << c.what; }
@@ -50,6 +51,9 @@ TEST_P(MoreGames, PlayByTheirRules) {
   }
   EXPECT_EQ(s.st().tiedSeats, c.tied);
   EXPECT_EQ(s.st().round, c.round);
+  if (s.st().inPlay) {
+    EXPECT_EQ(s.st().turnTotal, c.turnTotal);
+  }
   const std::string& heard = s.clips.cues();
   const std::string tail = c.lastCues;
   EXPECT_TRUE(heard.size() >= tail.size() && heard.ends_with(tail)) << heard;
@@ -66,6 +70,9 @@ const GameCase kGames[] = {
      .script = "S1 S2 S5", .scores = {3}, .round = 2, .lastCues = "WAVHIT CHANGE"},
     {.what = "clock_double_two_triple_three", .type = kAroundTheClock, .players = 2,
      .script = "D1 T3 M", .scores = {6, 1}, .lastCues = "WAVHIT WAVHIT WAVHIT CHANGE"},
+    // the turn's total counts the numbers moved on
+    {.what = "clock_turn_total_counts_the_steps", .type = kAroundTheClock, .players = 1,
+     .script = "D1 T3", .scores = {6}, .turnTotal = 5},
     {.what = "clock_other_numbers_and_the_bull_do_nothing", .type = kAroundTheClock,
      .players = 2, .script = "S2 OB IB", .scores = {1, 1}},
     {.what = "clock_past_twenty_is_the_bull", .type = kAroundTheClock, .players = 1,
@@ -180,6 +187,14 @@ TEST(CutThroatCricket, LowestScoreWinsOnceAllAreClosed) {
   high.play("n b1 b1 b1 b1 n " + closing(1));
   EXPECT_TRUE(high.st().inPlay);
   EXPECT_EQ(high.seat(1).score(), 20);
+
+  // Bob gives Ann 20 and Ann gives Bob 38: closing everything with the lower score, she wins.
+  Session both(kCutThroatCricket, 2, 0, false);
+  both.play("n b1 b1 b1 b1 n b2 b2 b2 b2 b2 n n b1 b1 b1 n n " + closing(3));
+  EXPECT_EQ(both.seat(1).score(), 20);
+  EXPECT_EQ(both.seat(2).score(), 38);
+  EXPECT_FALSE(both.st().inPlay);
+  EXPECT_EQ(both.st().thrower, 1);
 }
 
 TEST(CutThroatCricket, UndoTakesThePointsBackFromTheOpponents) {
@@ -192,6 +207,21 @@ TEST(CutThroatCricket, UndoTakesThePointsBackFromTheOpponents) {
   EXPECT_EQ(s.seat(2).score(), 0);
   EXPECT_EQ(s.seat(3).score(), 0);
   EXPECT_EQ(s.seat(1).marks(20), 3);
+
+  // Taking back the mark that closed a number takes no points from anyone.
+  Session closed(kCutThroatCricket, 3, 0, true);
+  closed.play("S20 S20 M M M M M M M S20");
+  EXPECT_EQ(closed.game.undoLatestEntry(), UndoResult::Done);
+  EXPECT_EQ(closed.seat(1).marks(20), 2);
+  EXPECT_EQ(closed.seat(2).score(), 0);
+  EXPECT_EQ(closed.seat(3).score(), 0);
+
+  // The second seat's undo takes back what it gave the first.
+  Session second(kCutThroatCricket, 2, 0, true);
+  second.play("M M M T20 S20");
+  EXPECT_EQ(second.seat(1).score(), 20);
+  EXPECT_EQ(second.game.undoLatestEntry(), UndoResult::Done);
+  EXPECT_EQ(second.seat(1).score(), 0);
 }
 
 // The Cricket high-score table keeps Cricket's rounds only; the keys press targets of the

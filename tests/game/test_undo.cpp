@@ -81,3 +81,16 @@ const UndoCase kEntries[] = {
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Entries, Undo, ::testing::ValuesIn(kEntries), kByWhat);
+
+// A mark on 1, a number only Random Cricket plays, is taken back like any other.
+TEST(UndoRandomCricket, TakesBackAMarkOnOne) {
+  const int numbers[] = {20, 12, 9, 7, 3, 1};
+  std::size_t next = 0;
+  Session s([&] { return (static_cast<float>(numbers[next++ % 6]) - 0.5f) / 20.0f; });
+  s.start(kRandomCricket, 2);
+  ASSERT_EQ(s.st().targets[6], 1);
+  s.play("S1");
+  EXPECT_EQ(s.seat(1).marks(1), 1);
+  EXPECT_EQ(s.game.undoLatestEntry(), UndoResult::Done);
+  EXPECT_EQ(s.seat(1).marks(1), 0);
+}
