@@ -15,17 +15,11 @@ void PlayerRecord::addMark(int number) {
   const std::size_t i = slot(number);
   marks_[i] = clamp16(long{marks_[i]} + 1);
   if (marks_[i] == 3) closed_[i] = true;
-  pushHistory(static_cast<int16_t>(number));
-}
-
-void PlayerRecord::pushHistory(int16_t number) {
-  history_[2] = history_[1];
-  history_[1] = history_[0];
-  history_[0] = number;
+  latestMark_ = static_cast<int16_t>(number);
 }
 
 void PlayerRecord::takeBackMark(bool scored) {
-  const int number = history_[0];
+  const int number = latestMark_;
   const std::size_t i = slot(number);
   if (i == 0) return;  // no mark to take back
   marks_[i] = clamp16(long{marks_[i]} - 1);
@@ -39,7 +33,7 @@ void PlayerRecord::takeBackMark(bool scored) {
 void PlayerRecord::reset() {
   closed_.fill(false);
   marks_.fill(0);
-  history_.fill(0);  // no mark of the last game can be taken back in the next
+  latestMark_ = 0;  // no mark of the last game can be taken back in the next
   score_ = 0;
   in_ = false;
 }

@@ -14,7 +14,7 @@ class PlayerRecord {
   // Takes back one mark on the latest number; scored tells whether that mark had scored.
   void takeBackMark(bool scored);
   // The number of the latest mark, 0 before the first.
-  int16_t latestMark() const { return history_[0]; }
+  int16_t latestMark() const { return latestMark_; }
 
   bool isIn() const { return in_; }
   void setIn(bool in) { in_ = in; }
@@ -26,11 +26,10 @@ class PlayerRecord {
 
  private:
   static std::size_t slot(int number);
-  void pushHistory(int16_t number);
 
   std::array<bool, 26> closed_{};
   std::array<int16_t, 26> marks_{};
   int16_t score_ = 0;
-  std::array<int16_t, 3> history_{};
+  int16_t latestMark_ = 0;
   bool in_ = false;
 };

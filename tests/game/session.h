@@ -116,7 +116,7 @@ inline std::vector<int> record(const PlayerRecord& p) {
   return r;
 }
 
-// Every seat has the same record in both states; only the mark history may differ.
+// Every seat has the same record in both states; only the latest mark may differ.
 inline void expectSameRecords(const GameState& want, const GameState& got) {
   for (int seat = 1; seat <= kSeats; ++seat)
     EXPECT_EQ(record(want.players[seat]), record(got.players[seat])) << seat;

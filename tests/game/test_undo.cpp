@@ -32,7 +32,7 @@ TEST_P(Undo, TakesBackTheLatestEntryOrRefuses) {
   if (c.result == UndoResult::Done) {
     // Back to the state before the entry, apart from what an undo does not restore: the
     // pointer still names the entry's bed, its multiplier stays until the next dart, the
-    // mark history still names the number, and on the buttons the dart count only tells
+    // latest mark still names the number, and on the buttons the dart count only tells
     // whether the turn holds a mark.
     expectSameRecords(before, after);
     expected = before;
