@@ -69,6 +69,7 @@ struct CallCase {
   std::string clips;
   bool caller = true;
   bool sound = true;
+  bool useBoard = true;
 };
 
 void PrintTo(const CallCase& c, std::ostream* out) { *out << c.what; }
@@ -77,7 +78,7 @@ class CallOrder : public ::testing::TestWithParam<CallCase> {};
 
 TEST_P(CallOrder, CallsStandAmongTheClips) {
   const CallCase& c = GetParam();
-  Session s(c.type, c.players);
+  Session s(c.type, c.players, 0, c.useBoard);
   s.game.callerOn = c.caller;
   s.play(c.before);
   if (c.score >= 0) s.setScore(2, c.score);
@@ -107,6 +108,14 @@ const CallCase kCalls[] = {
     {.what = "cricket_seven_marks", .type = kCricket, .players = 2, .before = "",
      .turn = "T20 T19 S18",
      .clips = "CHALK CHALK CHALK CHALK CHALK CHALK CHALK CALL(seven marks) CHANGE"},
+    {.what = "cricket_five_marks_with_the_bull_on_the_buttons", .type = kCricket, .players = 2,
+     .before = "", .turn = "b1 b1 b1 b7 b7 n",
+     .clips = "CHALK CHALK CHALK CHALK CHALK CALL(five marks) CHANGE", .useBoard = false},
+    {.what = "cricket_each_turn_counted_afresh", .type = kCricket, .players = 2,
+     .before = "T20 T19 M", .turn = "T18 D17 M",
+     .clips = "CHALK CHALK CHALK CHALK CHALK CALL(five marks) CHANGE"},
+    {.what = "cricket_marks_taken_back_unsaid", .type = kCricket, .players = 2, .before = "",
+     .turn = "T20 T19 u M M", .clips = "CHALK CHALK CHALK CHALK CHALK CHALK CHANGE"},
     {.what = "cricket_four_marks_unsaid", .type = kCricket, .players = 2, .before = "",
      .turn = "T20 S19 M", .clips = "CHALK CHALK CHALK CHALK CHANGE"},
     {.what = "caller_off", .type = k501, .players = 2, .before = "", .turn = "T20 T20 T20",

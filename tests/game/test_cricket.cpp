@@ -167,3 +167,11 @@ TEST(CricketWin, TheSecondSeatBehindOnPointsPlaysOn) {
   EXPECT_TRUE(s.seat(2).isClosed(25));
   EXPECT_TRUE(s.st().inPlay);
 }
+
+// A target press out of range (from a damaged journal) changes nothing.
+TEST(CricketTargets, APressOutOfRangeDoesNothing) {
+  Session s(kCricket, 2, 0, false);
+  const GameState before = s.st();
+  for (const int target : {-1, 8}) s.game.apply(GameInput::targetPress(target));
+  EXPECT_EQ(s.st(), before);
+}

@@ -193,3 +193,16 @@ TEST(NewGame, StartsAfreshAtATableThatHasPlayed) {
     }
   }
 }
+
+// Seats nobody has named are called "Player"; a first seat out of range (a damaged journal)
+// is brought to the nearest seat in play.
+TEST(NewGame, UnnamedSeatsAndTheFirstSeatInRange) {
+  Game game;
+  for (int seat = 1; seat <= kSeats; ++seat) EXPECT_EQ(game.state().names[seat], "Player") << seat;
+  game.options = {k501, 3, 0, true, true};
+  game.startGame(0);
+  EXPECT_EQ(game.state().thrower, 1);
+  game.startGame(7);
+  EXPECT_EQ(game.state().thrower, 3);
+  EXPECT_EQ(game.state().firstThrower, 3);
+}
