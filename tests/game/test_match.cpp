@@ -1,6 +1,7 @@
 // Matches of legs and sets: who throws first in every leg, when a set and the match are
 // won, what the next leg starts from, and that a correction stays within the leg in play.
 
+#include <numeric>
 #include <sstream>
 
 #include "game/match.h"
@@ -60,6 +61,9 @@ TEST_P(FirstThrower, MovesOneSeatAlongWithEveryLegAndSet) {
     ASSERT_TRUE(s.st().inPlay) << "the match ended before leg " << throwers.size() + 1;
     throwers.push_back(s.st().thrower);
     EXPECT_EQ(s.st().firstThrower, s.st().thrower);
+    // Legs are numbered from 1 in each set.
+    const auto& won = s.match.score().legs;
+    EXPECT_EQ(s.match.score().leg, std::accumulate(won.begin(), won.end(), 0) + 1);
     // Everyone before the winner throws a turn that scores nothing.
     while (s.st().thrower != winner) s.play("M M M");
     s.winLeg();
@@ -71,6 +75,7 @@ TEST_P(FirstThrower, MovesOneSeatAlongWithEveryLegAndSet) {
 
 // clang-format off
 const LegsCase kLegs[] = {
+    {"one_player", 1, 2, 1, "1 1", "1 1", "Ann wins the match 2"},
     {"two_players_alternate", 2, 3, 1, "1 2 1 2 1", "1 2 1 2 1", "Ann wins the match 3-2"},
     {"two_players_one_sided", 2, 3, 1, "2 2 2", "1 2 1", "Bob wins the match 3-0"},
     {"three_players_in_turn", 3, 2, 1, "1 2 3 1", "1 2 3 1", "Ann wins the match 2-1-1"},
@@ -207,5 +212,34 @@ TEST(Match, RestoredFromTheWinnersOfItsLegsStandsAsPlayed) {
     EXPECT_EQ(restored.match.options, played.match.options);
     EXPECT_EQ(restored.match.score(), played.match.score()) << "after leg " << leg + 1;
     EXPECT_EQ(restored.match.firstThrower(), played.st().firstThrower);
+  }
+}
+
+// The legs of a journal are counted up to the match's end and up to a damaged one; a
+// shared leg counts for nobody, not even in a set of one leg; counting starts from nothing.
+TEST(Match, RestoredCountsOnlyTheLegsOfTheMatchPlayed) {
+  struct Case {
+    const char* what;
+    int players;
+    int16_t legs, sets;
+    std::vector<int16_t> winners;
+    std::array<int16_t, kSeats + 1> legsWon;
+    int16_t leg, set, winner;
+  };
+  const Case cases[] = {
+      {"legs_after_the_end", 2, 2, 1, {1, 1, 1, 2}, {0, 2, 0, 0, 0}, 2, 1, 1},
+      {"a_damaged_seat_ends_it", 2, 3, 1, {1, 9, 1}, {0, 1, 0, 0, 0}, 2, 1, 0},
+      {"a_damaged_negative_seat_ends_it", 2, 3, 1, {1, -1, 1}, {0, 1, 0, 0, 0}, 2, 1, 0},
+      {"the_fourth_seat_counts", 4, 3, 1, {4}, {0, 0, 0, 0, 1}, 2, 1, 0},
+      {"shared_leg_of_a_one_leg_set", 2, 1, 2, {0}, {0, 0, 0, 0, 0}, 2, 1, 0},
+  };
+  for (const Case& c : cases) {
+    MatchSession m(k501, c.players, 1, 1);
+    m.match.restore({c.legs, c.sets}, std::vector<int16_t>{2, 2});  // counted, then forgotten
+    m.match.restore({c.legs, c.sets}, c.winners);
+    EXPECT_EQ(m.match.score().legs, c.legsWon) << c.what;
+    EXPECT_EQ(m.match.score().leg, c.leg) << c.what;
+    EXPECT_EQ(m.match.score().set, c.set) << c.what;
+    EXPECT_EQ(m.match.score().winner, c.winner) << c.what;
   }
 }
