@@ -19,6 +19,7 @@ struct AimCase {
   std::string script;
   int score = -1;  // set on seat 1 once the script has run
   std::string dartsThen = {};
+  int thrower = 1;  // the seat to throw once the script has run
   std::string aim = {};
 };
 
@@ -32,9 +33,10 @@ TEST_P(ComputerAims, AsAGoodPlayerWould) {
   s.play(c.script);
   if (c.score >= 0) s.setScore(1, c.score);
   s.play(c.dartsThen);
-  ASSERT_EQ(s.st().thrower, 1);
+  ASSERT_EQ(s.st().thrower, c.thrower);
   const ComputerAim aim = computer::aimFor(s.game.options, s.st());
   EXPECT_EQ((CheckoutDart{aim.number, aim.multiplier}.text()), c.aim);
+  EXPECT_TRUE(aim.multiplier >= 1 && aim.multiplier <= 3) << aim.multiplier;
 }
 
 // clang-format off
@@ -65,6 +67,12 @@ const AimCase kAims[] = {
     // under Triple In/Out a single 20 from 23 leaves 3, the least finish, which stands
     {.what = "leaves_the_least_finish", .type = k301, .players = 1, .rule = 3, .script = "T1 M M",
      .score = 23, .dartsThen = "M M", .aim = "20"},
+    // neither treble leaves a finish (163 and 166 have none): the treble 20 scores most
+    {.what = "treble_20_where_no_treble_leaves_a_finish", .type = k501, .players = 1, .rule = 0,
+     .script = "", .score = 223, .aim = "T20"},
+    // one dart left on 59: the treble 20 would bust, the treble 19 leaves 2
+    {.what = "no_treble_that_busts", .type = k501, .players = 1, .rule = 0, .script = "",
+     .score = 59, .dartsThen = "M M", .aim = "T19"},
     {.what = "cricket_highest_open", .type = kCricket, .players = 2, .rule = 0, .script = "",
      .aim = "T20"},
     {.what = "cricket_next_after_closing", .type = kCricket, .players = 2, .rule = 0,
@@ -91,14 +99,32 @@ const AimCase kAims[] = {
      .script = "", .aim = "T1"},
     {.what = "shanghai_the_rings_not_hit", .type = kShanghai, .players = 1, .rule = 0,
      .script = "M M M", .dartsThen = "T2 S2", .aim = "D2"},
+    {.what = "shanghai_the_single_last", .type = kShanghai, .players = 1, .rule = 0,
+     .script = "", .dartsThen = "T1 D1", .aim = "1"},
+    // Ann has closed 19: the computer on the second seat closes it before anything else
+    {.what = "cricket_second_seat_closes_what_the_first_scores_on", .type = kCricket,
+     .players = 2, .rule = 0, .script = "T19 M M", .thrower = 2, .aim = "T19"},
     {.what = "count_up", .type = kCountUp, .players = 1, .rule = 0, .script = "S1", .aim = "T20"},
 };
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Games, ComputerAims, ::testing::ValuesIn(kAims), kByWhat);
 
-// Without scatter a dart lands in the bed it was aimed at, on every bed the computer aims at.
+// The computer aims at the middle of a bed, between its inner and outer edge, and at the very
+// centre for the inner bull; without scatter a dart lands in the bed it was aimed at.
 TEST(ComputerDarts, LandInTheBedAimedAtWithoutScatter) {
+  using namespace board;
+  const auto radius = [](const ComputerAim& aim) {
+    const BoardPoint at = computer::aimPoint(aim);
+    return std::hypot(at.x - kCentreTwips, at.y - kCentreTwips);
+  };
+  EXPECT_NEAR(radius({25, 2}), 0, 0.01);
+  EXPECT_NEAR(radius({25, 1}), (kInnerBull + kOuterBull) / 2, 0.01);
+  for (int16_t n = 1; n <= 20; ++n) {
+    EXPECT_NEAR(radius({n, 3}), (kTripleInner + kTripleOuter) / 2, 0.01) << n;
+    EXPECT_NEAR(radius({n, 2}), (kDoubleInner + kDoubleOuter) / 2, 0.01) << n;
+    EXPECT_NEAR(radius({n, 1}), (kTripleOuter + kDoubleInner) / 2, 0.01) << n;
+  }
   std::mt19937 engine(1);
   for (int16_t n = 1; n <= 20; ++n) {
     for (int16_t ring = 1; ring <= 3; ++ring) {
@@ -135,7 +161,7 @@ TEST(ComputerLevels, PlayToTheirAverages) {
 // the throw, where an undo would step back into its turn.
 TEST(ComputerSeat, ItsEntriesAreNeverTakenBack) {
   Session s(kCricket, 2, 0, true);
-  s.game.options.computerLevels[2] = 5;
+  s.game.options.computerLevels[2] = 1;  // the lowest level plays too
   s.play("S20 S19 M");
   EXPECT_TRUE(ComputerThrower::toThrow(s.game));
   ComputerThrower computer(3);
