@@ -121,19 +121,34 @@ class Equivalent:
     changes: list
     reason: str
     used: int = 0
+    sanitizer: bool = False  # not equivalent: killed only by the tests of the sanitizer build
 
     def matches(self, m) -> bool:
-        return (m.file == self.file and (not self.function or m.function == self.function)
-                and (not self.line or self.line in line_text(m))
-                and m.change in self.changes)
+        # A change may name its column: "`0` → `1` at 43".
+        return ((self.file == "*" or m.file == self.file)
+                and (not self.function or m.function == self.function)
+                and (not self.line or self.on_line(m))
+                and (m.change in self.changes or f"{m.change} at {m.column}" in self.changes))
+
+
+    def on_line(self, m) -> bool:
+        """The line's text holds self.line; "text #N": the N-th such line of the file."""
+        text, _, nth = self.line.rpartition(" #")
+        if not nth.isdigit():
+            return self.line in line_text(m)
+        with open(os.path.join(ROOT, m.file), encoding="utf-8") as f:
+            numbers = [i for i, line in enumerate(f, 1) if text in line]
+        return len(numbers) >= int(nth) and numbers[int(nth) - 1] == m.line
 
 
 def read_equivalents() -> list:
     """Reads scripts/mutation/equivalent: blocks of
-        @ <file> [<function>]
+        @ <file, or * for any> [<function>]
         | <text of the line, or a part of it>      (optional)
         ~ <change, as the report prints it>        (one or more)
-        = <why no player could tell>"""
+        = <why no player could tell>
+    or, for a slip the plain build cannot show but the sanitizer build's tests catch,
+        ! <which test of the sanitizer build reports it, and why>"""
     out = []
     if not os.path.exists(EQUIVALENT):
         return out
@@ -150,8 +165,9 @@ def read_equivalents() -> list:
                 out[-1].line = rest.strip()
             elif tag == "~" and out:
                 out[-1].changes.append(rest.strip())
-            elif tag == "=" and out:
+            elif tag in ("=", "!") and out:
                 out[-1].reason = (out[-1].reason + " " + rest.strip()).strip()
+                out[-1].sanitizer = out[-1].sanitizer or tag == "!"
             else:
                 raise SystemExit(f"mutate: {EQUIVALENT}:{number}: cannot read: {line}")
     for e in out:
@@ -476,6 +492,11 @@ def main() -> int:
                 alone.append(m)
         next_id += len(chosen)
 
+    # The switch of each mutant, for a closer look at one: BRINDLEMARK_MUTANT=<id> <test>.
+    with open(os.path.join(WORK, "switches.txt"), "w") as out:
+        for i, m in sorted(ids.items()):
+            out.write(f"{i} {m.file}:{m.line}:{m.column} {m.change} | {line_text(m)}\n")
+
     if args.survivors:
         keep = {k for k, v in previous.items() if v["outcome"] not in ("killed", "no build")}
         ids = {i: m for i, m in ids.items() if m.key in keep}
@@ -598,7 +619,9 @@ def report(outcomes, equivalents, files, previous, results_path, made, seconds, 
         listed = next((e for e in equivalents if e.matches(m)), None)
         if listed is not None:
             listed.used += 1
-            if outcome == "survived":
+            if outcome == "survived" and listed.sanitizer:
+                outcome, detail = "killed", "in the sanitizer build: " + listed.reason
+            elif outcome == "survived":
                 outcome, detail = "equivalent", listed.reason
             elif outcome == "killed":
                 outcome = "killed (listed as equivalent)"
