@@ -107,6 +107,8 @@ const CallCase kCalls[] = {
     {.what = "cricket_seven_marks", .type = kCricket, .players = 2, .before = "",
      .turn = "T20 T19 S18",
      .clips = "CHALK CHALK CHALK CHALK CHALK CHALK CHALK CALL(seven marks) CHANGE"},
+    {.what = "cricket_five_marks", .type = kCricket, .players = 2, .before = "",
+     .turn = "T20 S19 S18", .clips = "CHALK CHALK CHALK CHALK CHALK CALL(five marks) CHANGE"},
     {.what = "cricket_four_marks_unsaid", .type = kCricket, .players = 2, .before = "",
      .turn = "T20 S19 M", .clips = "CHALK CHALK CHALK CHALK CHANGE"},
     {.what = "caller_off", .type = k501, .players = 2, .before = "", .turn = "T20 T20 T20",
