@@ -125,14 +125,15 @@ class Equivalent:
     def matches(self, m) -> bool:
         return (m.file == self.file and (not self.function or m.function == self.function)
                 and (not self.line or self.line in line_text(m))
-                and m.change in self.changes)
+                and any(c in (m.change, f"{m.change} at column {m.column}") for c in self.changes))
 
 
 def read_equivalents() -> list:
     """Reads scripts/mutation/equivalent: blocks of
         @ <file> [<function>]
         | <text of the line, or a part of it>      (optional)
-        ~ <change, as the report prints it>        (one or more)
+        ~ <change, as the report prints it>        (one or more; "at column N" after it
+                                                    holds it to the mutant of that column)
         = <why no player could tell>"""
     out = []
     if not os.path.exists(EQUIVALENT):
