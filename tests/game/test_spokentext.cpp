@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "game/spokentext.h"
 #include "input/typeddart.h"
 #include "session.h"
@@ -28,15 +30,23 @@ struct Row {
   int16_t rule = 0;
   bool doubleBull = true;
   bool useBoard = true;
+  std::function<float()> draws = {};  // where a game draws its targets
 };
 
 std::string said(const Row& row, spoken::MatchNews match = {}) {
-  Session s(row.type, row.players, row.rule, row.useBoard, row.doubleBull);
+  Session s(row.draws);
+  s.start(row.type, row.players, row.rule, row.useBoard, row.doubleBull);
   s.play(row.before);
   const GameState before = s.st();
   const GameInput input = inputOf(row.input);
   s.game.apply(input);
   return spoken::afterInput(s.game.options, before, s.st(), input, match);
+}
+
+// Random Cricket's targets 20 18 14 5 2 1 and the bull.
+float drawTargetsWithOne(std::size_t& next) {
+  const int numbers[] = {1, 20, 18, 14, 5, 2};
+  return (static_cast<float>(numbers[next++ % 6]) - 0.5f) / 20;
 }
 
 const std::string kAnnAt121 = "T20 T20 T20 M M M";      // 301: Ann 121, Bob 301, Ann to throw
@@ -93,6 +103,8 @@ TEST(SpokenText, CricketMarksTurnsAndWins) {
       {kCricket, 2, "T20", "T20", "Triple 20, 3 marks, 60 points."},
       {kCricket, 2, "", "S2", "Single 2, no mark."},
       {kCricket, 2, "T20 M M M M M T20", "S19", "Single 19, 1 mark."},  // points made before
+      {kRandomCricket, 2, "T1", "S1", "Single 1, 1 mark, 1 point.", 0, true, true,
+       [next = std::size_t{0}]() mutable { return drawTargetsWithOne(next); }},
       {kCricket, 2, "T20 M", "S19", "Single 19, 1 mark. Bob to throw."},
       {kCricket, 2, "", "k:B", "Bull, 2 marks."},
       {kCricket, 2, "", "k:b", "Bull, 1 mark.", 0, false},
