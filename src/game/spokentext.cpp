@@ -23,7 +23,7 @@ std::string marksMade(const GameState& before, const GameState& after, int seat,
       target ? seatOf(after, seat).marks(number) - seatOf(before, seat).marks(number) : 0;
   std::string text = marksWords(marks);
   const int points = seatOf(after, seat).score() - seatOf(before, seat).score();
-  if (points > 0) text += ", " + std::to_string(points) + " points";
+  if (points > 0) text += ", " + std::to_string(points) + (points == 1 ? " point" : " points");
   return text;
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "game/spokentext.h"
 #include "input/typeddart.h"
 #include "session.h"
@@ -28,10 +30,12 @@ struct Row {
   int16_t rule = 0;
   bool doubleBull = true;
   bool useBoard = true;
+  std::function<float()> draws = {};  // where a game draws its targets
 };
 
 std::string said(const Row& row, spoken::MatchNews match = {}) {
-  Session s(row.type, row.players, row.rule, row.useBoard, row.doubleBull);
+  Session s(row.draws);
+  s.start(row.type, row.players, row.rule, row.useBoard, row.doubleBull);
   s.play(row.before);
   const GameState before = s.st();
   const GameInput input = inputOf(row.input);
@@ -39,7 +43,14 @@ std::string said(const Row& row, spoken::MatchNews match = {}) {
   return spoken::afterInput(s.game.options, before, s.st(), input, match);
 }
 
-const std::string kAnnAt121 = "T20 T20 T20 M M M";  // 301: Ann 121, Bob 301, Ann to throw
+// Random Cricket's targets 20 18 14 5 2 1 and the bull.
+float drawTargetsWithOne(std::size_t& next) {
+  const int numbers[] = {1, 20, 18, 14, 5, 2};
+  return (static_cast<float>(numbers[next++ % 6]) - 0.5f) / 20;
+}
+
+const std::string kAnnAt121 = "T20 T20 T20 M M M";      // 301: Ann 121, Bob 301, Ann to throw
+const std::string kAloneAt4 = "T20 T20 T20 T20 T19 M";  // 301, one seat: Ann 4 to throw
 
 }  // namespace
 
@@ -67,7 +78,14 @@ TEST(SpokenText, CountdownDartsTurnsBustsAndWins) {
       {k301, 1, "D20 T20 T20 T20 M M T20", "S19", "Single 19, 2 left.", 2},
       // under Double In/Out 1 left can never finish
       {k301, 1, "D20 T20 T20 S20 M M T20", "T20", "Triple 20, bust.", 2},
+      // the turn is settled after its last dart: nothing is left, and that is no bust yet
+      {k301, 1, "D20 T20 T20 T20 M M T19", "D12", "Double 12, 0 left.", 2},
+      {k301, 1, kAloneAt4, "S5", "Single 5, bust."},
       {k301, 2, kAnnAt121 + " T20 T20", "T20", "Triple 20. Bust. Bob to throw."},
+      {k301, 1, kAloneAt4 + " M M", "S5", "Single 5. Bust. Ann to throw."},
+      {k301, 1, kAloneAt4 + " S3 M", "S3", "Single 3. Bust. Ann to throw."},
+      // a turn that never brought the player in scored nothing, and nothing went bust
+      {k301, 2, "S20 S20", "S20", "Single 20, 301 left. 0 scored. Bob to throw.", 2},
       {k301, 2, kAnnAt121 + " T20 T20", "k:m", "Miss, 1 left. 120 scored. Bob to throw."},
       {k301, 2, kAnnAt121 + " T20 T17", "D5", "Double 5. Ann wins."},
       {k301, 2, kAnnAt121 + " T20 T17", "k:d5", "Double 5. Ann wins."},
@@ -84,6 +102,9 @@ TEST(SpokenText, CricketMarksTurnsAndWins) {
       {kCricket, 2, "", "T20", "Triple 20, 3 marks."},
       {kCricket, 2, "T20", "T20", "Triple 20, 3 marks, 60 points."},
       {kCricket, 2, "", "S2", "Single 2, no mark."},
+      {kCricket, 2, "T20 M M M M M T20", "S19", "Single 19, 1 mark."},  // points made before
+      {kRandomCricket, 2, "T1", "S1", "Single 1, 1 mark, 1 point.", 0, true, true,
+       [next = std::size_t{0}]() mutable { return drawTargetsWithOne(next); }},
       {kCricket, 2, "T20 M", "S19", "Single 19, 1 mark. Bob to throw."},
       {kCricket, 2, "", "k:B", "Bull, 2 marks."},
       {kCricket, 2, "", "k:b", "Bull, 1 mark.", 0, false},

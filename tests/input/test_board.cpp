@@ -98,6 +98,8 @@ TEST(Board, TheSlopeGivesTheSectorTheAngleGives) {
 
 // Points in twips from the picture's corner on the lines through the centre: the column
 // counts as just right of the centre; the row gives six to the right, eleven to the left.
+// The computer's darts land anywhere, not only on the pointer's grid: a hair either side of
+// straight down is still the three, and a point on the column lies at its own distance.
 TEST(Board, TheLinesThroughTheCentreClassifyLikeTheirNeighbours) {
   struct Spot {
     float x, y;
@@ -110,7 +112,10 @@ TEST(Board, TheLinesThroughTheCentreClassifyLikeTheirNeighbours) {
       {.x = 3600 + 1380, .y = 3600, .doubleBull = true, .hit = {6, 3, "Triple Six"}},
       {.x = 3600 - 2595, .y = 3600, .doubleBull = true, .hit = {11, 2, "Double Eleven"}},
       {.x = 3600, .y = 3600, .doubleBull = true, .hit = {25, 2, "Double Bull"}},
-      {.x = 3700, .y = 3585, .doubleBull = false, .hit = {25, 1, "Single Bull"}}};
+      {.x = 3700, .y = 3585, .doubleBull = false, .hit = {25, 1, "Single Bull"}},
+      {.x = 3599.5f, .y = 3600 + 1000, .doubleBull = true, .hit = {3, 1, "Single Three"}},
+      {.x = 3600.5f, .y = 3600 + 1000, .doubleBull = true, .hit = {3, 1, "Single Three"}},
+      {.x = 3600, .y = 3600 + 180.99f, .doubleBull = true, .hit = {25, 2, "Double Bull"}}};
   for (const auto& [x, y, doubleBull, hit] : points)
     EXPECT_EQ(board::hitAt(x, y, doubleBull), hit) << x << ", " << y << " " << hit.name;
 }

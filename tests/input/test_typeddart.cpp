@@ -33,18 +33,22 @@ TEST(TypedDart, CodesNameTheirBeds) {
   for (const Row& row : rows) EXPECT_EQ(typeddart::bedOf(row.code), row.bed) << row.code;
 }
 
+// Among them: three digits, leading zeros or not, and letters that are no prefix.
 TEST(TypedDart, CodesThatNameNoBedEnterNothing) {
   for (const std::string_view code :
-       {"",    "T21",   "D0",  "T0",  "S0",  "X99",  "21",   "26", "49",  "51", "T25",
-        "*25", "*50",   "D50", "05",  "T05", "00",   "T",    "D",  "S",   "*",  "/",
-        "BU",  "BULLS", "MM",  "T2O", "20T", "**20", "T 20", " 5", "100", "-5"}) {
+       {"",    "T21", "D0",  "T0",    "S0",  "X99", "21",  "26",   "49",   "51",
+        "T25", "*25", "*50", "D50",   "05",  "T05", "00",  "T",    "D",    "S",
+        "*",   "/",   "BU",  "BULLS", "MM",  "T2O", "20T", "**20", "T 20", " 5",
+        "100", "-5",  "020", "T020",  "001", "C",   "A",   "TC"}) {
     EXPECT_EQ(typeddart::bedOf(code), std::nullopt) << '"' << code << '"';
   }
 }
 
+// Digits, the two number-pad signs and the letters a to z in either case; not the
+// characters on either side of the letters.
 TEST(TypedDart, OnlyCodeCharactersGoIntoTheCode) {
-  for (const char32_t ch : std::u32string_view(U"0123456789*/TtDdSsBbUuLlMmXx"))
+  for (const char32_t ch : std::u32string_view(U"0123456789*/TtDdSsBbUuLlMmXxAaZz"))
     EXPECT_TRUE(typeddart::isCodeCharacter(ch)) << static_cast<int>(ch);
-  for (const char32_t ch : std::u32string_view(U" +-=.\n\r\t\x1b\u00e9"))
+  for (const char32_t ch : std::u32string_view(U" +-=.@[`{\n\r\t\x1b\u00e9"))
     EXPECT_FALSE(typeddart::isCodeCharacter(ch)) << static_cast<int>(ch);
 }
