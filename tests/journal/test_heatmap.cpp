@@ -74,6 +74,50 @@ TEST(Heatmap, TotalWeightIsTheNumberOfDartsAlsoAtThePicturesEdge) {
   }
 }
 
+// The bell falls off as a normal curve of the deviation asked for and is cut off at three
+// deviations: with 45-twip cells 100 twips reach 6 cells out, and 135 twips are exactly
+// 3 cells, so the cell 9 out lies on the cut-off and still counts.
+TEST(Heatmap, TheBellIsANormalCurveCutOffAtThreeDeviations) {
+  for (const double sigmaTwips : {100.0, 135.0}) {
+    DensityGrid grid(160, sigmaTwips);
+    grid.add(80, 80, 1);
+    const double sigma = sigmaTwips / grid.cellTwips();
+    const double middle = grid.at(80, 80);
+    for (int d = 0; d <= 12; ++d) {
+      const double u = d / sigma;
+      const double want = d <= 3 * sigma ? std::exp(-0.5 * u * u) : 0.0;
+      EXPECT_NEAR(want, grid.at(80 + d, 80) / middle, 1e-12) << sigmaTwips << " twips, " << d;
+      EXPECT_NEAR(want, grid.at(80, 80 - d) / middle, 1e-12) << sigmaTwips << " twips, " << d;
+    }
+  }
+}
+
+// A point on the picture's edge or beyond it is in the edge cell, and so is a count for a
+// cell beyond it (the database divides a landing point by the cell size, unclamped). A dart
+// in an edge cell weighs most in that cell, the same as one counted there.
+TEST(Heatmap, DartsAtAndBeyondTheEdgeStayInTheEdgeCells) {
+  DensityGrid grid(160, 120);
+  const int last = grid.cells() - 1;
+  const std::pair<float, int> points[] = {{-30, 0},     {0, 0},       {44, 0},     {45, 1},
+                                          {7199, last}, {7200, last}, {7400, last}};
+  for (const auto& [twips, cell] : points) EXPECT_EQ(cell, grid.cellOf(twips)) << twips;
+
+  const struct {
+    int column, row, edgeColumn, edgeRow;
+  } counts[] = {{0, 0, 0, 0}, {last, last, last, last}, {-4, 200, 0, last}, {200, -1, last, 0}};
+  for (const auto& count : counts) {
+    DensityGrid counted(160, 120);
+    counted.add(count.column, count.row, 2);
+    DensityGrid atEdge(160, 120);
+    atEdge.add(count.edgeColumn, count.edgeRow, 2);
+    EXPECT_EQ(counted.peak(), counted.at(count.edgeColumn, count.edgeRow)) << count.column;
+    EXPECT_NEAR(2.0, counted.total(), 1e-9) << count.column;
+    for (int r = 0; r < grid.cells(); ++r) {
+      for (int c = 0; c < grid.cells(); ++c) ASSERT_EQ(atEdge.at(c, r), counted.at(c, r));
+    }
+  }
+}
+
 TEST(Heatmap, FiveBedsHitMostWithTheirShares) {
   std::vector<Landing> darts;  // 40: T20 12, 20 9, 5 7, 1 5, Miss 4, T5 2, Bull 1
   for (const auto& [bed, n] :

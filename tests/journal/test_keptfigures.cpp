@@ -159,4 +159,31 @@ TEST(KeptFigures, FilledInForEveryGameOfAnOlderFile) {
   EXPECT_EQ(12 + 3 + 3, history.landingsOf("Ann", GameScope::All, 0).darts);
 }
 
+// Figures that cannot be written, or games whose figures cannot be read, turn the journal
+// unavailable rather than leave games without their figures.
+TEST(KeptFigures, FiguresThatCannotBeKeptTurnTheJournalUnavailable) {
+  const struct {
+    const char* what;
+    const char* fault;
+  } faults[] = {
+      {"rows refused",
+       "CREATE TRIGGER refuse BEFORE INSERT ON figures BEGIN SELECT RAISE(ABORT, 'no'); END"},
+      {"games unreadable", "ALTER TABLE games RENAME COLUMN started TO begun"},
+  };
+  for (const auto& [what, fault] : faults) {
+    JournalFolder folder;
+    JournalSession session(folder.path());
+    RecordedPlay play(session);
+    play.start(kDoubleOut, {"", "Ann", "Bob", "", ""});
+    play.play("D20 T20 T20");
+    ASSERT_TRUE(session.journal()->available()) << what;
+    peek(folder.path(), fault);
+    const HistoryFigures history(*session.journal());  // keeps the game in progress
+    EXPECT_FALSE(session.journal()->available()) << what;
+    EXPECT_TRUE(session.journal()->unavailableReason().contains("reading the figures"))
+        << what << ": " << session.journal()->unavailableReason().toStdString();
+    EXPECT_EQ(0, peek(folder.path(), "SELECT count(*) FROM figures").toInt()) << what;
+  }
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 // heatmap for each choice of games.
 #include <gtest/gtest.h>
 
+#include "journal/bed.h"
 #include "journal/historyfigures.h"
 #include "journal/playerhistory.h"
 #include "journalfiles.h"
@@ -73,13 +74,22 @@ TEST(PlayerHistory, FormPointsAreEachGamesFigureWithTheMeanOfTheLastFive) {
 
 TEST(PlayerHistory, ResultNamesWinsAndLosses) {
   History h;
+  EXPECT_FALSE(HistoryFigures(*h.session.journal()).latestGame());
   h.play({k301, 2, 0, true, true}, "T20 T20 T20  S1 S1 S1  T20 T20 S1");
+  // Ann closes every number and wins the Cricket game 60 to 0.
+  h.play(kCricketPair, "T20 T20 T19  M M M  T18 T17 T16  M M M  T15 IB OB");
   h.play(k501Pair, "S1");
   const HistoryFigures history(*h.session.journal());
   ASSERT_EQ(Outcome::Won, h.session.journal()->games()[0].outcome);
+  ASSERT_EQ(Outcome::Won, h.session.journal()->games()[1].outcome);
+  EXPECT_EQ(h.ids.back(), history.latestGame());
   EXPECT_EQ("won", resultFor(history.gamesOf("Ann")[0]));
   EXPECT_EQ("lost", resultFor(history.gamesOf("Bob")[0]));
-  EXPECT_EQ("in progress", resultFor(history.gamesOf("Bob")[1]));
+  EXPECT_EQ("won", resultFor(history.gamesOf("Ann")[1]));
+  // 24 marks in three turns, the bull's three among them
+  EXPECT_EQ(24, history.gamesOf("Ann")[1].figures.cricket.marks);
+  EXPECT_EQ("lost", resultFor(history.gamesOf("Bob")[1]));
+  EXPECT_EQ("in progress", resultFor(history.gamesOf("Bob")[2]));
 }
 
 TEST(PlayerHistory, LandingsAreThePlayersOwnDartsInTheChosenGames) {
@@ -118,6 +128,32 @@ TEST(PlayerHistory, LandingsAreThePlayersOwnDartsInTheChosenGames) {
   EXPECT_EQ((Cells{{column, grid.cellOf(bedPoint("M").y), 2},
                    {column, grid.cellOf(bedPoint("T20").y), 1}}),
             one.cells);
+}
+
+// The database counts a player's darts by cell as the heatmap counts them itself, however
+// the cells follow one another: along a row, down a column, and with counts that equal a
+// neighbour's column or row.
+TEST(PlayerHistory, LandingsCountedByTheDatabaseAreTheDartsCountedByCell) {
+  History h;
+  RecordedPlay play(h.session);
+  play.start(k501Pair, {"", "Ann", "Bob", "", ""});
+  const DensityGrid grid;
+  const std::pair<int, int> cells[] = {{5, 7}, {5, 7}, {5, 7}, {5, 7}, {5, 7}, {5, 7},
+                                       {5, 8}, {6, 8}, {7, 3}, {7, 7}, {8, 1}, {8, 1},
+                                       {8, 1}, {8, 1}, {8, 4}, {8, 9}, {9, 9}};
+  std::vector<Landing> landings;
+  for (const auto& [column, row] : cells) {
+    const auto middle = [&](int cell) {
+      return static_cast<float>((cell + 0.5) * grid.cellTwips());
+    };
+    landings.push_back({middle(column), middle(row), bedAt(middle(column), middle(row))});
+    play.apply(GameInput::boardDart(landings.back().x, landings.back().y));
+    if (landings.size() % 3 == 0) play.play("M M M");  // Bob
+  }
+  const LandingCounts counted =
+      HistoryFigures(*h.session.journal()).landingsOf("Ann", GameScope::All, 0);
+  EXPECT_EQ(countLandings(landings, grid).cells, counted.cells);
+  EXPECT_EQ(17, counted.darts);
 }
 
 }  // namespace

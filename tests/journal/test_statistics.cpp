@@ -65,16 +65,20 @@ TEST(Statistics, CountdownGameWorkedOutByHand) {
 }
 
 // The games beyond the classic five: Count-Up counts its darts and points (and no finishes),
-// Around the Clock and Shanghai their games and wins; a tie is a win for each who shares it.
+// Around the Clock and Shanghai their games and wins; a tie is a win for each who shares it,
+// and for no one else.
 TEST(Statistics, TheOtherGamesCountWhatMeansSomething) {
   JournalFolder folder;
   JournalSession session(folder.path());
   std::string eightRounds;
-  for (int r = 0; r < 8; ++r) eightRounds += "T20 T20 T20 T20 T20 T20 ";
+  for (int r = 0; r < 8; ++r) eightRounds += "T20 T20 T20 T20 T20 T20 S1 S1 S1 ";
   const RecordedGame countUp =
-      playedGame(session, {.gameType = kCountUp, .playerCount = 2}, eightRounds);
-  const std::vector<PlayerFigures> tied = seatFigures(countUp);
-  for (const PlayerFigures& seat : tied) {
+      playedGame(session, {.gameType = kCountUp, .playerCount = 3}, eightRounds);
+  const std::vector<PlayerFigures> seats = seatFigures(countUp);
+  ASSERT_EQ(3u, seats.size());
+  EXPECT_EQ(0, seats[2].countdown.won);  // Cy's 24 lose to the tie
+  EXPECT_EQ(24, seats[2].countdown.points);
+  for (const PlayerFigures& seat : {seats[0], seats[1]}) {
     const CountdownFigures& f = seat.countdown;
     EXPECT_EQ(1, f.games) << seat.name;
     EXPECT_EQ(1, f.won) << seat.name;  // 1440 each: a shared win
@@ -105,24 +109,27 @@ TEST(Statistics, CheckoutsCountTheDartsAtAFinish) {
     bool doubleBull;
     std::string script;
     int finishDarts, checkouts, highestCheckout, bestLeg;
+    const char* percent;
   } rows[] = {
       // 40 left: D20 finishes with the first dart; the misses after it are not at a finish
-      {2, true, "D1 M M  M M M e1-459 D20 M M", 1, 1, 40, 4},
+      {2, true, "D1 M M  M M M e1-459 D20 M M", 1, 1, 40, 4, "100.00"},
       // 40, 20 and 10 are each a double away: one checkout in three darts
-      {2, true, "D1 M M  M M M e1-459 S20 S10 D5", 3, 1, 40, 6},
+      {2, true, "D1 M M  M M M e1-459 S20 S10 D5", 3, 1, 40, 6, "33.33"},
       // 40 and 20 at a finish, then 1 left is not and the turn busts; D20 next time
-      {2, true, "D1 M M  M M M e1-459 S20 S19 M  M M M  D20 M M", 3, 1, 40, 7},
+      {2, true, "D1 M M  M M M e1-459 S20 S19 M  M M M  D20 M M", 3, 1, 40, 7, "33.33"},
       // an odd score is never at a finish, even when a single finishes it
-      {2, true, "D1 M M  M M M e1-474 OB M M", 0, 0, 25, 4},
+      {2, true, "D1 M M  M M M e1-474 OB M M", 0, 0, 25, 4, ""},
       // the inner bull is a double where it counts as one
-      {2, true, "D1 M M  M M M e1-449 IB M M", 1, 1, 50, 4},
-      {2, false, "D1 M M  M M M e1-449 IB IB M", 0, 0, 50, 5},
+      {2, true, "D1 M M  M M M e1-449 IB M M", 1, 1, 50, 4, "100.00"},
+      {2, false, "D1 M M  M M M e1-449 IB IB M", 0, 0, 50, 5, ""},
       // Triple In/Out: 60 and 30 are a triple away, 40 is not
-      {3, true, "T1 M M  M M M e1-438 S20 S10 T10", 2, 1, 60, 6},
+      {3, true, "T1 M M  M M M e1-438 S20 S10 T10", 2, 1, 60, 6, "50.00"},
       // Any In/Out: no dart is at a finish, but the leg still has its checkout and length
-      {0, true, "S1 M M  M M M e1-460 D20 M M", 0, 0, 40, 4},
+      {0, true, "S1 M M  M M M e1-460 D20 M M", 0, 0, 40, 4, ""},
       // no leg won: nothing but the darts at a finish
-      {2, true, "D1 M M  M M M e1-459 S20 S19 M", 2, 0, 0, 0},
+      {2, true, "D1 M M  M M M e1-459 S20 S19 M", 2, 0, 0, 0, "0.00"},
+      // not yet in, with 40 left after a correction: D20 brings her in and out at once
+      {2, true, "M M M  M M M e1-461 D20 M M", 1, 1, 40, 4, "100.00"},
   };
   // clang-format on
   for (const auto& row : rows) {
@@ -135,26 +142,46 @@ TEST(Statistics, CheckoutsCountTheDartsAtAFinish) {
     EXPECT_EQ(row.checkouts, ann.checkouts) << row.script;
     EXPECT_EQ(row.highestCheckout, ann.highestCheckout) << row.script;
     EXPECT_EQ(row.bestLeg, ann.bestLeg) << row.script;
+    EXPECT_EQ(row.percent, twoDecimals(ann.checkoutPercent())) << row.script;
   }
 }
 
-TEST(Statistics, FinishesInOneDartByOutRule) {
-  const GameOptions doubleOut{.gameType = k501, .inOutRule = 2, .doubleBull = true};
-  const GameOptions noDoubleBull{.gameType = k501, .inOutRule = 2, .doubleBull = false};
-  const GameOptions tripleOut{.gameType = k501, .inOutRule = 3};
-  const GameOptions anyOut{.gameType = k501, .inOutRule = 0};
+// A turn of 100 to 139 is a ton, 140 to 179 counts in the 140s, 180 on its own.
+TEST(Statistics, TurnsCountInTheirBands) {
+  JournalFolder folder;
+  JournalSession session(folder.path());
   const struct {
-    const GameOptions& options;
-    std::vector<int> finishes, others;
+    std::string script;
+    int turns100, turns140, turns180;
   } rows[] = {
-      {doubleOut, {2, 4, 20, 38, 40, 50}, {0, 1, 3, 39, 41, 42, 48, -2}},
-      {noDoubleBull, {2, 40}, {50, 25}},
-      {tripleOut, {3, 6, 30, 57, 60}, {0, 1, 2, 4, 50, 63}},
-      {anyOut, {}, {1, 2, 20, 40, 50, 60}},
+      {"T20 T13 M", 0, 0, 0},    // 99
+      {"T20 D20 M", 1, 0, 0},    // 100
+      {"T20 T20 S19", 1, 0, 0},  // 139
+      {"T20 T20 S20", 0, 1, 0},  // 140
+      {"T20 T20 T19", 0, 1, 0},  // 177
+      {"T20 T20 T20", 0, 0, 1},
   };
   for (const auto& row : rows) {
-    for (int score : row.finishes) EXPECT_TRUE(finishesInOne(score, row.options)) << score;
-    for (int score : row.others) EXPECT_FALSE(finishesInOne(score, row.options)) << score;
+    const CountdownFigures ann =
+        seatFigures(playedGame(session, {.gameType = k501, .playerCount = 2}, row.script))[0]
+            .countdown;
+    EXPECT_EQ(row.turns100, ann.turns100) << row.script;
+    EXPECT_EQ(row.turns140, ann.turns140) << row.script;
+    EXPECT_EQ(row.turns180, ann.turns180) << row.script;
+  }
+}
+
+// One row for each seat that plays; a game set up before the player count was chosen is
+// played by one seat.
+TEST(Statistics, OneRowForEachSeatInPlay) {
+  JournalFolder folder;
+  JournalSession session(folder.path());
+  for (const auto& [players, rows] : {std::pair{0, 1}, {1, 1}, {3, 3}}) {
+    const RecordedGame game = playedGame(
+        session, {.gameType = k501, .playerCount = static_cast<int16_t>(players)}, "T20");
+    const std::vector<PlayerFigures> seats = seatFigures(game);
+    ASSERT_EQ(static_cast<std::size_t>(rows), seats.size()) << players;
+    EXPECT_EQ(1, seats[0].countdown.darts) << players;
   }
 }
 
