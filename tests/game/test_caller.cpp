@@ -114,8 +114,10 @@ const CallCase kCalls[] = {
     {.what = "cricket_each_turn_counted_afresh", .type = kCricket, .players = 2,
      .before = "T20 T19 M", .turn = "T18 D17 M",
      .clips = "CHALK CHALK CHALK CHALK CHALK CALL(five marks) CHANGE"},
-    {.what = "cricket_marks_taken_back_unsaid", .type = kCricket, .players = 2, .before = "",
-     .turn = "T20 T19 u M M", .clips = "CHALK CHALK CHALK CHALK CHALK CHALK CHANGE"},
+    // the treble 19 taken back counts no more: three and three marks, six
+    {.what = "cricket_marks_taken_back_uncounted", .type = kCricket, .players = 2, .before = "",
+     .turn = "T20 T19 u T18 M",
+     .clips = "CHALK CHALK CHALK CHALK CHALK CHALK CHALK CHALK CHALK CALL(six marks) CHANGE"},
     {.what = "cricket_four_marks_unsaid", .type = kCricket, .players = 2, .before = "",
      .turn = "T20 S19 M", .clips = "CHALK CHALK CHALK CHALK CHANGE"},
     {.what = "caller_off", .type = k501, .players = 2, .before = "", .turn = "T20 T20 T20",

@@ -114,6 +114,9 @@ const GameCase kGames[] = {
      .script = rounds(7, [](int r, int seat) { return (seat == 2 ? "M" : single(r)) + " M M"; }, 3),
      .scores = {28, 0, 28}, .inPlay = false, .winner = 1, .tied = 0b1010, .round = 7,
      .lastCues = "WAVHIT PLAYER ONE PLAYER THREE WINS"},
+    {.what = "shanghai_tie_on_nothing_is_shared", .type = kShanghai, .players = 2,
+     .script = rounds(7, [](int, int) { return "M M M"; }, 2), .scores = {0, 0}, .inPlay = false,
+     .winner = 1, .tied = 0b110, .round = 7, .lastCues = "WAVHIT PLAYER ONE PLAYER TWO WINS"},
 
     // Count-Up: every dart scores.
     {.what = "count_up_every_dart_scores", .type = kCountUp, .players = 2,
