@@ -122,6 +122,9 @@ TEST(Statistics, CheckoutsCountTheDartsAtAFinish) {
       // the inner bull is a double where it counts as one
       {2, true, "D1 M M  M M M e1-449 IB M M", 1, 1, 50, 4, "100.00"},
       {2, false, "D1 M M  M M M e1-449 IB IB M", 0, 0, 50, 5, ""},
+      // the least finishes: 2 is a double 1 away, and 3 a triple 1 away
+      {2, true, "D1 M M  M M M e1-497 D1 M M", 1, 1, 2, 4, "100.00"},
+      {3, true, "T1 M M  M M M e1-495 T1 M M", 1, 1, 3, 4, "100.00"},
       // Triple In/Out: 60 and 30 are a triple away, 40 is not
       {3, true, "T1 M M  M M M e1-438 S20 S10 T10", 2, 1, 60, 6, "50.00"},
       // Any In/Out: no dart is at a finish, but the leg still has its checkout and length
@@ -183,6 +186,17 @@ TEST(Statistics, OneRowForEachSeatInPlay) {
     ASSERT_EQ(static_cast<std::size_t>(rows), seats.size()) << players;
     EXPECT_EQ(1, seats[0].countdown.darts) << players;
   }
+  // Four seats, each its own figures: the last seat's turn counts for it alone.
+  const RecordedGame four = playedGame(session, {.gameType = k501, .playerCount = 4},
+                                       "T20 M M  T19 M M  T18 M M  S20 S20 M  T20");
+  const std::vector<PlayerFigures> seats = seatFigures(four);
+  ASSERT_EQ(4u, seats.size());
+  const int points[] = {60, 57, 54, 40};
+  for (std::size_t seat = 0; seat < 4; ++seat) {
+    EXPECT_EQ(points[seat], seats[seat].countdown.points) << seat + 1;
+    EXPECT_EQ(3, seats[seat].countdown.settledDarts) << seat + 1;
+  }
+  EXPECT_EQ(4, seats[0].countdown.darts);
 }
 
 // Cricket on the board, Ann against Bob:
