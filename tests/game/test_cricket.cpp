@@ -160,7 +160,8 @@ TEST(CricketWin, TheSecondSeatBehindOnPointsPlaysOn) {
   std::string script = "b1 b1 b1 b1 n ";
   for (int t = 1; t <= kTargets; ++t) {
     const std::string b = "b" + std::to_string(t) + " ";
-    script += b + b + b + "n n ";
+    for (int mark = 0; mark < 3; ++mark) script += b;
+    script += "n n ";
   }
   s.play(script);
   EXPECT_EQ(s.seat(1).score(), 20);
