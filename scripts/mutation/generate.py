@@ -107,10 +107,9 @@ def compile_arguments(commands_path: str, source: str) -> list:
 
 
 class _Walker:
-    def __init__(self, path: str, source: bytes, unit):
+    def __init__(self, path: str, source: bytes):
         self.path = path
         self.source = source
-        self.unit = unit
         self.mutants: list[Mutant] = []
         self.realpath = os.path.realpath(path)
         lines = source.split(b"\n")
@@ -137,9 +136,6 @@ class _Walker:
             else:
                 hi = mid - 1
         return lo + 1
-
-    def tokens(self, cursor):
-        return [t for t in cursor.get_tokens()]
 
     @staticmethod
     def span(cursor):
@@ -236,9 +232,8 @@ class _Walker:
             if cursor.type.get_canonical().kind not in ARITHMETIC_TYPES:
                 return
             other = SIGN_SWAP[spelling]
-            shape = "value"
             self.add(at, function, "sign", f"`{spelling}` → `{other}`", start, end,
-                     "{0} " + other + " {1}", holes, shape)
+                     "{0} " + other + " {1}", holes)
 
     def literal(self, cursor, function: str):
         tokens = list(cursor.get_tokens())
@@ -386,7 +381,7 @@ def mutants_of(commands_path: str, path: str) -> list:
     errors = [d for d in unit.diagnostics if d.severity >= ci.Diagnostic.Error]
     if errors:
         raise SystemExit(f"generate: clang cannot read {path}: {errors[0]}")
-    walker = _Walker(path, source, unit)
+    walker = _Walker(path, source)
     walker.walk(unit.cursor)
     seen = set()
     unique = []

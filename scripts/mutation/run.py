@@ -510,10 +510,6 @@ def main() -> int:
     print("mutate: finding which tests run each mutant's code", flush=True)
     reach = record_reach(programs, args.jobs)
 
-    results = {}
-    for m in ids.values():
-        results[m.key] = None
-
     def judge(item):
         mutant_id, m = item
         tests = reach.get(mutant_id)
@@ -584,8 +580,7 @@ def main() -> int:
             if h.reason:
                 outcome = "equivalent" if outcome == "survived" else outcome + " (listed as equivalent)"
                 detail = detail or h.reason
-            handwritten_runs_result = (h, outcome, detail)
-            outcomes.append(handwritten_runs_result)
+            outcomes.append((h, outcome, detail))
 
     return report(outcomes, equivalents, files, previous, results_path, made,
                   time.monotonic() - started, args.survivors)
